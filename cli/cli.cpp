@@ -1,0 +1,155 @@
+#include "cli.h"
+
+#include <charconv>
+#include <iostream>
+
+#include "app/data_folder.h"
+
+namespace zw::cli {
+
+int parse_int(const std::string& text, const char* what) {
+    int v = 0;
+    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || p != text.data() + text.size())
+        throw UsageError(std::string("Ungültige Zahl für ") + what + ": \"" + text + "\"");
+    return v;
+}
+
+std::pair<int, int> parse_range(const std::string& text) {
+    const auto dots = text.find("..");
+    if (dots == std::string::npos)
+        throw UsageError("Ungültiger Ziehungsrahmen \"" + text + "\" (erwartet: ERSTE..LETZTE)");
+    const int first = parse_int(text.substr(0, dots), "--range");
+    const int last = parse_int(text.substr(dots + 2), "--range");
+    if (first < 1 || last < first)
+        throw UsageError("Ungültiger Ziehungsrahmen \"" + text + "\"");
+    return {first, last};
+}
+
+DrawRange effective_range(Context& ctx) {
+    DrawRange r = ctx.session.range;
+    if (ctx.options.range) {
+        const auto [first, last] = *ctx.options.range;
+        const int newest = ctx.session.archive.default_range().last;
+        if (last > newest)
+            throw UsageError("Der Ziehungsrahmen endet nach der neuesten Ziehung " +
+                             std::to_string(newest) + ".");
+        r.set(first, last);
+    }
+    return r;
+}
+
+std::vector<std::string> option_values(const std::vector<std::string>& args, const std::string& name) {
+    std::vector<std::string> values;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name) continue;
+        if (i + 1 >= args.size()) throw UsageError("Zu " + name + " fehlt der Wert.");
+        values.push_back(args[++i]);
+    }
+    return values;
+}
+
+std::optional<std::string> option_value(const std::vector<std::string>& args, const std::string& name) {
+    auto values = option_values(args, name);
+    if (values.empty()) return std::nullopt;
+    return values.back();
+}
+
+bool has_flag(const std::vector<std::string>& args, const std::string& name) {
+    for (const auto& a : args)
+        if (a == name) return true;
+    return false;
+}
+
+namespace {
+
+Options parse_options(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto next = [&]() -> std::string {
+            if (i + 1 >= argc) throw UsageError("Zu " + a + " fehlt der Wert.");
+            return argv[++i];
+        };
+        if (a == "--data") {
+            o.data = next();
+        } else if (a == "--game") {
+            const int g = parse_int(next(), "--game");
+            if (!is_valid_game(g)) throw UsageError("Spiel muss 0 bis 5 sein.");
+            o.game = g;
+        } else if (a == "--range") {
+            o.range = parse_range(next());
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (o.command.empty() && (a.size() < 2 || a.rfind("--", 0) != 0)) {
+            o.command = a;
+        } else {
+            o.args.push_back(a);
+        }
+    }
+    return o;
+}
+
+void print_usage(std::ostream& out) {
+    out << "Aufruf: ziehwerk-cli [--data ORDNER] [--game 0..5] [--range ERSTE..LETZTE] [--json] "
+           "BEFEHL ...\n\nBefehle:\n";
+    for (const auto& c : commands()) out << "  " << c.usage << "\n";
+    out << "\nSpiele: 0 Lotto Samstag, 1 Lotto Mittwoch, 2 Toto Auswahlwette, 3 Österreich, "
+           "4 Lotto Samstag + Mittwoch, 5 Swiss Lotto\n";
+}
+
+fs::path resolve_data_folder(const Options& o) {
+    if (o.data) {
+        std::error_code ec;
+        if (!fs::is_directory(*o.data, ec))
+            throw UsageError("Der Datenordner \"" + *o.data + "\" existiert nicht.");
+        return *o.data;
+    }
+    // The user's data folder once the program has filled it, else the shipped data.
+    const fs::path user = default_user_data_folder();
+    std::error_code ec;
+    if (fs::is_directory(user, ec) && !fs::is_empty(user, ec)) return user;
+    const fs::path shipped = shipped_data_folder();
+    if (!fs::is_directory(shipped, ec))
+        throw UsageError("Kein Datenordner gefunden (--data ORDNER angeben).");
+    return shipped;
+}
+
+}  // namespace
+
+int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    try {
+        const Options o = parse_options(argc, argv);
+        if (o.command.empty() || o.command == "help" || has_flag(o.args, "--help")) {
+            print_usage(o.command.empty() ? err : out);
+            return o.command.empty() ? 2 : 0;
+        }
+        const CommandEntry* entry = nullptr;
+        for (const auto& c : commands())
+            if (o.command == c.name) entry = &c;
+        if (!entry) throw UsageError("Unbekannter Befehl \"" + o.command + "\".");
+
+        Session session(resolve_data_folder(o));
+        session.start_up();
+        const int game = o.game ? *o.game
+                                : initial_game([&](std::string_view f) {
+                                      return file_exists(session.data_folder(), f);
+                                  }, "");
+        SelectOutcome sel = session.select_game(game);
+        if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
+        if (sel.draw_file_missing) {
+            std::string m = sel.status.message();
+            for (char& c : m)
+                if (c == '|') c = ' ';
+            throw UsageError(m);
+        }
+        for (const auto& w : sel.warnings) err << "Warnung: " << w << "\n";
+        Context ctx{session, o, out, err};
+        return entry->run(ctx);
+    } catch (const UsageError& e) {
+        err << "ziehwerk-cli: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace zw::cli

@@ -1,0 +1,364 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QUrlQuery>
+
+#include "app/banner_view.h"
+#include "app/help_window.h"
+#include "ui/fonts.h"
+
+namespace zw {
+namespace {
+
+constexpr int kWideWidth = 1304;
+constexpr int kNarrowWidth = 982;
+constexpr int kClientHeight = 474;
+const char* const kModuleMissing = "  Das gewählte Programm-Modul ist nicht vorhanden!";
+const char* const kUnsavedWarning = "V O R S I C H T !|Neue Daten sind noch nicht gespeichert !";
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Menu ids the frame handles itself.
+bool is_frame_command(int id) {
+    switch (id) {
+        case 1: case 7: case 8: case 9: case 10: case 11: case 12: case 13: case 14: case 15:
+        case 16: case 17: case 18: case 20: case 22: case 23: case 41: case 42: case 54:
+        case 60: case 80: case 88:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+WebShopConfig WebShopConfig::read(const QString& data_folder) {
+    WebShopConfig c;
+    const QString ini = QDir(data_folder).filePath(QStringLiteral("Ziehwerk.ini"));
+    if (!QFileInfo::exists(ini)) return c;
+    QSettings s(ini, QSettings::IniFormat);
+    c.address = s.value(QStringLiteral("Webshop/Address"), c.address).toString();
+    c.partner_id = s.value(QStringLiteral("Webshop/PartnerId"), c.partner_id).toString();
+    c.affiliate_id = s.value(QStringLiteral("Webshop/AffiliateId"), c.affiliate_id).toString();
+    return c;
+}
+
+QString WebShopConfig::domain() const {
+    QString host = QUrl(address).host();
+    if (host.startsWith(QLatin1String("www."))) host.remove(0, 4);
+    return host;
+}
+
+QUrl WebShopConfig::product_url() const {
+    QUrl url(address);
+    url.setPath(QStringLiteral("/webshop/product/lottonormal/"));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("partnerId"), partner_id);
+    query.addQueryItem(QStringLiteral("action"), QStringLiteral("prefill_ticket"));
+    query.addQueryItem(QStringLiteral("affiliateId"), affiliate_id);
+    query.addQueryItem(QStringLiteral("quicktippTicketId"), QStringLiteral("1"));
+    url.setQuery(query);
+    return url;
+}
+
+MainWindow::MainWindow(Session& session, UiServices& ui, QWidget* parent)
+    : QMainWindow(parent), session_(session), ui_(ui) {
+    setObjectName(QStringLiteral("Win_1"));
+    setWindowTitle(QStringLiteral("Ziehwerk V25.0"));
+    web_shop_ = WebShopConfig::read(q(session_.data_folder().string()));
+    banner_ = new BannerView(session_, this);
+    setCentralWidget(banner_);
+    install_commands(*this);
+    build_menu_bar();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start_program(const QString& argument) {
+    const int code = initial_game(
+        [&](std::string_view f) { return file_exists(session_.data_folder(), f); },
+        argument.toStdString());
+    select_game_and_report(code);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->availableGeometry();
+        const int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
+        move(std::max(0, (g.width() - width) / 2), std::max(0, (g.height() - 494) / 2 - 64));
+    }
+    relayout();
+}
+
+void MainWindow::build_menu_bar() {
+    menuBar()->clear();
+    actions_.clear();
+    const auto bar = build_menu(menu_definition(), session_.params.austria);
+    std::function<void(QMenu*, const std::vector<MenuNode>&)> fill = [&](QMenu* menu,
+                                                                         const auto& nodes) {
+        for (const MenuNode& n : nodes) {
+            if (n.kind == MenuNode::kSeparator) {
+                menu->addSeparator();
+            } else if (n.kind == MenuNode::kSubmenu) {
+                QMenu* sub = menu->addMenu(q(n.label));
+                fill(sub, n.children);
+            } else {
+                QString label = q(n.label);
+                if (n.id == 88) label = QLatin1Char('&') + web_shop_.domain();
+                QAction* a = menu->addAction(label);
+                a->setObjectName(QStringLiteral("menu_%1").arg(n.id));
+                const int id = n.id;
+                connect(a, &QAction::triggered, this, [this, id] { Win_1_MenuEvent(id); });
+                actions_[id] = a;
+            }
+        }
+    };
+    for (const MenuNode& drop : bar) {
+        QMenu* m = menuBar()->addMenu(q(drop.label));
+        fill(m, drop.children);
+    }
+    refresh_menu_marks();
+}
+
+QAction* MainWindow::menu_action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::set_command(int id, std::function<void()> command) {
+    commands_[id] = std::move(command);
+    if (QAction* a = menu_action(id)) a->setEnabled(true);
+}
+
+void MainWindow::refresh_menu_marks() {
+    for (auto& [id, a] : actions_) {
+        a->setCheckable(false);
+        a->setEnabled(is_frame_command(id) || commands_.count(id) > 0);
+    }
+    const bool narrow_game = session_.params.austria || session_.params.swiss;
+    for (int id : {41, 42}) {
+        if (QAction* a = menu_action(id)) {
+            a->setEnabled(!narrow_game);
+            a->setCheckable(!narrow_game);
+            a->setChecked(!narrow_game && ((id == 42) == seven_by_seven_));
+        }
+    }
+    static const std::map<int, std::pair<int, int>> marks = {
+        {0, {8, 12}}, {1, {8, 13}}, {2, {9, 12}}, {3, {11, 14}}, {4, {8, 14}}, {5, {14, 18}}};
+    const auto [m1, m2] = marks.at(session_.params.code);
+    for (int id : {8, 9, 10, 11, 12, 13, 14, 18}) {
+        if (QAction* a = menu_action(id)) {
+            a->setCheckable(true);
+            a->setChecked(id == m1 || id == m2);
+        }
+    }
+}
+
+bool MainWindow::warn_unsaved() {
+    if (session_.archive.saved()) return true;
+    const int answer = ui_.message(this, kWarning, QString::fromUtf8(kUnsavedWarning), 1,
+                                   QStringLiteral("&Zurück|&Egal"));
+    if (answer == 2) {
+        session_.archive.set_saved(true);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::Win_1_MenuEvent(int id) {
+    no_relayout_ = false;
+    if (auto it = commands_.find(id); it != commands_.end()) {
+        if (id == 45 || id == 51) system_mode_ = true;
+        if (id == 44) system_mode_ = false;
+        it->second();
+    } else {
+        switch (id) {
+            case 8: case 12: switch_game(kLottoSaturday, "Lotto.Dat", !session_.params.german_lotto); break;
+            case 13: switch_game(kLottoWednesday, "M_Lotto.Dat", !session_.params.german_lotto); break;
+            case 14: switch_game(kLottoBoth, "SM_Lotto.Dat", !session_.params.german_lotto); break;
+            case 9: switch_game(kToto, "Toto.Dat", true); break;
+            case 11: switch_game(kAustria, "O_Lotto.Dat", !session_.params.austria); break;
+            case 18: switch_game(kSwiss, "Swiss.Dat", !session_.params.swiss); break;
+            case 10: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("0"), "Elfer.Dat"); break;
+            case 17: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("1"), "O_Toto.Dat"); break;
+            case 20: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("2"), "13Wette.Dat"); break;
+            case 7: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("3"), "A_Toto.Dat"); break;
+            case 22: launch_module(QStringLiteral("BALLWERK.EXE"), QString(), "Keno.Dat"); break;
+            case 23: launch_module(QStringLiteral("KRONWERK.EXE"), QStringLiteral("0"), "Euro.Dat"); break;
+            case 80: launch_module(QStringLiteral("KRONWERK.EXE"), QStringLiteral("1"), "Jack.Dat"); break;
+            case 54: exit_program(); break;
+            case 15: choose_and_load_draws(); break;
+            case 16: save_draws(); break;
+            case 41: seven_by_seven_ = false; system_mode_ = false; break;
+            case 42: seven_by_seven_ = true; break;
+            case 60: show_help(QStringLiteral("info.htm")); break;
+            case 1: show_info(); break;
+            case 88: open_web_shop(); break;
+            default: break;  // entries of parts not built yet are greyed
+        }
+    }
+    if (ended_) return;
+    if (!no_relayout_) relayout();
+    refresh_menu_marks();
+}
+
+void MainWindow::relayout() {
+    int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
+    if (system_mode_) width = kNarrowWidth;
+    const int height = kClientHeight + session_.params.layout_offset;
+    banner_->setFixedSize(width, height);
+    adjustSize();
+    banner_->update();
+    emit display_changed();
+}
+
+bool MainWindow::module_present(const char* file) const { return session_.modules.has(file); }
+
+void MainWindow::switch_game(int code, const char* needed_file, bool close_windows) {
+    if (!module_present(needed_file)) {
+        ui_.message(this, kWarning, QString::fromUtf8(kModuleMissing), 1, QStringLiteral("Alles klar!"));
+        return;
+    }
+    if (close_windows) close_secondary_windows();
+    if (!warn_unsaved()) return;  // the game stays as it is
+    select_game_and_report(code);
+}
+
+void MainWindow::select_game_and_report(int code) {
+    const int previous_austria = session_.params.austria;
+    SelectOutcome out = session_.select_game(code);
+    if (out.draw_file_missing) {
+        ui_.message(this, kWarning, q(out.status.message()), 1, QStringLiteral("&OK"));
+        choose_and_load_draws();
+    } else if (!out.status) {
+        ui_.message(this, kWarning, q(out.status.message()), 1, QStringLiteral("&OK"));
+    }
+    show_warnings(out.warnings);
+    const int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && isVisible()) {
+        const QRect g = screen->availableGeometry();
+        move(std::max(0, (g.width() - width) / 2), std::max(0, (g.height() - 494) / 2 - 64));
+    }
+    if (previous_austria != session_.params.austria || actions_.empty()) build_menu_bar();
+    refresh_menu_marks();
+    emit display_changed();
+}
+
+void MainWindow::show_warnings(const std::vector<std::string>& warnings) {
+    if (warnings.empty()) return;
+    QString text;
+    for (const auto& w : warnings) text += q(w) + QLatin1Char('|');
+    text.chop(1);
+    ui_.message(this, kWarning, text, 1, QStringLiteral("&OK"));
+}
+
+void MainWindow::choose_and_load_draws() {
+    const QString current = q(std::string(session_.params.info().draw_file));
+    FileRequest req;
+    req.title = QStringLiteral("Ziehungen laden:");
+    req.default_suffix = QStringLiteral("dat");
+    req.filter = QStringLiteral("DAT-Dateien|*.DAT");
+    req.preset = current;
+    req.folder = q(session_.data_folder().string());
+    const auto chosen = ui_.file_dialog(this, req);
+    if (!chosen || !QFileInfo(*chosen).isFile()) return;  // keep the previous file
+    SelectOutcome out = session_.load_draw_file(chosen->toStdString());
+    if (!out.status) ui_.message(this, kWarning, q(out.status.message()), 1, QStringLiteral("&OK"));
+    show_warnings(out.warnings);
+    emit display_changed();
+}
+
+void MainWindow::save_draws() {
+    if (Status s = session_.save_draws(); !s) {
+        ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+        return;
+    }
+    ui_.message(this, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
+                QStringLiteral("&OK"));
+}
+
+void MainWindow::launch_module(const QString& program, const QString& parameter,
+                               const char* needed_file) {
+    if (!module_present(needed_file)) {
+        ui_.message(this, kWarning, QString::fromUtf8(kModuleMissing), 1, QStringLiteral("Alles klar!"));
+        return;
+    }
+    if (!warn_unsaved()) return;
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (auto path = find_file(folder.toStdString(), program.toStdString()))
+        ui_.start_program(q(path->string()),
+                          parameter.isEmpty() ? QStringList() : QStringList{parameter});
+    exit_program();
+}
+
+void MainWindow::exit_program() {
+    if (!warn_unsaved()) return;
+    close_secondary_windows();
+    if (help_) help_->close();
+    ended_ = true;
+    close();
+    emit ended();
+}
+
+void MainWindow::add_secondary_window(QWidget* window) {
+    secondary_.emplace_back(window);
+}
+
+QWidget* MainWindow::open_secondary_window() const {
+    for (const auto& w : secondary_)
+        if (w && w->isVisible()) return w;
+    return nullptr;
+}
+
+void MainWindow::close_secondary_windows() {
+    for (auto& w : secondary_)
+        if (w) w->close();
+    secondary_.clear();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (QWidget* w = open_secondary_window()) {
+        w->raise();
+        w->activateWindow();
+        return;
+    }
+    if (session_.archive.saved()) {
+        if (ui_.message(this, kQuestion, QStringLiteral("Programm beenden?"), 1,
+                        QStringLiteral("&JA|&NEIN")) != 1)
+            return;
+    }
+    exit_program();
+}
+
+void MainWindow::show_help(const QString& topic) {
+    if (!HelpWindow::has_topic(topic)) {
+        ui_.message(this, kWarning,
+                    QStringLiteral("Error while trying to display a topic of ziehwerk.chm"), 1,
+                    QStringLiteral("&OK"));
+        return;
+    }
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show_topic(topic);
+}
+
+void MainWindow::show_info() {
+    ui_.message(this, kInformation,
+                QStringLiteral("Ziehwerk V25.0||Ziehungsarchiv, Statistik, Tippscheine und "
+                               "Gewinnauswertung|für Lotto 6 aus 49, Toto Auswahlwette, "
+                               "Österreich Lotto und Swiss Lotto.||Datenordner:|") +
+                    q(session_.data_folder().string()),
+                1, QStringLiteral("&OK"));
+}
+
+void MainWindow::open_web_shop() { ui_.open_url(web_shop_.product_url()); }
+
+}  // namespace zw

@@ -1,0 +1,54 @@
+#include "app/session.h"
+
+#include "app/data_folder.h"
+
+namespace zw {
+
+Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
+    apply_game(params, kLottoSaturday);
+    archive.clear_for(params);
+}
+
+std::vector<std::string> Session::start_up() {
+    std::vector<std::string> messages;
+    migrate_backups(folder_);
+    if (Status s = load_partial_systems(folder_, partial_systems); !s)
+        messages.push_back(s.message());
+    modules = ModulePresence::probe([&](std::string_view f) { return file_exists(folder_, f); });
+    return messages;
+}
+
+void Session::reset_range() {
+    const DrawRangeDefault d = archive.default_range();
+    range.set(d.first, d.last);
+    if (params.swiss) range.set(kSwissLuckyStart, range.last);
+}
+
+SelectOutcome Session::select_game(int code) {
+    SelectOutcome out;
+    GameParams next;
+    apply_game(next, code);
+    if (!find_file(folder_, next.info().draw_file)) {
+        params = next;
+        archive.clear_for(params, 0);
+        reset_range();
+        out.draw_file_missing = true;
+        out.status = Status::failure(to_upper_ascii(next.info().draw_file) +
+                                     " ist|nicht im aktuellen|Ordner oder Laufwerk!");
+        return out;
+    }
+    out.status = archive.load_draws(folder_, next, &out.warnings);
+    if (!out.status) return out;
+    params = next;
+    reset_range();
+    return out;
+}
+
+SelectOutcome Session::load_draw_file(const fs::path& file) {
+    SelectOutcome out;
+    out.status = archive.load_draws(folder_, file, params, &out.warnings);
+    if (out.status) reset_range();
+    return out;
+}
+
+}  // namespace zw

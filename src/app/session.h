@@ -1,0 +1,54 @@
+// Everything the program holds while it runs: the data folder, the selected
+// game's parameters, its draw archive and draw range, and the tables read at
+// start-up. Owned by the application (or a test) and passed by reference.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "archive/draw_archive.h"
+#include "archive/file_io.h"
+#include "games/game_catalogue.h"
+#include "games/partial_systems.h"
+#include "stats/draw_range.h"
+
+namespace zw {
+
+struct SelectOutcome {
+    Status status;                    // a refused draw file
+    bool draw_file_missing = false;   // the caller offers the file selector
+    std::vector<std::string> warnings;  // side files skipped and the like
+};
+
+class Session {
+public:
+    explicit Session(fs::path data_folder);
+
+    const fs::path& data_folder() const { return folder_; }
+
+    // Start-up reads: backups restored, partial systems, module presence.
+    // Returns messages for the user (files that could not be read).
+    std::vector<std::string> start_up();
+
+    // Switches to `code`: parameters, draw archive, side games, draw range.
+    // A draw file that cannot be loaded leaves the previous game and archive
+    // in place (status holds the message); a missing draw file gives an empty
+    // archive and draw_file_missing.
+    SelectOutcome select_game(int code);
+    // Loads another draw file for the selected game (the "Ziehungen laden:" choice).
+    SelectOutcome load_draw_file(const fs::path& file);
+    Status save_draws() { return archive.save_draws(folder_); }
+    // Resets the draw range to the whole archive (Swiss: from the first Glückszahl draw).
+    void reset_range();
+
+    GameParams params;
+    DrawArchive archive;
+    DrawRange range;
+    PartialSystems partial_systems;
+    ModulePresence modules;
+
+private:
+    fs::path folder_;
+};
+
+}  // namespace zw

@@ -1,0 +1,52 @@
+// The Ziehwerk program: ziehwerk [0..5] [--data DIR]
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "app/data_folder.h"
+#include "app/main_window.h"
+#include "app/session.h"
+#include "ui/ui_services.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ziehwerk"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ziehwerk"));
+
+    QString data_dir;
+    QString game_argument;
+    const QStringList args = QApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--data") && i + 1 < args.size())
+            data_dir = args[++i];
+        else if (game_argument.isEmpty())
+            game_argument = args[i];
+    }
+
+    zw::UiServices ui = zw::UiServices::desktop();
+    if (data_dir.isEmpty()) {
+        // The user's data folder, filled from the shipped data the first time.
+        data_dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        zw::Status status;
+        zw::seed_data_folder(data_dir.toStdString(), zw::shipped_data_folder(), &status);
+        if (!status) {
+            ui.message(nullptr, zw::kWarning, QString::fromStdString(status.message()));
+            return 1;
+        }
+    } else if (!QDir(data_dir).exists()) {
+        ui.message(nullptr, zw::kWarning,
+                   QStringLiteral("Der Datenordner|%1|existiert nicht.").arg(data_dir));
+        return 2;
+    }
+
+    zw::Session session(data_dir.toStdString());
+    zw::MainWindow window(session, ui);
+    for (const auto& message : session.start_up())
+        ui.message(nullptr, zw::kWarning, QString::fromStdString(message));
+    window.show();
+    window.start_program(game_argument);
+    if (window.program_ended()) return 0;
+    QObject::connect(&window, &zw::MainWindow::ended, &app, &QApplication::quit);
+    return app.exec();
+}

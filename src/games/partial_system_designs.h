@@ -1,0 +1,73 @@
+// How the rows of the partial systems are made: three classical designs in
+// which every t-set of numbers lies in exactly one row, and a seeded,
+// deterministic local search for the others. Rows are bit masks over the
+// positions 0..v-1 of the player's numbers. Used by the generator of
+// ZIEHWERK.ASW and by the tests that check it.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace zw {
+
+// "t if p": whenever p of the drawn numbers are among the player's, some row
+// holds at least t of them.
+struct Coverage {
+    int t;
+    int p;
+};
+
+// 132 rows on 12 points, every 5-set in exactly one row: the orbit of
+// {inf, 1, 3, 4, 5, 9} under x -> (ax+b)/(cx+d) with ad-bc a non-zero square
+// mod 11. Points 0..10 are the residues, point 11 is infinity.
+std::vector<uint32_t> steiner_5_6_12();
+
+// 77 rows on 22 points, every 3-set in exactly one row: the weight-8 words of
+// the extended binary Golay code that hold the last two of its 24
+// coordinates, with those two removed.
+std::vector<uint32_t> steiner_3_6_22();
+
+// 130 rows on 26 points, every 3-set in exactly one row: the circles of the
+// inversive plane of order 5, images of GF(5) + {inf} under the Moebius maps
+// of GF(25). Point a + 5b is a + b*w with w^2 = 2; point 25 is infinity.
+std::vector<uint32_t> steiner_3_6_26();
+
+// The rows that avoid the top `dropped` of `points` points (they then use
+// only points 0..points-dropped-1).
+std::vector<uint32_t> rows_avoiding_top(std::span<const uint32_t> rows, int points, int dropped);
+
+// Sorts rows by their numbers in lexicographic order (row 1 2 3 4 5 6 first).
+void sort_rows(std::vector<uint32_t>& rows);
+
+// Local search for `rows` distinct rows of six out of `numbers` (at most 26)
+// meeting every required coverage; once they hold, the remaining iterations
+// improve the preferred coverages (fewer sets left without them) while the
+// required ones keep holding. Simulated annealing over single-number swaps,
+// mostly aimed at a set that is not yet covered. The result depends only on
+// the parameters, never on time or threads.
+struct RowSearch {
+    int numbers = 0;
+    int rows = 0;
+    std::vector<Coverage> required;
+    std::vector<Coverage> preferred;
+    uint64_t seed = 1;
+    int attempts = 1;             // fresh random starts until the required coverages hold
+    long long iterations = 0;     // moves per attempt
+    long long polish_iterations = 0;  // moves spent on the preferred coverages
+    double start_acceptance = 0.3;    // chance of taking a move that loses one set, at the start
+    double end_acceptance = 0.002;    // ... and at the end of an attempt
+};
+
+struct RowSearchResult {
+    std::vector<uint32_t> rows;        // sorted, distinct
+    bool reached = false;              // every required coverage holds
+    long long required_missing = 0;    // sets still lacking a required coverage
+    long long preferred_missing = 0;   // sets lacking a preferred coverage
+    int attempts_used = 0;
+    long long moves = 0;  // iterations spent in total
+};
+
+RowSearchResult search_rows(const RowSearch& search);
+
+}  // namespace zw

@@ -1,0 +1,211 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/help_window.h"
+#include "gui_test_support.h"
+
+using namespace zw;
+using zw::test::ScriptedUi;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    // A data folder with the draw files named.
+    static void make_folder(const QTemporaryDir& dir, const QStringList& files) {
+        for (const QString& f : files)
+            test::write_draw_file(dir.filePath(f), 3, f.startsWith(QLatin1String("Swiss")) ? 8 : 7);
+    }
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ScriptedUi ui;
+        std::unique_ptr<Session> session;
+        std::unique_ptr<MainWindow> window;
+        explicit Fixture(const QStringList& files, const QString& argument = QString()) {
+            make_folder(dir, files);
+            session = std::make_unique<Session>(dir.path().toStdString());
+            session->start_up();
+            window = std::make_unique<MainWindow>(*session, ui.services);
+            window->show();
+            window->start_program(argument);
+        }
+    };
+
+    static QStringList labels_of(QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+    static QMenu* drop_down(MainWindow& w, const QString& title) {
+        for (QAction* a : w.menuBar()->actions())
+            if (a->text() == title) return a->menu();
+        return nullptr;
+    }
+
+private slots:
+    void startsOnSaturdayLottoWithTitleAndMarks() {
+        Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("Swiss.Dat")});
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Ziehwerk V25.0"));
+        QCOMPARE(int(f.session->params.code), 0);
+        QVERIFY(f.window->menu_action(8)->isChecked());
+        QVERIFY(f.window->menu_action(12)->isChecked());
+        QVERIFY(!f.window->menu_action(14)->isChecked());
+        QVERIFY(f.window->menu_action(42)->isChecked());
+        QCOMPARE(f.window->centralWidget()->width(), 1304);
+        QCOMPARE(f.window->centralWidget()->height(), 474);
+    }
+
+    void startGameFollowsFilesAndArgument() {
+        Fixture only_swiss_toto({QStringLiteral("Swiss.Dat"), QStringLiteral("Toto.Dat")});
+        QCOMPARE(int(only_swiss_toto.session->params.code), int(kToto));
+        Fixture arg({QStringLiteral("Lotto.Dat"), QStringLiteral("O_Lotto.Dat")}, QStringLiteral("3"));
+        QCOMPARE(int(arg.session->params.code), int(kAustria));
+        Fixture ignored({QStringLiteral("Lotto.Dat")}, QStringLiteral("7"));
+        QCOMPARE(int(ignored.session->params.code), 0);
+    }
+
+    void bonusEntryOnlyInAustriaBetweenSeparators() {
+        Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("O_Lotto.Dat")});
+        QMenu* draws = drop_down(*f.window, QStringLiteral("&Ziehungen"));
+        QVERIFY(draws);
+        QVERIFY(!labels_of(draws).contains(QStringLiteral("&Bonus-Ziehung")));
+        f.window->Win_1_MenuEvent(11);
+        QCOMPARE(int(f.session->params.code), int(kAustria));
+        draws = drop_down(*f.window, QStringLiteral("&Ziehungen"));
+        const QStringList l = labels_of(draws);
+        const int i = static_cast<int>(l.indexOf(QStringLiteral("&Bonus-Ziehung")));
+        QVERIFY(i > 0);
+        QCOMPARE(l[i - 1], QStringLiteral("-"));
+        QCOMPARE(l[i + 1], QStringLiteral("-"));
+        QCOMPARE(f.window->centralWidget()->width(), 982);
+        QCOMPARE(f.window->centralWidget()->height(), 474 + 44);
+    }
+
+    void swissMarksAndGreyedSlipLayouts() {
+        Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("Swiss.Dat")});
+        f.window->Win_1_MenuEvent(18);
+        QCOMPARE(int(f.session->params.code), int(kSwiss));
+        QVERIFY(f.window->menu_action(14)->isChecked());
+        QVERIFY(f.window->menu_action(18)->isChecked());
+        QVERIFY(!f.window->menu_action(8)->isChecked());
+        QVERIFY(!f.window->menu_action(41)->isEnabled());
+        QVERIFY(!f.window->menu_action(42)->isEnabled());
+        QVERIFY(!f.window->menu_action(42)->isChecked());
+        QCOMPARE(f.session->range.first, kSwissLuckyStart);
+    }
+
+    void missingModuleIsRefused() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        f.window->Win_1_MenuEvent(9);  // Toto.Dat absent
+        QCOMPARE(f.ui.last_message(), QStringLiteral("  Das gewählte Programm-Modul ist nicht vorhanden!"));
+        QCOMPARE(f.ui.messages.back().buttons, QStringLiteral("Alles klar!"));
+        QCOMPARE(int(f.session->params.code), 0);
+        f.window->Win_1_MenuEvent(22);  // KENO module absent: nothing ends
+        QVERIFY(!f.window->program_ended());
+    }
+
+    void unsavedGuardKeepsGameOnZurueckAndProceedsOnEgal() {
+        Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("M_Lotto.Dat")});
+        f.session->archive.set_saved(false);
+        f.ui.message_answers = {1};  // "&Zurück"
+        f.window->Win_1_MenuEvent(13);
+        QCOMPARE(f.ui.messages.back().text,
+                 QStringLiteral("V O R S I C H T !|Neue Daten sind noch nicht gespeichert !"));
+        QCOMPARE(f.ui.messages.back().buttons, QStringLiteral("&Zurück|&Egal"));
+        QCOMPARE(int(f.session->params.code), 0);
+        QVERIFY(f.window->menu_action(12)->isChecked());
+
+        f.ui.message_answers = {2};  // "&Egal"
+        f.window->Win_1_MenuEvent(13);
+        QCOMPARE(int(f.session->params.code), int(kLottoWednesday));
+        QVERIFY(f.session->archive.saved());
+    }
+
+    void exitWithUnsavedDraws() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        f.session->archive.set_saved(false);
+        f.ui.message_answers = {1};
+        f.window->Win_1_MenuEvent(54);
+        QVERIFY(!f.window->program_ended());
+        QVERIFY(f.window->isVisible());
+        f.ui.message_answers = {2};
+        f.window->Win_1_MenuEvent(54);
+        QVERIFY(f.window->program_ended());
+        QVERIFY(!f.window->isVisible());
+    }
+
+    void closeBoxAsksAndSecondaryWindowComesToFront() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        QWidget viewer;
+        viewer.show();
+        f.window->add_secondary_window(&viewer);
+        f.window->close();
+        QVERIFY(f.window->isVisible());
+        QVERIFY(f.ui.messages.empty());
+        viewer.close();
+        f.ui.message_answers = {2};  // "&NEIN"
+        f.window->close();
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Programm beenden?"));
+        QVERIFY(f.window->isVisible());
+        f.ui.message_answers = {1};  // "&JA"
+        f.window->close();
+        QVERIFY(f.window->program_ended());
+    }
+
+    void missingDrawFileOffersSelectorAndSaveWritesCapitals() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        test::write_draw_file(f.dir.filePath(QStringLiteral("Toto.Dat")), 2);
+        f.session->start_up();
+        QFile::remove(f.dir.filePath(QStringLiteral("Toto.Dat")));
+        f.window->Win_1_MenuEvent(9);
+        QCOMPARE(f.ui.messages.back().text, QStringLiteral("TOTO.DAT ist|nicht im aktuellen|Ordner oder Laufwerk!"));
+        QCOMPARE(f.ui.file_requests.back().title, QStringLiteral("Ziehungen laden:"));
+        QCOMPARE(f.session->archive.next_draw(), 0);
+
+        f.window->Win_1_MenuEvent(8);
+        f.session->archive.set_saved(false);
+        f.window->Win_1_MenuEvent(16);
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+        QVERIFY(f.session->archive.saved());
+    }
+
+    void loadOtherDrawFileKeepsPreviousOnCancel() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        test::write_draw_file(f.dir.filePath(QStringLiteral("other.dat")), 9);
+        f.window->Win_1_MenuEvent(15);  // cancelled
+        QCOMPARE(f.session->archive.newest(), 3);
+        f.ui.file_answers = {f.dir.filePath(QStringLiteral("other.dat"))};
+        f.window->Win_1_MenuEvent(15);
+        QCOMPARE(f.session->archive.newest(), 9);
+    }
+
+    void helpInfoAndWebShop() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        f.window->Win_1_MenuEvent(60);
+        auto* help = f.window->findChild<HelpWindow*>(QStringLiteral("help"));
+        QVERIFY(help);
+        QCOMPARE(help->current_topic(), QStringLiteral("info.htm"));
+        f.window->show_help(QStringLiteral("gibtsnicht.htm"));
+        QVERIFY(f.ui.last_message().startsWith(QStringLiteral("Error while trying to display a topic of ")));
+        f.window->Win_1_MenuEvent(1);
+        QVERIFY(f.ui.last_message().startsWith(QStringLiteral("Ziehwerk V25.0")));
+        f.window->Win_1_MenuEvent(88);
+        QCOMPARE(f.ui.opened_urls.size(), size_t(1));
+        const QString url = f.ui.opened_urls[0].toString();
+        QVERIFY(url.contains(QStringLiteral("/webshop/product/lottonormal/")));
+        QVERIFY(url.contains(QStringLiteral("action=prefill_ticket")));
+        QVERIFY(url.contains(QStringLiteral("quicktippTicketId=1")));
+    }
+
+    void unbuiltEntriesAreGreyed() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        QVERIFY(f.window->menu_action(15)->isEnabled());
+        QVERIFY(f.window->menu_action(70)->isEnabled() == false);
+    }
+};
+
+ZW_GUI_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,21 @@
+# Runs the converter into a fresh folder and compares every file it writes
+# with the shipped one.
+file(REMOVE_RECURSE "${OUT}")
+file(MAKE_DIRECTORY "${OUT}")
+execute_process(COMMAND "${TOOL}" "${SOURCE}" "${OUT}" RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "converter failed: ${rc}")
+endif()
+file(GLOB made RELATIVE "${OUT}" "${OUT}/*")
+list(LENGTH made count)
+if(count LESS 10)
+  message(FATAL_ERROR "converter wrote only ${count} files")
+endif()
+foreach(f IN LISTS made)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${f}" "${SHIPPED}/${f}"
+                  RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${f} differs from the shipped file")
+  endif()
+endforeach()
+message(STATUS "${count} files reproduced byte for byte")
