@@ -3,8 +3,16 @@
 
 namespace zw {
 
+void install_archive_commands(MainWindow& window);
+void install_stats_commands(MainWindow& window);
+void install_tipping_commands(MainWindow& window);
+void install_evaluation_commands(MainWindow& window);
+
 void install_commands(MainWindow& window) {
-    (void)window;
+    install_archive_commands(window);
+    install_stats_commands(window);
+    install_tipping_commands(window);
+    install_evaluation_commands(window);
 }
 
 }  // namespace zw

