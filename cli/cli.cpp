@@ -137,7 +137,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
                                   }, "");
         SelectOutcome sel = session.select_game(game);
         if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
-        if (sel.draw_file_missing) {
+        if (sel.draw_file_missing && entry->needs_draws) {
             std::string m = sel.status.message();
             for (char& c : m)
                 if (c == '|') c = ' ';

@@ -36,6 +36,7 @@ struct CommandEntry {
     const char* name;
     const char* usage;
     int (*run)(Context&);
+    bool needs_draws = true;  // false: works without the game's draw file
 };
 
 const std::vector<CommandEntry>& commands();

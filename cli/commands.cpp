@@ -173,7 +173,7 @@ int cmd_evaluate(Context& ctx);
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
         {"info", "info                       Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
-        {"date", "date N                     Datum der Ziehung N", cmd_date},
+        {"date", "date N                     Datum der Ziehung N", cmd_date, false},
         {"draws", "draws [--range A..B]       Ziehungen auflisten", cmd_draws},
         {"export", "export --kind all|grid --out DATEI   Ziehungen als Text exportieren", cmd_export},
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
