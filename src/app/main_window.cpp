@@ -288,8 +288,10 @@ void MainWindow::launch_module(const QString& program, const QString& parameter,
         return;
     }
     if (!warn_unsaved()) return;
-    const QString folder = QCoreApplication::applicationDirPath();
-    if (auto path = find_file(folder.toStdString(), program.toStdString()))
+    // The sibling program is looked for in the data folder, then beside this program.
+    auto path = find_file(session_.data_folder(), program.toStdString());
+    if (!path) path = find_file(QCoreApplication::applicationDirPath().toStdString(), program.toStdString());
+    if (path)
         ui_.start_program(q(path->string()),
                           parameter.isEmpty() ? QStringList() : QStringList{parameter});
     exit_program();

@@ -200,6 +200,27 @@ private slots:
         QVERIFY(url.contains(QStringLiteral("quicktippTicketId=1")));
     }
 
+    void launchingAModuleStartsItWithItsParameterAndEnds() {
+        Fixture absent({QStringLiteral("Lotto.Dat"), QStringLiteral("Elfer.Dat")});
+        absent.window->Win_1_MenuEvent(10);  // module file present, program absent: still ends
+        QVERIFY(absent.ui.started_programs.empty());
+        QVERIFY(absent.window->program_ended());
+
+        Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("13Wette.Dat")});
+        test::write_bytes(f.dir.filePath(QStringLiteral("wettwerk.exe")), {0});
+        f.session->archive.set_saved(false);
+        f.ui.message_answers = {1};  // "&Zurück": nothing starts
+        f.window->Win_1_MenuEvent(20);
+        QVERIFY(f.ui.started_programs.empty());
+        QVERIFY(!f.window->program_ended());
+        f.ui.message_answers = {2};
+        f.window->Win_1_MenuEvent(20);
+        QCOMPARE(f.ui.started_programs.size(), size_t(1));
+        QVERIFY(f.ui.started_programs[0][0].endsWith(QStringLiteral("wettwerk.exe")));
+        QCOMPARE(f.ui.started_programs[0][1], QStringLiteral("2"));
+        QVERIFY(f.window->program_ended());
+    }
+
     void unbuiltEntriesAreGreyed() {
         Fixture f({QStringLiteral("Lotto.Dat")});
         QVERIFY(f.window->menu_action(15)->isEnabled());
