@@ -19,7 +19,7 @@ namespace zw::test {
 // button, cancel, no choice).
 struct ScriptedUi {
     std::deque<int> message_answers;
-    std::deque<std::optional<QString>> file_answers;
+    std::deque<QString> file_answers;  // an empty answer cancels
     std::deque<int> popup_answers;
     std::vector<MessageRequest> messages;
     std::vector<FileRequest> file_requests;
@@ -40,8 +40,9 @@ struct ScriptedUi {
         services.file_dialog = [this](QWidget*, const FileRequest& r) -> std::optional<QString> {
             file_requests.push_back(r);
             if (file_answers.empty()) return std::nullopt;
-            auto a = file_answers.front();
+            const QString a = file_answers.front();
             file_answers.pop_front();
+            if (a.isEmpty()) return std::nullopt;
             return a;
         };
         services.popup_list = [this](QWidget*, const QString& items, QPoint) {
