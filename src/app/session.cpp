@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include "app/data_folder.h"
+#include "tipping/par_files.h"
 
 namespace zw {
 
@@ -12,6 +13,7 @@ Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
 std::vector<std::string> Session::start_up() {
     std::vector<std::string> messages;
     migrate_backups(folder_);
+    if (Status s = load_money_tables(folder_, money); !s) messages.push_back(s.message());
     if (Status s = load_partial_systems(folder_, partial_systems); !s)
         messages.push_back(s.message());
     modules = ModulePresence::probe([&](std::string_view f) { return file_exists(folder_, f); });
@@ -28,6 +30,7 @@ SelectOutcome Session::select_game(int code) {
     SelectOutcome out;
     GameParams next;
     apply_game(next, code);
+    load_game_money_files(folder_, next, money, out.warnings);
     if (!find_file(folder_, next.info().draw_file)) {
         params = next;
         archive.clear_for(params, 0);
@@ -43,6 +46,8 @@ SelectOutcome Session::select_game(int code) {
     reset_range();
     return out;
 }
+
+Status Session::save_money_tables() { return save_money_files(folder_, money, params); }
 
 SelectOutcome Session::load_draw_file(const fs::path& file) {
     SelectOutcome out;

@@ -11,6 +11,7 @@
 #include "games/game_catalogue.h"
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
+#include "tipping/money_tables.h"
 
 namespace zw {
 
@@ -26,7 +27,7 @@ public:
 
     const fs::path& data_folder() const { return folder_; }
 
-    // Start-up reads: backups restored, partial systems, module presence.
+    // Start-up reads: backups restored, quotas and fees, partial systems, module presence.
     // Returns messages for the user (files that could not be read).
     std::vector<std::string> start_up();
 
@@ -40,12 +41,17 @@ public:
     Status save_draws() { return archive.save_draws(folder_); }
     // Resets the draw range to the whole archive (Swiss: from the first Glückszahl draw).
     void reset_range();
+    // "&Abspeichern": Ziehwerk.Par, and the Swiss or Austrian parameter file
+    // while that game is selected.
+    Status save_money_tables();
 
     GameParams params;
     DrawArchive archive;
     DrawRange range;
     PartialSystems partial_systems;
     ModulePresence modules;
+    // Quotas and fees: built-in defaults until start_up reads Ziehwerk.Par.
+    MoneyTables money = default_money_tables();
 
 private:
     fs::path folder_;
