@@ -1,10 +1,15 @@
 // Connects the menu entries of this subsystem to its windows.
 #include "app/main_window.h"
+#include "archive/bonus_editor_dialog.h"
+#include "archive/draw_entry_dialog.h"
+#include "archive/draw_viewer_window.h"
 
 namespace zw {
 
 void install_archive_commands(MainWindow& window) {
-    (void)window;
+    window.set_command(19, [&window] { show_draw_viewer(window); });
+    window.set_command(21, [&window] { enter_draws(window); });
+    window.set_command(25, [&window] { edit_bonus_draws(window); });
 }
 
 }  // namespace zw

@@ -1,0 +1,105 @@
+// Draw entry: typing the numbers of one draw (the entry draw E) field by
+// field, storing it in the archive with its side-game numbers, moving between
+// draws and deleting the newest draw. The window turns keys into these calls
+// and shows the questions and messages.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "archive/draw_archive.h"
+#include "games/game_catalogue.h"
+#include "stats/draw_range.h"
+
+namespace zw {
+
+// What a key did to the fields.
+enum class EntryStep {
+    kNothing,   // the key had no effect
+    kShown,     // the typed text or cursor changed
+    kRefused,   // the value was invalid: beep, the field is blank again
+    kComplete,  // all seven fields are filled: ask "Alle Zahlen korrekt"
+};
+
+class DrawEntry {
+public:
+    static constexpr int kFields = 7;  // six numbers and the extra number
+    static constexpr int kBlank = -1;  // a field without a value
+
+    DrawEntry(const GameParams& params, DrawArchive& archive, DrawRange& range);
+
+    // Starts at the draw after the end of the draw range (Austria: the range
+    // counts the bonus draws, the entry counts regular draws only).
+    void open();
+    int entry_draw() const { return e_; }
+    // Loads draw E into the fields and boxes; the cursor returns to field 0.
+    void show_entry_draw();
+    // Jumps to draw e (1..capacity) and shows it.
+    bool go_to(int e);
+
+    // --- keys
+    EntryStep digit(int d);
+    EntryStep enter();
+    EntryStep backspace();
+    // "+": keeps the side-game boxes and moves to the next draw; false at the capacity.
+    bool next();
+    // "-": keeps the side-game boxes and moves to the previous draw; false at draw 1.
+    bool previous();
+    // "L": deletes the newest draw, or the newest side number; false when neither applies.
+    bool delete_entry();
+    bool can_delete() const;
+
+    // Whether value v may go into field f of the entry draw.
+    bool validate_field(int f, int v) const;
+    // Writes the seven fields into draw E (extending the archive and the
+    // range when E is new). Refused when a field is blank or E is beyond the capacity.
+    Status store_entry_draw();
+    // Takes the side-game boxes (and the Austrian LottoPlus boxes) into the tables.
+    void store_side_numbers();
+
+    // --- state shown by the window
+    const std::array<int, kFields>& fields() const { return fields_; }
+    int cursor() const { return cursor_; }
+    const std::string& typed() const { return typed_; }
+    // Text of field f: the typed digits in the current field, else its value.
+    std::string field_text(int f) const;
+    // True when some but not all seven fields were typed.
+    bool incomplete() const { return cursor_ >= 1 && cursor_ < kFields; }
+    // Label of the extra-number field: "ZZ", "SZ" (Superzahl) or "GZ" (Glückszahl).
+    std::string extra_label() const;
+
+    // Side-game boxes as typed (digits only): Spiel 77 or Joker, Super 6, LottoPlus.
+    std::string side_box;
+    std::string super6_box;
+    std::array<std::string, 6> plus_boxes;
+    // Digits of the side box: 7 for Spiel 77, 6 for the Joker.
+    int side_digits() const { return is_german_game(params_.code) ? 7 : 6; }
+    // Whether draw E has a place in the side tables / takes LottoPlus numbers.
+    bool side_box_usable() const;
+    bool super6_box_usable() const;
+    bool plus_boxes_usable() const;
+
+    const GameParams& params() const { return params_; }
+    const DrawArchive& archive() const { return archive_; }
+
+private:
+    EntryStep take(int value);
+    void extend_range_to_newest();
+
+    const GameParams& params_;
+    DrawArchive& archive_;
+    DrawRange& range_;
+    int e_ = 1;
+    std::array<int, kFields> fields_{};
+    int cursor_ = 0;
+    std::string typed_;
+};
+
+// Whether the fetch of draw E from a result page is offered: the draw date
+// lies between today and 6 days back (3 days for the games with two draws a
+// week); the Swiss page only shows the newest draw, so there E must be the
+// first missing draw. `today` is a yyyymmdd key.
+bool fetch_offered(const GameParams& params, const DrawArchive& archive, int e, int32_t today);
+
+}  // namespace zw

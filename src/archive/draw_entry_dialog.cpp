@@ -1,0 +1,414 @@
+#include "archive/draw_entry_dialog.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/main_window.h"
+#include "app/session.h"
+#include "archive/calendar.h"
+#include "archive/draw_output_dialog.h"
+#include "archive/side_games_widget.h"
+#include "archive/slip_grid_widget.h"
+#include "ui/fonts.h"
+
+namespace zw {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QPushButton* command_button(QWidget* parent, const char* name, const QString& text,
+                            const QString& tip) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    b->setFont(ui_font(17));
+    b->setFixedSize(36, 30);
+    return b;
+}
+
+QToolButton* arrow_button(QWidget* parent, const char* name, Qt::ArrowType arrow,
+                          const QString& text, const QString& tip) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setArrowType(arrow);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFont(ui_font(17));
+    b->setMinimumSize(52, 30);
+    return b;
+}
+
+// Draw E as the fields show it right now, for the last grid.
+SlipDraw entry_slip(const DrawEntry& e) {
+    SlipDraw s;
+    s.present = true;
+    s.draw = e.entry_draw();
+    const DrawDate d = draw_date(e.params().code, e.entry_draw());
+    s.date = d.text;
+    s.prefix = d.prefix;
+    const auto& f = e.fields();
+    for (int k = 0; k < 6; ++k) s.numbers[k] = f[k] > 0 ? static_cast<uint8_t>(f[k]) : 0;
+    if (f[6] != DrawEntry::kBlank) {
+        s.extra = f[6];
+        const std::string label = e.extra_label();
+        s.extra_kind = label == "SZ"   ? ExtraKind::kSuperzahl
+                       : label == "GZ" ? ExtraKind::kGlueckszahl
+                                       : ExtraKind::kZusatzzahl;
+    }
+    for (int k = 0; k < 6; ++k) {
+        const int v = std::atoi(e.plus_boxes[static_cast<size_t>(k)].c_str());
+        s.plus[k] = v >= 1 && v <= 45 ? static_cast<uint8_t>(v) : 0;
+    }
+    return s;
+}
+
+}  // namespace
+
+DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by_seven,
+                                 QWidget* parent)
+    : QDialog(parent), session_(session), ui_(ui),
+      entry_(session.params, session.archive, session.range),
+      grid_count_(slip_grid_count(session.params, seven_by_seven)) {
+    setObjectName(QStringLiteral("frm3"));
+    setWindowTitle(QStringLiteral("Ziehungen ergänzen"));
+    setFocusPolicy(Qt::StrongFocus);
+    const GameParams& params = session_.params;
+
+    grids_ = new SlipGridWidget(this);
+
+    // Number, date and the seven fields.
+    auto* title = new QLabel(QStringLiteral("Ziehung:"), this);
+    title->setFont(ui_font(18));
+    number_ = new QLabel(this);
+    number_->setObjectName(QStringLiteral("lbl_number"));
+    date_ = new QLabel(this);
+    date_->setObjectName(QStringLiteral("lbl_date"));
+    for (QLabel* l : {number_, date_}) l->setFont(ui_font(17));
+    auto* info = new QHBoxLayout;
+    info->addWidget(title);
+    info->addSpacing(16);
+    info->addWidget(new QLabel(QStringLiteral("Nummer:"), this));
+    info->addWidget(number_);
+    info->addSpacing(16);
+    info->addWidget(new QLabel(QStringLiteral("Datum:"), this));
+    info->addWidget(date_);
+    info->addStretch(1);
+
+    auto* field_grid = new QGridLayout;
+    for (int k = 0; k < DrawEntry::kFields; ++k) {
+        auto* caption = new QLabel(k < 6 ? QStringLiteral("%1.").arg(k + 1) : QString(), this);
+        caption->setAlignment(Qt::AlignCenter);
+        if (k == 6) extra_label_ = caption;
+        auto* f = new QLabel(this);
+        f->setObjectName(QStringLiteral("field%1").arg(k));
+        f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        f->setAlignment(Qt::AlignCenter);
+        f->setFont(ui_font(18));
+        f->setFixedSize(46, 34);
+        f->setAutoFillBackground(true);
+        fields_[static_cast<size_t>(k)] = f;
+        field_grid->addWidget(caption, 0, k + (k == 6 ? 1 : 0));
+        field_grid->addWidget(f, 1, k + (k == 6 ? 1 : 0));
+    }
+    field_grid->setColumnMinimumWidth(6, 14);
+    field_grid->setColumnStretch(8, 1);
+    auto* hint = new QLabel(QStringLiteral("Einstellige Zahleneingaben bitte mit RETURN bestätigen!"), this);
+    hint->setObjectName(QStringLiteral("hint"));
+
+    // Commands.
+    auto* minus = arrow_button(this, "arrow_minus", Qt::LeftArrow, QStringLiteral("-"),
+                               QStringLiteral("Vorige Ziehung (Taste -)"));
+    auto* plus = arrow_button(this, "arrow_plus", Qt::RightArrow, QStringLiteral("+"),
+                              QStringLiteral("Nächste Ziehung (Taste +)"));
+    auto* cmd32 = command_button(this, "cmd32", QStringLiteral("S"), QStringLiteral("Ziehungen speichern"));
+    auto* cmd33 = command_button(this, "cmd33", QStringLiteral("D"),
+                                 QStringLiteral("Die letzten 52 Ziehungen spaltenweise drucken"));
+    auto* cmd34 = command_button(this, "cmd34", QStringLiteral("X"), QStringLiteral("Eingabe beenden"));
+    cmd37_ = command_button(this, "cmd37", QStringLiteral("L"),
+                            QStringLiteral("Die neueste Ziehung oder die neueste Zusatzlotterie-Nummer löschen"));
+    auto* cmd38 = command_button(this, "cmd38", QStringLiteral("H"), QStringLiteral("Hilfe"));
+    cmd50_ = command_button(this, "cmd50", QStringLiteral("U"),
+                            QStringLiteral("Die Ziehung aus dem Internet holen"));
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(minus);
+    commands->addWidget(plus);
+    commands->addSpacing(12);
+    for (QPushButton* b : {cmd32, cmd33, cmd34, cmd37_, cmd38, cmd50_}) commands->addWidget(b);
+    commands->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(info);
+    left->addLayout(field_grid);
+    left->addWidget(hint);
+    left->addLayout(commands);
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(left, 1);
+    sp77_ = new SideGamesWidget(is_german_game(params.code), this);
+    lower->addWidget(sp77_, 0, Qt::AlignTop);
+    if (params.austria) {
+        lplus_ = new LottoPlusWidget(this);
+        lower->addWidget(lplus_, 0, Qt::AlignTop);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grids_, 1);
+    layout->addLayout(lower);
+
+    connect(minus, &QToolButton::clicked, this, [this] { minus_key(); });
+    connect(plus, &QToolButton::clicked, this, [this] { plus_key(); });
+    connect(cmd32, &QPushButton::clicked, this, &DrawEntryDialog::cmd32_Click);
+    connect(cmd33, &QPushButton::clicked, this, &DrawEntryDialog::cmd33_Click);
+    connect(cmd34, &QPushButton::clicked, this, &DrawEntryDialog::cmd34_Click);
+    connect(cmd37_, &QPushButton::clicked, this, &DrawEntryDialog::cmd37_Click);
+    connect(cmd38, &QPushButton::clicked, this, &DrawEntryDialog::cmd38_Click);
+    connect(cmd50_, &QPushButton::clicked, this, &DrawEntryDialog::cmd50_Click);
+    connect(grids_, &SlipGridWidget::wheel_steps, this,
+            [this](int steps) { steps > 0 ? plus_key() : minus_key(); });
+
+    connect(sp77_, &SideGamesWidget::edited, this, [this](const QString& side, const QString& super6) {
+        entry_.side_box = side.toStdString();
+        entry_.super6_box = super6.toStdString();
+        refresh();
+    });
+    connect(sp77_, &SideGamesWidget::finished, this, [this] { setFocus(); });
+    sp77_->side_box()->installEventFilter(this);
+    if (sp77_->super6_box()) sp77_->super6_box()->installEventFilter(this);
+    if (lplus_) {
+        connect(lplus_, &LottoPlusWidget::edited, this, [this](int box, const QString& text) {
+            entry_.plus_boxes[static_cast<size_t>(box)] = text.toStdString();
+            refresh();
+        });
+        connect(lplus_, &LottoPlusWidget::finished, this, [this] { setFocus(); });
+        for (QLineEdit* e : lplus_->boxes()) e->installEventFilter(this);
+    }
+
+    entry_.open();
+    load_boxes();
+    refresh();
+    setFocus();
+}
+
+void DrawEntryDialog::beep() {
+    ++beeps_;
+    QApplication::beep();
+}
+
+void DrawEntryDialog::load_boxes() {
+    sp77_->load(q(entry_.side_box), q(entry_.super6_box), entry_.side_box_usable(),
+                entry_.super6_box_usable());
+    if (lplus_) {
+        std::array<QString, 6> values;
+        for (size_t k = 0; k < 6; ++k) values[k] = q(entry_.plus_boxes[k]);
+        lplus_->load(values, entry_.plus_boxes_usable());
+    }
+}
+
+void DrawEntryDialog::refresh() {
+    const int e = entry_.entry_draw();
+    const DrawDate d = draw_date(session_.params.code, e);
+    number_->setText(QString::number(e));
+    date_->setText(q(d.text) + q(d.prefix));
+    extra_label_->setText(q(entry_.extra_label()));
+    for (int k = 0; k < DrawEntry::kFields; ++k) {
+        QLabel* f = fields_[static_cast<size_t>(k)];
+        f->setText(q(entry_.field_text(k)));
+        QPalette pal = f->palette();
+        pal.setColor(QPalette::Window, palette_colour(k == entry_.cursor() ? 14 : 15));
+        f->setPalette(pal);
+    }
+    cmd37_->setEnabled(entry_.can_delete());
+    const QDate today = ui_.now ? ui_.now().date() : QDate::currentDate();
+    const int32_t key = today.year() * 10000 + today.month() * 100 + today.day();
+    cmd50_->setEnabled(fetch_draw != nullptr &&
+                       fetch_offered(session_.params, session_.archive, e, key));
+
+    // E stands in the last grid; grid 1 shows draw max(1, E - B + 1).
+    SlipGridSet set;
+    set.game = session_.params.code;
+    set.highest_number = session_.params.highest_number;
+    const int first = std::max(1, e - grid_count_ + 1);
+    for (int k = 0; k < grid_count_; ++k) {
+        const int n = first + k;
+        set.grids.push_back(n == e ? entry_slip(entry_)
+                                   : regular_slip(session_.params, session_.archive, n));
+    }
+    set.highlighted = e - first;
+    set.ticket_number = entry_.side_box;
+    grids_->set_grids(std::move(set));
+}
+
+void DrawEntryDialog::after_step(EntryStep step) {
+    switch (step) {
+        case EntryStep::kNothing: return;
+        case EntryStep::kRefused: beep(); break;
+        case EntryStep::kShown: break;
+        case EntryStep::kComplete: {
+            refresh();
+            if (ui_.message(this, kQuestion, QStringLiteral("Alle Zahlen korrekt"), 1,
+                            QStringLiteral(" JA |NEIN")) == 1) {
+                if (Status s = entry_.store_entry_draw(); !s)
+                    ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+            } else {
+                // The fields return to the stored draw; typed side numbers stay.
+                const std::string side = entry_.side_box, super6 = entry_.super6_box;
+                const auto plus = entry_.plus_boxes;
+                entry_.show_entry_draw();
+                entry_.side_box = side;
+                entry_.super6_box = super6;
+                entry_.plus_boxes = plus;
+            }
+            break;
+        }
+    }
+    refresh();
+}
+
+void DrawEntryDialog::handle_key(int key, const QString& text) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        after_step(entry_.digit(key - Qt::Key_0));
+        return;
+    }
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: after_step(entry_.enter()); return;
+        case Qt::Key_Backspace: after_step(entry_.backspace()); return;
+        case Qt::Key_Plus: plus_key(); return;
+        case Qt::Key_Minus: minus_key(); return;
+        case Qt::Key_Escape: finish(); return;
+        default: break;
+    }
+    const QString letter = text.toUpper();
+    if (letter == QLatin1String("+")) plus_key();
+    else if (letter == QLatin1String("-")) minus_key();
+    else if (letter == QLatin1String("S")) cmd32_Click();
+    else if (letter == QLatin1String("X") || letter == QLatin1String("A")) finish();
+    else if (letter == QLatin1String("L")) cmd37_Click();
+    else if (letter == QLatin1String("D")) cmd33_Click();
+    else if (letter == QLatin1String("H")) cmd38_Click();
+    else if (letter == QLatin1String("U")) cmd50_Click();
+}
+
+void DrawEntryDialog::plus_key() {
+    if (!entry_.next()) {
+        ui_.message(this, kWarning,
+                    QStringLiteral("Das Archiv ist voll: mehr als %1 Ziehungen|sind nicht möglich.")
+                        .arg(session_.archive.capacity()),
+                    1, QStringLiteral("&OK"));
+        return;
+    }
+    load_boxes();
+    refresh();
+}
+
+void DrawEntryDialog::minus_key() {
+    if (!entry_.previous()) {
+        beep();
+        return;
+    }
+    load_boxes();
+    refresh();
+}
+
+void DrawEntryDialog::cmd32_Click() {
+    entry_.store_side_numbers();
+    refresh();
+    if (entry_.incomplete() &&
+        ui_.message(this, kQuestion,
+                    QStringLiteral("Die letzte Ziehung ist nicht komplett!|"
+                                   "==============================|"
+                                   "Soll ich diese trotzdem abspeichern?"),
+                    2, QStringLiteral("&JA|&NEIN")) == 2)
+        return;
+    if (Status s = session_.save_draws(); !s) {
+        ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+        return;
+    }
+    ui_.message(this, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
+                QStringLiteral("&OK"));
+}
+
+void DrawEntryDialog::cmd33_Click() { run_column_print(this, session_, ui_); }
+
+void DrawEntryDialog::cmd34_Click() { finish(); }
+
+void DrawEntryDialog::cmd37_Click() {
+    if (!entry_.delete_entry()) {
+        beep();
+        return;
+    }
+    load_boxes();
+    refresh();
+}
+
+void DrawEntryDialog::cmd38_Click() {
+    if (show_help) show_help(QStringLiteral("ergaenzen.htm"));
+}
+
+void DrawEntryDialog::cmd50_Click() {
+    if (!cmd50_->isEnabled() || !fetch_draw) return;
+    fetch_draw(entry_);
+    load_boxes();
+    refresh();
+}
+
+void DrawEntryDialog::finish() {
+    if (finished_) return;
+    finished_ = true;
+    // Typed side numbers are kept (in memory; saving stays the user's choice).
+    entry_.store_side_numbers();
+    accept();
+}
+
+void DrawEntryDialog::keyPressEvent(QKeyEvent* event) {
+    handle_key(event->key(), event->text());
+    event->accept();
+}
+
+void DrawEntryDialog::reject() {
+    if (!finished_) {
+        finished_ = true;
+        entry_.store_side_numbers();
+    }
+    QDialog::reject();
+}
+
+void DrawEntryDialog::mousePressEvent(QMouseEvent* event) {
+    setFocus();
+    QDialog::mousePressEvent(event);
+}
+
+bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
+    // In the side-game boxes the command keys keep working; digits are typed there.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString t = key->text().toUpper();
+        static const QString commands = QStringLiteral("+-SXALDHU");
+        if (key->key() == Qt::Key_Escape || (t.size() == 1 && commands.contains(t))) {
+            handle_key(key->key(), key->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void enter_draws(MainWindow& window) {
+    DrawEntryDialog dialog(window.session(), window.ui(), window.seven_by_seven(), &window);
+    dialog.show_help = [&window](const QString& topic) { window.show_help(topic); };
+    window.add_secondary_window(&dialog);
+    // Window-modal, so that the help window stays usable beside it.
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.resize(dialog.sizeHint());
+    dialog.exec();
+}
+
+}  // namespace zw

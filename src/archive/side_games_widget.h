@@ -1,0 +1,51 @@
+// The boxes of the draw entry for the side games: "sp77" with Spiel 77 and
+// Super 6 (German games) or the Joker (Austria, Switzerland), and "Lplus"
+// with the six Austrian LottoPlus numbers. RETURN moves to the next box.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace zw {
+
+class SideGamesWidget : public QFrame {
+    Q_OBJECT
+public:
+    // `german`: Spiel 77 and Super 6; otherwise the Joker box.
+    SideGamesWidget(bool german, QWidget* parent = nullptr);
+
+    QLineEdit* side_box() const { return side_; }
+    QLineEdit* super6_box() const { return super6_; }  // nullptr for the Joker games
+    // Shows the texts without reporting them as typed.
+    void load(const QString& side, const QString& super6, bool side_usable, bool super6_usable);
+
+signals:
+    void edited(const QString& side, const QString& super6);
+    // RETURN in the last box: the typing goes back to the number fields.
+    void finished();
+
+private:
+    QLineEdit* side_ = nullptr;
+    QLineEdit* super6_ = nullptr;
+};
+
+class LottoPlusWidget : public QFrame {
+    Q_OBJECT
+public:
+    explicit LottoPlusWidget(QWidget* parent = nullptr);
+
+    const std::array<QLineEdit*, 6>& boxes() const { return boxes_; }
+    void load(const std::array<QString, 6>& values, bool usable);
+
+signals:
+    void edited(int box, const QString& text);
+    void finished();
+
+private:
+    std::array<QLineEdit*, 6> boxes_{};
+};
+
+}  // namespace zw

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "archive/draw_export.h"
+#include "cli.h"
+#include "temp_folder.h"
+
+namespace zw {
+namespace {
+
+using test::TempFolder;
+
+struct Run {
+    int code = 0;
+    std::string out, err;
+};
+
+Run run_cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "ziehwerk-cli");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    std::ostringstream out, err;
+    Run r;
+    r.code = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::string text_of(const TempFolder& dir, const std::string& name) {
+    const auto bytes = dir.read(name);
+    return {bytes.begin(), bytes.end()};
+}
+
+// Toto with 60 draws of varying numbers.
+void make_folder(const TempFolder& dir) {
+    std::vector<uint8_t> file = {126, 126, 0, 0};
+    for (int n = 1; n <= 60; ++n)
+        for (int k = 0; k < 7; ++k) file.push_back(static_cast<uint8_t>(1 + (n + 6 * k) % 45));
+    dir.write("Toto.Dat", file);
+}
+
+TEST(CliExport, WritesTheViewersFilesForGameAndRange) {
+    TempFolder dir;
+    make_folder(dir);
+    const std::string all = (dir / "alle.txt").string(), grid = (dir / "spalten.txt").string();
+    auto r = run_cli({"--data", dir.path().string(), "--game", "2", "--range", "5..20", "export",
+                      "--kind", "all", "--out", all});
+    ASSERT_EQ(r.code, 0) << r.err;
+    r = run_cli({"--data", dir.path().string(), "--game", "2", "--range", "5..20", "export",
+                 "--kind", "grid", "--out", grid});
+    ASSERT_EQ(r.code, 0) << r.err;
+
+    GameParams p;
+    apply_game(p, kToto);
+    DrawArchive a;
+    ASSERT_TRUE(a.load_draws(dir.path(), p));
+    DrawRange range;
+    range.set(5, 20);
+    EXPECT_EQ(text_of(dir, "alle.txt"), export_all_draws(p, a, range));
+    EXPECT_EQ(text_of(dir, "spalten.txt"), export_last_draws_grid(p, a, range));
+    EXPECT_EQ(text_of(dir, "alle.txt").substr(0, 37), "ALLE AUSSPIELUNGEN DER AUSWAHLWETTE:\n");
+}
+
+TEST(CliExport, UnwritableFileOrBadKindEndsWithCodeTwo) {
+    TempFolder dir;
+    make_folder(dir);
+    auto r = run_cli({"--data", dir.path().string(), "--game", "2", "export", "--kind", "all",
+                      "--out", (dir / "fehlt" / "x.txt").string()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos);
+    r = run_cli({"--data", dir.path().string(), "--game", "2", "export", "--kind", "list", "--out",
+                 (dir / "x.txt").string()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
+}
+
+}  // namespace
+}  // namespace zw
