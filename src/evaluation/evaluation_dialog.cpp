@@ -1,0 +1,221 @@
+#include "evaluation/evaluation_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "evaluation/evaluation_format.h"
+#include "evaluation/review_widget.h"
+#include "evaluation/side_game_window.h"
+
+namespace zw {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QStringList q_list(const std::vector<std::string>& lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& l : lines) out << q(l);
+    return out;
+}
+
+// The result table on screen.
+class ResultTableView : public QWidget {
+public:
+    ResultTableView(const ResultTablePainter& painter, QWidget* parent) : QWidget(parent), painter_(painter) {
+        setObjectName(QStringLiteral("tabl"));
+        setMinimumSize(painter_.size_hint());
+    }
+    QSize sizeHint() const override { return painter_.size_hint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        painter_.paint(p, rect());
+    }
+
+private:
+    const ResultTablePainter& painter_;
+};
+
+}  // namespace
+
+EvaluationDialog::EvaluationDialog(const EvaluationInputs& in, EvaluationTicket ticket, UiServices& ui,
+                                   std::function<void(const QString&)> show_help, QWidget* parent)
+    : QDialog(parent), in_(in), ticket_(std::move(ticket)), ui_(ui), show_help_(std::move(show_help)) {
+    setObjectName(QStringLiteral("Dlg_4"));
+    setWindowTitle(QStringLiteral("Auswertung"));
+    systems_ = ticket_.rows.empty() && !ticket_.systems.empty();
+    report_ = evaluate_ticket(ticket_, in_);
+    build_table();
+    review_lines_ = q_list(review_lines(report_, ticket_, in_));
+
+    auto* layout = new QVBoxLayout(this);
+    const int first = std::max(in_.range.first, 1);
+    const int last = std::min(in_.range.last, last_evaluable_draw(in_.archive));
+    const QString game = q(in_.params.info().name);
+    auto* range = new QLabel(
+        last < first ? game + QStringLiteral("   Keine Ziehungen im Rahmen")
+                     : QStringLiteral("%1   Ziehungen %2 bis %3 (%4 bis %5)")
+                           .arg(game)
+                           .arg(first)
+                           .arg(last)
+                           .arg(q(eval_draw_date(in_.archive, in_.params, first)))
+                           .arg(q(eval_draw_date(in_.archive, in_.params, last))),
+        this);
+    range->setObjectName(QStringLiteral("lbl_rahmen"));
+    layout->addWidget(range);
+    table_view_ = new ResultTableView(table_, this);
+    layout->addWidget(table_view_);
+
+    auto* frame = new QGroupBox(QStringLiteral("Rückblick-Fenster"), this);
+    auto* frame_layout = new QVBoxLayout(frame);
+    review_ = new ReviewWidget(frame);
+    review_->set_lines(q(review_header(report_.rules, systems_)), review_lines_);
+    review_->setMinimumHeight(180);
+    frame_layout->addWidget(review_);
+    layout->addWidget(frame, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const std::pair<int, const char*> specs[] = {
+        {kOk, "&OK"}, {kPrint, "&Drucken"}, {kHelp, "&Hilfe"}, {kCancel, "&Abbruch"}};
+    for (const auto& [id, text] : specs) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QStringLiteral("cmd%1").arg(id));
+        b->setAutoDefault(id == kOk);
+        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_4_Message(id); });
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    build_side_windows();
+}
+
+EvaluationDialog::~EvaluationDialog() = default;
+
+void EvaluationDialog::build_table() {
+    const RuleSet rules = report_.rules;
+    const std::string& currency = in_.params.currency;
+    table_.font = evaluation_font();
+    table_.caption = q(table_caption(rules, systems_));
+    table_.header = q(table_header(rules, systems_));
+    table_.lines.clear();
+    for (const LineResult& r : systems_ ? report_.systems : report_.rows)
+        table_.lines << q(result_line(r, rules, ticket_.super_number, currency));
+    table_.totals = q_list(total_lines(report_, systems_, currency));
+}
+
+void EvaluationDialog::build_side_windows() {
+    const bool swiss = in_.params.swiss;
+    auto add = [&](SideGame game, const std::optional<DigitCounts>& counts) {
+        if (!counts) return;
+        auto* w = new SideGameWindow(q(side_game_title(game)),
+                                     q_list(side_game_lines(game, *counts, ticket_.side, swiss)), this);
+        w->setObjectName(game == SideGame::Spiel77 ? QStringLiteral("frm_sp77")
+                         : game == SideGame::Super6 ? QStringLiteral("frm_sup6")
+                                                    : QStringLiteral("frm_joker"));
+        side_.emplace_back(w);
+    };
+    add(SideGame::Spiel77, report_.side.spiel77);
+    add(SideGame::Super6, report_.side.super6);
+    add(SideGame::Joker, report_.side.joker);
+}
+
+std::vector<SideGameWindow*> EvaluationDialog::side_windows() const {
+    std::vector<SideGameWindow*> out;
+    for (const auto& w : side_)
+        if (w) out.push_back(w);
+    return out;
+}
+
+void EvaluationDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The side-game windows stand to the right of the dialog, one below the other.
+    int y = geometry().top();
+    for (SideGameWindow* w : side_windows()) {
+        w->move(frameGeometry().right() + 8, y);
+        w->show();
+        y += w->frameGeometry().height() + 8;
+    }
+}
+
+void EvaluationDialog::done(int result) {
+    for (SideGameWindow* w : side_windows()) w->close();
+    QDialog::done(result);
+}
+
+void EvaluationDialog::Dlg_4_Message(int command) {
+    switch (command) {
+        case kOk: accept(); break;
+        case kCancel: reject(); break;
+        case kHelp:
+            if (show_help_) show_help_(QStringLiteral("auswertung.htm"));
+            break;
+        case kPrint: {
+            const int choice = ui_.message(this, kQuestion,
+                                           QStringLiteral("Was soll auf Ihren Drucker ausgegeben werden?"), 1,
+                                           QStringLiteral("&Bildschirm|&Rückblick|&Nichts"));
+            if (choice == 1 || choice == 2) print(choice == 2);
+            break;
+        }
+        default: break;
+    }
+}
+
+void EvaluationDialog::print(bool review) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(review ? QStringLiteral("Gewinn-Rückblick") : QStringLiteral("Auswertung"));
+    if (!ui_.print_dialog(this, printer)) return;
+    const bool ok = review ? print_review(printer) : print_screen(printer);
+    if (!ok) ui_.message(this, kWarning, QStringLiteral("Druckerfehler!"), 1, QStringLiteral("&OK"));
+}
+
+bool EvaluationDialog::print_review(QPrinter& printer) {
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    p.setFont(print_font());
+    const QFontMetrics fm = p.fontMetrics();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect area(0, 0, page.width(), page.height());
+    const int step = fm.lineSpacing();
+    const QString header = q(review_header(report_.rules, systems_));
+    const QString title = QStringLiteral("Gewinn-Rückblick   ") + q(in_.params.info().name);
+    int y = 0;
+    auto start_page = [&] {
+        y = fm.ascent();
+        p.drawText(0, y, title);
+        y += 2 * step;
+        p.drawText(0, y, header);
+        y += step;
+        p.drawLine(0, y - fm.ascent() / 2, area.width(), y - fm.ascent() / 2);
+        y += step / 2;
+    };
+    start_page();
+    for (const QString& line : review_lines_) {
+        if (y + step > area.height()) {
+            if (!printer.newPage()) return false;
+            start_page();
+        }
+        p.drawText(0, y, line);
+        y += step;
+    }
+    return p.end();
+}
+
+bool EvaluationDialog::print_screen(QPrinter& printer) {
+    const QPixmap shot = grab();
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize size = shot.size().scaled(page.size(), Qt::KeepAspectRatio);
+    p.drawPixmap(QRect(QPoint(0, 0), size), shot);
+    return p.end();
+}
+
+}  // namespace zw

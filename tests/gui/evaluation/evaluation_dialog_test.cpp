@@ -1,0 +1,245 @@
+#include "evaluation/evaluation_dialog.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "app/main_window.h"
+#include "archive/calendar.h"
+#include "evaluation/evaluation_format.h"
+#include "evaluation/review_widget.h"
+#include "evaluation/side_game_window.h"
+#include "gui_test_support.h"
+
+using namespace zw;
+using zw::test::ScriptedUi;
+
+namespace {
+
+// German Wednesday Lotto with Superzahl from draw 993: a few draws and Spiel 77 numbers.
+struct Tables {
+    GameParams params;
+    DrawArchive archive;
+    MoneyTables money = default_money_tables();
+    PartialSystems partial;
+    DrawRange range;
+
+    explicit Tables(int game = kLottoWednesday) {
+        apply_game(params, game);
+        archive.clear_for(params);
+    }
+    void set_draw(int n, std::array<uint8_t, 7> record) {
+        if (n >= archive.next_draw()) archive.extend_to(n);
+        std::copy(record.begin(), record.end(), archive.record(n));
+    }
+    EvaluationInputs inputs() const { return {params, archive, range, money, partial}; }
+};
+
+TicketLine line(std::vector<uint8_t> numbers, int number, LineKind kind = LineKind::Row) {
+    TicketLine l;
+    l.number = number;
+    l.kind = kind;
+    l.numbers = std::move(numbers);
+    return l;
+}
+
+QString pdf_text(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+class EvaluationDialogTest : public QObject {
+    Q_OBJECT
+
+    // Draws 993..1000: 993 and 996 give row 1 three hits, 993 with Superzahl 4.
+    static void fill(Tables& t) {
+        for (int n = 993; n <= 1000; ++n) t.set_draw(n, {20, 21, 22, 23, 24, 25, 9});
+        t.set_draw(993, {1, 2, 3, 40, 41, 42, 4});
+        t.set_draw(996, {1, 2, 3, 30, 41, 42, 10});
+        t.archive.set_side_number(993, 1234564);
+        t.range.set(993, 1000);
+    }
+
+    static EvaluationTicket row_ticket() {
+        EvaluationTicket t;
+        t.rows = {line({1, 2, 3, 4, 5, 6}, 1), line({7, 8, 9, 10, 11, 12}, 2)};
+        t.super_number = 4;
+        t.side.lottery_number = 7654564;
+        t.side.spiel77 = true;
+        t.side.super6 = true;
+        return t;
+    }
+
+    static void print_to(ScriptedUi& ui, const QString& path) {
+        ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
+
+private slots:
+    void rowTableHasGameHeaderLinesAndTotals() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        QCOMPARE(d.objectName(), QStringLiteral("Dlg_4"));
+        QCOMPARE(d.table().header,
+                 QStringLiteral("Reihe     Tipp-Zahlen      6+S 6 5+S  5  4+S  4  3+S   3  2+S    ~  Gewinn       LAX"));
+        QCOMPARE(d.table().caption.trimmed(), QStringLiteral("S"));
+        QCOMPARE(d.table().lines.size(), 2);
+        QVERIFY(d.table().lines[0].startsWith(QStringLiteral("    1   1  2  3  4  5  6 4")));
+        // 8 draws x 2 rows x 1.20 EUR
+        QCOMPARE(d.table().totals.last(), QStringLiteral("Gesamt-Einsatz: 19.20 EUR"));
+        QCOMPARE(d.review()->painter().lines.size(), 2);
+        QVERIFY(d.review()->painter().lines[0].contains(QStringLiteral("3S  .REIHE:  1  Treffer 3")));
+        QVERIFY(d.review()->painter().lines[1].contains(QStringLiteral("3   .REIHE:  1  Treffer 3")));
+        for (const char* name : {"cmd333", "cmd300", "cmd330", "cmd2"})
+            QVERIFY(d.findChild<QPushButton*>(QString::fromLatin1(name)));
+    }
+
+    void sideGameWindowsShowTheFinalDigitCounts() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        d.show();
+        const auto windows = d.side_windows();
+        QCOMPARE(windows.size(), size_t{2});
+        QCOMPARE(windows[0]->windowTitle(), QStringLiteral("Auswertung: Spiel 77"));
+        QCOMPARE(windows[1]->windowTitle(), QStringLiteral("Auswertung: Super 6"));
+        QVERIFY(windows[0]->isVisible());
+        const QStringList& lines = windows[0]->painter().lines;
+        QCOMPARE(lines[0], QStringLiteral("Los-Nummer: 7654564"));
+        QVERIFY(lines.contains(QStringLiteral("     4             1")));  // 1234564 against 7654564
+        d.Dlg_4_Message(EvaluationDialog::kOk);
+        QVERIFY(!windows[0]->isVisible());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+
+    void systemTableAndReviewShowClassCounts() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        EvaluationTicket ticket;
+        ticket.systems = {line({1, 2, 3, 4, 5, 6, 7}, 1, LineKind::FullSystem)};
+        ticket.super_number = 4;
+        EvaluationDialog d(t.inputs(), ticket, ui.services, {});
+        QCOMPARE(d.table().header, QString::fromLatin1(table_header(RuleSet::German, true).data()));
+        QVERIFY(d.table().lines[0].startsWith(QStringLiteral("    1    7            8.40")));
+        QCOMPARE(d.review()->painter().header,
+                 QStringLiteral("R.    DATUM    6+S 6 5+S  5  4+S   4  3+S   3  2+S"));
+        QCOMPARE(d.review()->painter().lines.size(), 2);
+        // Draw 993: 3 hits with S in 7 numbers: C(3,3)*C(4,3) = 4 rows 3+S, C(3,2)*C(4,4) = 3 rows 2+S.
+        const QString first = d.review()->painter().lines[0];
+        QVERIFY(first.startsWith(QStringLiteral(" 1 ")));
+        QVERIFY(first.endsWith(QStringLiteral("4   0    3")));
+        QVERIFY(d.side_windows().empty());
+        d.Dlg_4_Message(EvaluationDialog::kCancel);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    void printReviewWritesGewinnRueckblick() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("review.pdf"));
+        print_to(ui, pdf);
+        ui.message_answers = {2};
+        EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        QCOMPARE(ui.messages.front().text, QStringLiteral("Was soll auf Ihren Drucker ausgegeben werden?"));
+        QCOMPARE(ui.messages.front().buttons, QStringLiteral("&Bildschirm|&Rückblick|&Nichts"));
+        QCOMPARE(ui.messages.size(), size_t{1});
+        const QString text = pdf_text(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Gewinn-Rückblick")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("DATUM")));
+        QVERIFY(text.simplified().contains(QString::fromStdString(draw_date(kLottoWednesday, 993).text) +
+                                           QStringLiteral(" 3S .REIHE: 1 Treffer 3")));
+        QCOMPARE(text.count(QStringLiteral(".REIHE:")), 2);
+    }
+
+    void printScreenNothingAndPrinterFailure() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("screen.pdf"));
+        print_to(ui, pdf);
+        EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        d.show();
+        ui.message_answers = {3};
+        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        QVERIFY(!QFileInfo::exists(pdf));
+        ui.message_answers = {1};
+        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        print_to(ui, QStringLiteral("/nonexistent-folder/x/review.pdf"));
+        ui.message_answers = {2};
+        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
+    }
+
+    void helpOpensTheEvaluationTopic() {
+        Tables t;
+        fill(t);
+        ScriptedUi ui;
+        QString topic;
+        EvaluationDialog d(t.inputs(), row_ticket(), ui.services, [&](const QString& s) { topic = s; });
+        d.findChild<QPushButton*>(QStringLiteral("cmd330"))->click();
+        QCOMPARE(topic, QStringLiteral("auswertung.htm"));
+        QVERIFY(d.isHidden() || d.result() == 0);
+    }
+
+    void reviewScrollsWithBarAndWheel() {
+        Tables t;
+        for (int n = 1; n <= 200; ++n) t.set_draw(n, {1, 2, 3, 40, 41, 42, 9});
+        t.range.set(1, 200);
+        ScriptedUi ui;
+        EvaluationTicket ticket;
+        ticket.rows = {line({1, 2, 3, 4, 5, 6}, 1)};
+        EvaluationDialog d(t.inputs(), ticket, ui.services, {});
+        d.resize(d.sizeHint());
+        d.show();
+        ReviewWidget* review = d.review();
+        QCOMPARE(review->objectName(), QStringLiteral("Win_2"));
+        QCOMPARE(review->painter().lines.size(), 200);
+        QVERIFY(review->scroll_bar()->maximum() > 0);
+        review->scroll_bar()->setValue(10);
+        QCOMPARE(review->first_line(), 10);
+        QWheelEvent down(QPointF(10, 10), review->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(review, &down);
+        QCOMPARE(review->first_line(), 13);
+        review->Win_2_MouseWheel(2 * 120);
+        QCOMPARE(review->first_line(), 7);
+        review->Win_2_VScroll(100000);
+        QCOMPARE(review->first_line(), review->scroll_bar()->maximum());
+    }
+
+    void consoleEntryRefusesATicketThatDoesNotFit() {
+        QTemporaryDir dir;
+        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
+        Session session(dir.path().toStdString());
+        session.start_up();
+        ScriptedUi ui;
+        MainWindow window(session, ui.services);
+        window.start_program(QString());
+        EvaluationTicket ticket;
+        ticket.rows = {line({1, 2, 3, 4, 5, 5}, 1)};
+        open_evaluation_dialog(window, ticket);
+        QVERIFY(ui.last_message().contains(QStringLiteral("doppelt")));
+    }
+};
+
+ZW_GUI_TEST_MAIN(EvaluationDialogTest)
+#include "evaluation_dialog_test.moc"
