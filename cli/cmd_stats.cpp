@@ -1,10 +1,169 @@
+// stats KIND: frequencies, gaps, twins, triplets, distributions and the
+// probability view over the draw range.
+#include <cstdio>
+#include <functional>
+
 #include "cli.h"
+#include "json.h"
+#include "stats/distributions.h"
+#include "stats/frequencies.h"
+#include "stats/probability.h"
+#include "stats/runs.h"
 
 namespace zw::cli {
+namespace {
+
+// One value per number, `count` numbers; `label` names number i as the user
+// sees it (Superzahl 10 is 0, Glückszahl slots are 1..6).
+struct Values {
+    NumberTable table{};  // values at 1..count
+    int count = 0;
+    std::function<int(int)> label = [](int i) { return i; };
+};
+
+Values numbers_of(const NumberTable& t, int count) {
+    Values v;
+    v.table = t;
+    v.count = count;
+    return v;
+}
+
+Values super_numbers(const NumberTable& t) {
+    Values v = numbers_of(t, kSuperNumbers);
+    v.label = [](int i) { return i == kSuperNumbers ? 0 : i; };
+    return v;
+}
+
+Values lucky_numbers(const NumberTable& t) {
+    Values v;
+    for (int g = 1; g <= kLuckyNumbers; ++g) v.table[static_cast<size_t>(g)] = t[static_cast<size_t>(g + kLuckyOffset)];
+    v.count = kLuckyNumbers;
+    return v;
+}
+
+void print_values(Context& ctx, const std::string& kind, const DrawRange& r, const Values& v) {
+    const DisplayOrder order = order_for_display(v.table, v.count);
+    const std::vector<int> columns = display_columns(order, v.count);
+    if (ctx.options.json) {
+        Json j;
+        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
+            .value(r.last).end_array().key("values").begin_object();
+        for (int i = 1; i <= v.count; ++i)
+            j.key(std::to_string(v.label(i))).value(v.table[static_cast<size_t>(i)]);
+        j.end_object().key("order").begin_array();
+        for (int n : columns) j.value(v.label(n));
+        j.end_array().end_object();
+        ctx.out << j.str() << "\n";
+        return;
+    }
+    ctx.out << kind << " über die Ziehungen " << r.first << ".." << r.last << "\n";
+    for (int i = 1; i <= v.count; ++i) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%3d %6d\n", v.label(i), v.table[static_cast<size_t>(i)]);
+        ctx.out << buf;
+    }
+    ctx.out << "Reihenfolge:";
+    for (int n : columns) ctx.out << ' ' << v.label(n);
+    ctx.out << "\n";
+}
+
+void print_histogram(Context& ctx, const std::string& kind, const DrawRange& r, const Histogram& h,
+                     const std::array<int, 7>& expected) {
+    if (ctx.options.json) {
+        Json j;
+        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
+            .value(r.last).end_array().key("counts").begin_array();
+        for (int c : h.counts) j.value(c);
+        j.end_array().key("expected").begin_array();
+        for (int e : expected) j.value(e);
+        j.end_array().end_object();
+        ctx.out << j.str() << "\n";
+        return;
+    }
+    const char* a = kind == "even-odd" ? "G" : "T";
+    const char* b = kind == "even-odd" ? "U" : "H";
+    ctx.out << kind << " über " << h.draws << " Ziehungen (" << r.first << ".." << r.last << ")\n";
+    for (int k = 0; k < 7; ++k) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%dx%s %dx%s %6d (%d)\n", k, a, 6 - k, b,
+                      h.counts[static_cast<size_t>(k)], expected[static_cast<size_t>(k)]);
+        ctx.out << buf;
+    }
+}
+
+void require_austria(const Context& ctx) {
+    if (!ctx.session.params.austria)
+        throw UsageError("PLUS-Zahlen gibt es nur im Spiel 3 (Österreich Lotto).");
+}
+
+}  // namespace
 
 int cmd_stats(Context& ctx) {
-    (void)ctx;
-    throw UsageError("Der Befehl stats ist noch nicht verfügbar.");
+    if (ctx.options.args.empty())
+        throw UsageError("stats braucht eine Art: frequency, gaps, extra-frequency, extra-gaps, "
+                         "plus-frequency, plus-gaps, twins, twin-gaps, triplets, triplet-gaps, "
+                         "even-odd, low-high, probability.");
+    const std::string kind = ctx.options.args[0];
+    const DrawRange r = effective_range(ctx);
+    const GameParams& p = ctx.session.params;
+    const DrawSource source(ctx.session.archive, p);
+    const int n = p.highest_number;
+    StatTables t;
+
+    auto extra = [&](const NumberTable& table) {
+        if (p.german_lotto) return super_numbers(table);
+        return numbers_of(table, n);
+    };
+    if (kind == "frequency" || kind == "gaps" || kind == "extra-frequency" || kind == "extra-gaps") {
+        compute_frequencies(source, r, t);
+        compute_gaps(source, r.last, t);
+        const bool gaps = kind.find("gaps") != std::string::npos;
+        Values v;
+        if (kind.rfind("extra", 0) != 0)
+            v = numbers_of(gaps ? t.main_gap : t.main_frequency, n);
+        else if (p.swiss)  // the Swiss extra number of today is the Glückszahl
+            v = lucky_numbers(gaps ? t.main_gap : t.main_frequency);
+        else
+            v = extra(gaps ? t.extra_gap : t.extra_frequency);
+        print_values(ctx, kind, r, v);
+    } else if (kind == "plus-frequency" || kind == "plus-gaps") {
+        require_austria(ctx);
+        compute_plus_frequencies(source, r, t);
+        compute_plus_gaps(source, r.last, t);
+        print_values(ctx, kind, r, numbers_of(kind == "plus-gaps" ? t.plus_gap : t.plus_frequency, n));
+    } else if (kind == "twins" || kind == "twin-gaps" || kind == "triplets" || kind == "triplet-gaps") {
+        const RunKind run = kind.rfind("twin", 0) == 0 ? RunKind::kTwin : RunKind::kTriplet;
+        NumberTable values{};
+        if (kind.find("gaps") != std::string::npos)
+            run_gaps(source, r.last, run, false, values);
+        else
+            count_runs(source, r, run, false, values);
+        print_values(ctx, kind, r, numbers_of(values, run_columns(run, n)));
+    } else if (kind == "even-odd" || kind == "low-high") {
+        const Histogram h = kind == "even-odd" ? count_even_odd(source, r) : count_low_high(source, r);
+        print_histogram(ctx, kind, r, h, expected_counts(h, p.even_distribution));
+    } else if (kind == "probability") {
+        compute_frequencies(source, r, t);
+        compute_gaps(source, r.last, t);
+        const ProbabilityView v = make_probability_view(t.main_frequency, t.main_gap, n, p.swiss, {});
+        if (ctx.options.json) {
+            Json j;
+            j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
+                .value(r.last).end_array().key("mean").value(v.mean).key("sd").value(v.sd)
+                .key("mean_gap").value(v.mean_gap).end_object();
+            ctx.out << j.str() << "\n";
+        } else {
+            char buf[160];
+            std::snprintf(buf, sizeof buf,
+                          "Ziehungen %d..%d: mittlere Häufigkeit %.1f, Standardabweichung %.1f, "
+                          "mittlerer Rückstand %.2f\n",
+                          r.first, r.last, v.mean, v.sd, v.mean_gap);
+            ctx.out << buf;
+        }
+    } else {
+        throw UsageError("Unbekannte Statistik \"" + kind + "\".");
+    }
+    return 0;
 }
 
 }  // namespace zw::cli

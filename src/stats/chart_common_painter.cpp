@@ -1,0 +1,96 @@
+#include <QFontMetrics>
+
+#include "stats/chart_painter.h"
+#include "ui/draw_helpers.h"
+#include "ui/fonts.h"
+
+namespace zw {
+
+QRect minus_button_rect() { return QRect(420, 0, 24, 27); }
+QRect plus_button_rect() { return QRect(502, 0, 24, 27); }
+
+QFont heading_font() {
+    QFont f = ui_font(14);
+    f.setPixelSize(16);
+    return f;
+}
+
+QFont small_font() { return ui_font(12); }
+
+QFont note_font() {
+    QFont f = ui_font(4);
+    f.setPixelSize(12);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+QFont ball_font() {
+    QFont f = ui_font(17);
+    f.setPixelSize(10);
+    return f;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+void text_at(QPainter& p, int x, int y, const QString& text) {
+    p.drawText(x, y + p.fontMetrics().ascent(), text);
+}
+
+void text_centred(QPainter& p, int x, int width, int y, const QString& text) {
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    text_at(p, x + (width - w) / 2, y, text);
+}
+
+void paint_frame(QPainter& p, QSize size) {
+    p.fillRect(QRect(QPoint(0, 0), size), palette_colour(15));
+    r_box(p, QRect(0, 0, size.width(), 27), 7, true);
+}
+
+void paint_step_buttons(QPainter& p) {
+    p.save();
+    p.setFont(heading_font());
+    p.setPen(palette_colour(0));
+    for (auto [rect, text] : {std::pair{minus_button_rect(), "-"}, std::pair{plus_button_rect(), "+"}}) {
+        r_box(p, rect, 7, true);
+        p.drawText(rect, Qt::AlignCenter, QString::fromLatin1(text));
+    }
+    p.restore();
+}
+
+void paint_heading(QPainter& p, const ChartHeading& h) {
+    p.save();
+    p.setFont(heading_font());
+    p.setPen(palette_colour(0));
+    text_at(p, h.title_x, 4, qs(h.title));
+    text_at(p, 446, 4, qs(draw_number_label(h.range_last)));
+    const QString tail = h.overview ? QStringLiteral(" im Überblick:") : QStringLiteral(":");
+    text_at(p, 534, 4, QStringLiteral("Ziehung vom ") + qs(h.date) + tail);
+    p.restore();
+}
+
+void paint_ball(QPainter& p, int x, int y, int number, bool marked) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(palette_colour(marked ? 4 : 8));
+    p.setBrush(palette_colour(marked ? 12 : 15));
+    const QRect r(x - 1, y, 17, 17);
+    p.drawEllipse(r);
+    p.setFont(ball_font());
+    p.setPen(palette_colour(marked ? 15 : 0));
+    p.drawText(r, Qt::AlignCenter, QString::number(number));
+    p.restore();
+}
+
+int digit_count(int value) {
+    int digits = value < 0 ? 2 : 1;
+    for (int v = value < 0 ? -value : value; v >= 10; v /= 10) ++digits;
+    return digits;
+}
+
+void paint_vertical_value(QPainter& p, int x, int y, int value, int digits) {
+    const QString text = QString::number(value).rightJustified(digits, QLatin1Char(' '));
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] != QLatin1Char(' ')) text_centred(p, x, 15, y + 13 * i, QString(text[i]));
+}
+
+}  // namespace zw

@@ -1,0 +1,263 @@
+#include "stats/result_window.h"
+
+#include <QGroupBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/help_window.h"
+#include "stats/bar_chart_painter.h"
+#include "stats/gap_average_painter.h"
+#include "stats/probability_painter.h"
+#include "stats_gui_fixture.h"
+
+using namespace zw;
+using test::StatsFixture;
+
+class ResultWindowTest : public QObject {
+    Q_OBJECT
+
+    static ResultWindow* open(StatsFixture& f, int menu_id) {
+        f.window->Win_1_MenuEvent(menu_id);
+        auto* w = f.find<ResultWindow>("dclick");
+        if (w && !QTest::qWaitForWindowExposed(w)) return nullptr;
+        return w;
+    }
+    static void key(ResultWindow* w, const QString& text, Qt::Key k = Qt::Key_unknown) {
+        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &e);
+    }
+    static void mouse_move(QWidget* w, QPoint pos) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    static void click(ResultWindow* w, const char* option) {
+        w->findChild<QRadioButton*>(QString::fromLatin1(option))->click();
+    }
+    static QString pdf_text(const QString& path) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // Prints into a PDF file instead of asking for a printer.
+    static void print_to(StatsFixture& f, const QString& path) {
+        f.ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
+
+private slots:
+    void menuCommandsOpenTheirStatistics() {
+        StatsFixture f;
+        const std::pair<int, int> cases[] = {{26, 1}, {27, 3}, {28, 5}, {61, 13}, {62, 14}, {63, 15},
+                                             {67, 21}, {68, 22}, {69, 23}, {64, 16}, {71, 24}, {66, 17}};
+        for (auto [id, code] : cases) {
+            QVERIFY(f.window->menu_action(id)->isEnabled());
+            ResultWindow* w = open(f, id);
+            QVERIFY(w);
+            QCOMPARE(w->code(), code);
+            QVERIFY(w->chart()->painter());
+        }
+        // One window serves them all.
+        QCOMPARE(f.window->findChildren<ResultWindow*>().size(), 1);
+        auto* chart = dynamic_cast<ProbabilityPainter*>(f.find<ResultWindow>("dclick")->chart()->painter());
+        QVERIFY(chart);
+        QCOMPARE(f.find<ResultWindow>("dclick")->chart()->width(), 1082);
+    }
+
+    void kindSwitchMapsCodesInGermanLotto() {
+        StatsFixture f;
+        ResultWindow* w = open(f, 27);
+        QVERIFY(w->kind_switch_shown());
+        QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Super-Zahlen"));
+        QVERIFY(!w->findChild<QRadioButton*>("opt3")->isVisible());
+        click(w, "opt2");
+        QCOMPARE(w->code(), 4);
+        QVERIFY(w->findChild<QRadioButton*>("opt2")->isChecked());
+        click(w, "opt1");
+        QCOMPARE(w->code(), 3);
+        key(w, QStringLiteral("s"));
+        QCOMPARE(w->code(), 4);
+        key(w, QStringLiteral("g"));
+        QCOMPARE(w->code(), 3);
+        key(w, QStringLiteral("p"));  // no LottoPlus outside Austria
+        QCOMPARE(w->code(), 3);
+        auto* model = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        QVERIFY(model);
+        QCOMPARE(model->model().code, 3);
+        // Twins of the German games have no kind switch.
+        w = open(f, 61);
+        QVERIFY(!w->kind_switch_shown());
+        key(w, QStringLiteral("z"));
+        QCOMPARE(w->code(), 13);
+    }
+
+    void kindSwitchReachesLottoPlusInAustria() {
+        StatsFixture f(QStringLiteral("3"));
+        ResultWindow* w = open(f, 28);
+        QVERIFY(w->findChild<QRadioButton*>("opt3")->isVisible());
+        QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Zahlen"));
+        key(w, QStringLiteral("p"));
+        QCOMPARE(w->code(), 33);
+        QVERIFY(w->findChild<QRadioButton*>("opt3")->isChecked());
+        click(w, "opt2");
+        QCOMPARE(w->code(), 6);
+        click(w, "opt3");
+        QCOMPARE(w->code(), 33);
+        click(w, "opt1");
+        QCOMPARE(w->code(), 5);
+        w = open(f, 69);
+        QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&PLUS-Zahlen"));
+        QVERIFY(!w->findChild<QRadioButton*>("opt3")->isVisible());
+        key(w, QStringLiteral("p"));
+        QCOMPARE(w->code(), 51);
+        w = open(f, 66);
+        click(w, "opt2");
+        QCOMPARE(w->code(), 57);
+        w = open(f, 64);
+        key(w, QStringLiteral("z"));
+        QCOMPARE(w->code(), 55);
+    }
+
+    void kindSwitchCaptionsOfTotoAndNoneForSwiss() {
+        StatsFixture toto(QStringLiteral("2"));
+        ResultWindow* w = open(toto, 26);
+        QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Spiele"));
+        StatsFixture swiss(QStringLiteral("5"), 3100);
+        w = open(swiss, 26);
+        QVERIFY(!w->kind_switch_shown());
+        QVERIFY(!w->findChild<QGroupBox*>("frm5")->isVisible());
+        key(w, QStringLiteral("z"));
+        QCOMPARE(w->code(), 1);
+        QVERIFY(dynamic_cast<BarChartPainter*>(w->chart()->painter())->model().lucky);
+    }
+
+    void plusAtTheNewestDrawAndMinusAtRangeFirstChangeNothing() {
+        StatsFixture f;
+        ResultWindow* w = open(f, 26);
+        QCOMPARE(f.session->range.last, 40);
+        key(w, QStringLiteral("+"));
+        QCOMPARE(f.session->range.last, 40);
+        key(w, QStringLiteral("-"));
+        QCOMPARE(f.session->range.last, 39);
+        QCOMPARE(f.session->range.count, 39);
+        auto heading = [&] {
+            return dynamic_cast<BarChartPainter*>(w->chart()->painter())->model().heading.range_last;
+        };
+        QCOMPARE(heading(), 39);
+        // The drawn buttons answer to the mouse.
+        QTest::mouseClick(w->chart(), Qt::LeftButton, {}, QPoint(512, 12));
+        QCOMPARE(f.session->range.last, 40);
+        QTest::mouseClick(w->chart(), Qt::LeftButton, {}, QPoint(430, 12));
+        QCOMPARE(f.session->range.last, 39);
+        f.session->range.set(39, 39);
+        key(w, QStringLiteral("-"));
+        QCOMPARE(f.session->range.last, 39);
+        QCOMPARE(f.session->range.first, 39);
+        key(w, QString(), Qt::Key_Escape);
+        QTRY_VERIFY(!f.find<ResultWindow>("dclick"));
+    }
+
+    void hardCopyPrintsTheChartAndReportsPrinterFailure() {
+        StatsFixture f;
+        ResultWindow* w = open(f, 28);
+        const QString pdf = f.dir.filePath(QStringLiteral("hardcopy.pdf"));
+        print_to(f, pdf);
+        w->findChild<QPushButton*>("cmd27")->click();
+        const QString text = pdf_text(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Häufigkeiten und Rückstände nach der")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("im Überblick")));
+        QVERIFY(f.ui.messages.empty());
+
+        print_to(f, f.dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+        w->hard_copy();
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Druckerfehler!"));
+        QVERIFY(w->isVisible());
+
+        f.ui.print_accepts = true;
+        f.ui.services.print_dialog = [](QWidget*, QPrinter&) { return false; };  // cancelled
+        const size_t before = f.ui.messages.size();
+        w->hard_copy();
+        QCOMPARE(f.ui.messages.size(), before);
+    }
+
+    void gapAverageDiagramMovesAndRestoresRangeLast() {
+        StatsFixture f(QStringLiteral("0"), 500);
+        f.session->range.set(10, 200);
+        ResultWindow* w = open(f, 38);
+        QVERIFY(w->gap_average_shown());
+        QCOMPARE(w->gap_average_end(), 500);
+        auto* chart = dynamic_cast<GapAveragePainter*>(w->chart()->painter());
+        QVERIFY(chart);
+        QCOMPARE(chart->series().first, 201);
+        QVERIFY(!w->kind_switch_shown());  // LottoPlus only in Austria
+        key(w, QString(), Qt::Key_Left);
+        QCOMPARE(w->gap_average_end(), 498);
+        QTest::mouseClick(w->chart(), Qt::LeftButton, {}, QPoint(10, 300));
+        QCOMPARE(w->gap_average_end(), 493);
+        QTest::mouseClick(w->chart(), Qt::LeftButton, {}, QPoint(960, 300));
+        QTest::mouseClick(w->chart(), Qt::LeftButton, {}, QPoint(960, 300));
+        QCOMPARE(w->gap_average_end(), 500);  // never beyond the newest draw
+        key(w, QStringLiteral("-"));
+        QCOMPARE(f.session->range.last, 200);
+
+        // The hard copy asks first; ABBRUCH prints nothing.
+        bool asked_printer = false;
+        f.ui.services.print_dialog = [&](QWidget*, QPrinter&) { return asked_printer = true, false; };
+        f.ui.message_answers = {2};
+        w->hard_copy();
+        QCOMPARE(f.ui.messages.back().buttons, QStringLiteral("OK|ABBRUCH"));
+        QVERIFY(!asked_printer);
+
+        w->findChild<QPushButton*>("cmd35")->click();
+        QCOMPARE(f.find<HelpWindow>("help")->current_topic(), QStringLiteral("durchschnitte.htm"));
+        w->close();
+        QCOMPARE(f.session->range.last, 500);
+        QCOMPARE(f.session->range.count, 491);
+    }
+
+    void gapAverageSwitchesToLottoPlusInAustria() {
+        StatsFixture f(QStringLiteral("3"));
+        ResultWindow* w = open(f, 38);
+        QVERIFY(w->kind_switch_shown());
+        click(w, "opt2");
+        QVERIFY(w->gap_average_plus());
+        QVERIFY(dynamic_cast<GapAveragePainter*>(w->chart()->painter())->series().plus);
+        key(w, QStringLiteral("g"));
+        QVERIFY(!w->gap_average_plus());
+    }
+
+    void probabilityViewShowsTheNumbersUnderTheMouse() {
+        StatsFixture f;
+        ResultWindow* w = open(f, 66);
+        auto* chart = dynamic_cast<ProbabilityPainter*>(w->chart()->painter());
+        const ProbabilityBall ball = chart->model().view.frequency_balls.front();
+        mouse_move(w->chart(), QPoint(ball.x, 200));
+        QVERIFY(chart->info().contains(QStringLiteral(" mal gezogen: ")));
+        QVERIFY(chart->info().contains(QStringLiteral("1  ")));
+        mouse_move(w->chart(), QPoint(ball.x, 300));
+        QVERIFY(chart->info().isEmpty());
+        w->findChild<QPushButton*>("cmd35")->click();
+        QCOMPARE(f.find<HelpWindow>("help")->current_topic(), QStringLiteral("betrachtungen.htm"));
+    }
+
+    void gameSwitchRedrawsTheOpenWindow() {
+        StatsFixture f(QStringLiteral("0"), 40);
+        ResultWindow* w = open(f, 26);
+        QCOMPARE(dynamic_cast<BarChartPainter*>(w->chart()->painter())->model().heading.range_last, 40);
+        f.window->Win_1_MenuEvent(14);  // Saturday and Wednesday: the window stays open
+        QVERIFY(f.find<ResultWindow>("dclick"));
+        QCOMPARE(int(f.session->params.code), int(kLottoBoth));
+        QVERIFY(w->chart()->painter());
+        f.window->Win_1_MenuEvent(18);  // Swiss: statistics windows close
+        QTRY_VERIFY(!f.find<ResultWindow>("dclick"));
+    }
+};
+
+ZW_GUI_TEST_MAIN(ResultWindowTest)
+#include "result_window_test.moc"
