@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "archive/draw_export.h"
-#include "cli.h"
+#include "cli_runner.h"
 #include "temp_folder.h"
 
 namespace zw {
@@ -11,22 +11,7 @@ namespace {
 
 using test::TempFolder;
 
-struct Run {
-    int code = 0;
-    std::string out, err;
-};
-
-Run run_cli(std::vector<std::string> args) {
-    args.insert(args.begin(), "ziehwerk-cli");
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    std::ostringstream out, err;
-    Run r;
-    r.code = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::run_cli;
 
 std::string text_of(const TempFolder& dir, const std::string& name) {
     const auto bytes = dir.read(name);

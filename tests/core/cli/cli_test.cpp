@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +11,7 @@ namespace {
 
 using test::TempFolder;
 
-struct CliRun {
-    int code = 0;
-    std::string out, err;
-};
-
-CliRun run_cli(std::vector<std::string> args) {
-    args.insert(args.begin(), "ziehwerk-cli");
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    std::ostringstream out, err;
-    CliRun r;
-    r.code = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::run_cli;
 
 // Saturday draws 1886..1888 around the Superzahl start (1887), Spiel 77 for 1887.
 void make_folder(const TempFolder& dir) {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli.h"
+#include "cli_runner.h"
 #include "temp_folder.h"
 
 namespace zw {
@@ -10,21 +10,11 @@ namespace {
 
 using test::TempFolder;
 
-struct CliRun {
-    int code = 0;
-    std::string out, err;
-};
+using test::CliRun;
 
 CliRun stats(const TempFolder& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"ziehwerk-cli", "--data", dir.path().string()});
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    std::ostringstream out, err;
-    CliRun r;
-    r.code = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    args.insert(args.begin(), {"--data", dir.path().string()});
+    return test::run_cli(std::move(args));
 }
 
 void write_draws(const TempFolder& dir, const std::string& name,
