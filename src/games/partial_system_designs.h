@@ -28,6 +28,21 @@ std::vector<uint32_t> steiner_5_6_12();
 // coordinates, with those two removed.
 std::vector<uint32_t> steiner_3_6_22();
 
+// 112 rows on 16 points that hold every 4-set but 140: take an octad B of
+// the Golay code and a point c of it; the rows are the octads that meet B in
+// c and one other point, without those two. A 4-set outside B lies in five
+// octads, which meet B in 2+2+2+2+0 or 4+4+0+0+0 points; in the first case
+// one of them meets B in c and another point. The 140 others (each completes
+// an octad with four points of B) need further rows.
+std::vector<uint32_t> golay_rows_16();
+
+// 204 rows on 18 points, a start for the search for 18/252: the orbits of
+// {0,2,3,4,5,7}, {0,2,3,5,6,8} and {0,1,4,7,8,inf} under x -> ax+b over
+// GF(17) with a a non-zero square; point 17 is infinity. Of the unions of
+// such orbits with at most 252 rows these three leave the fewest 4-sets
+// uncovered (374 of 3060).
+std::vector<uint32_t> affine_rows_18();
+
 // 130 rows on 26 points, every 3-set in exactly one row: the circles of the
 // inversive plane of order 5, images of GF(5) + {inf} under the Moebius maps
 // of GF(25). Point a + 5b is a + b*w with w^2 = 2; point 25 is infinity.
@@ -48,26 +63,35 @@ void sort_rows(std::vector<uint32_t>& rows);
 // the parameters, never on time or threads.
 struct RowSearch {
     int numbers = 0;
-    int rows = 0;
+    int rows = 0;  // in all, fixed ones included
     std::vector<Coverage> required;
     std::vector<Coverage> preferred;
+    std::vector<uint32_t> fixed;  // rows that count but never change
+    std::vector<uint32_t> start;  // the first attempt starts from these rows and random ones
     uint64_t seed = 1;
-    int attempts = 1;             // fresh random starts until the required coverages hold
-    long long iterations = 0;     // moves per attempt
+    int attempts = 1;                 // fresh random starts until the required coverages hold
+    long long iterations = 0;         // moves per attempt
     long long polish_iterations = 0;  // moves spent on the preferred coverages
-    double start_acceptance = 0.3;    // chance of taking a move that loses one set, at the start
-    double end_acceptance = 0.002;    // ... and at the end of an attempt
+    // Chance of taking a move that uncovers one more set: at the start of an
+    // attempt, at the start of the polish, and at the end of both.
+    double start_acceptance = 0.3;
+    double polish_acceptance = 0.05;
+    double end_acceptance = 0.002;
 };
 
 struct RowSearchResult {
-    std::vector<uint32_t> rows;        // sorted, distinct
-    bool reached = false;              // every required coverage holds
-    long long required_missing = 0;    // sets still lacking a required coverage
-    long long preferred_missing = 0;   // sets lacking a preferred coverage
+    std::vector<uint32_t> rows;       // sorted, distinct
+    bool reached = false;             // every required coverage holds
+    long long required_missing = 0;   // sets still lacking a required coverage
+    long long preferred_missing = 0;  // sets lacking a preferred coverage
     int attempts_used = 0;
     long long moves = 0;  // iterations spent in total
 };
 
+// An impossible or malformed search (fewer than 7 or more than 26 numbers,
+// more rows than six-sets, a coverage other than 1 <= t <= p <= 6, fixed
+// rows that are not distinct rows of six of the numbers) gives an empty,
+// unreached result.
 RowSearchResult search_rows(const RowSearch& search);
 
 }  // namespace zw

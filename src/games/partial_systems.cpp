@@ -82,14 +82,14 @@ int32_t PartialSystems::bit_value(int i) const {
 
 Status read_partial_systems(std::span<const uint8_t> bytes, PartialSystems& out) {
     if (bytes.size() != kPartialFileSize)
-        return Status::failure(damaged("Sie hat " + std::to_string(bytes.size()) +
-                                       " statt " + std::to_string(kPartialFileSize) + " Bytes."));
+        return Status::failure(damaged("Sie hat " + std::to_string(bytes.size()) + " statt " +
+                                       std::to_string(kPartialFileSize) + " Bytes."));
     const uint8_t* p = bytes.data();
     PartialSystems read;
     for (int i = 0; i < kPartialMaxNumbers; ++i) {
         if (get_i32(p + kBitValuesOffset + 4 * i) != read.bit_values_[i])
-            return Status::failure(damaged("falscher Bitwert für Position " +
-                                           std::to_string(i + 1) + "."));
+            return Status::failure(
+                damaged("falscher Bitwert für Position " + std::to_string(i + 1) + "."));
     }
     for (int i = 0; i < kPartialMaskTotal; ++i)
         read.masks_[i] = static_cast<uint32_t>(get_i32(p + kMasksOffset + 4 * i));
@@ -100,8 +100,8 @@ Status read_partial_systems(std::span<const uint8_t> bytes, PartialSystems& out)
         const std::string name(info.name);
         // The range check comes first: everything after it reads only inside the block.
         if (count < 0 || start < 0 || start > kPartialMaskTotal - count)
-            return Status::failure(damaged("Die Reihen von " + name +
-                                           " liegen außerhalb der Tabelle."));
+            return Status::failure(
+                damaged("Die Reihen von " + name + " liegen außerhalb der Tabelle."));
         // The luck index divides by the row count, and the prices are those of the
         // catalogue's row counts: a different count cannot be played.
         if (count != info.rows)
@@ -109,8 +109,8 @@ Status read_partial_systems(std::span<const uint8_t> bytes, PartialSystems& out)
                                            std::to_string(info.rows) + " Reihen."));
         for (int r = start; r < start + count; ++r) {
             if (!valid_row(read.masks_[r], info.numbers))
-                return Status::failure(damaged("Reihe " + std::to_string(r - start + 1) +
-                                               " von " + name +
+                return Status::failure(damaged("Reihe " + std::to_string(r - start + 1) + " von " +
+                                               name +
                                                " besteht nicht aus sechs der Systemzahlen."));
         }
         read.row_counts_[k] = static_cast<int16_t>(count);

@@ -26,11 +26,11 @@ constexpr int kPartialMaxNumbers = 26;
 
 // Catalogue order; the index is what tickets store.
 inline constexpr std::array<PartialSystemInfo, kPartialSystemCount> kPartialSystems = {{
-    {"09/12", 9, 12},     {"10/15", 10, 15},   {"10/30", 10, 30},  {"10/50", 10, 50},
-    {"11/66", 11, 66},    {"11/101", 11, 101}, {"12/22", 12, 22},  {"12/52", 12, 52},
-    {"12/132", 12, 132},  {"13/264", 13, 264}, {"14/87", 14, 87},  {"14/460", 14, 460},
-    {"16/160", 16, 160},  {"17/1392", 17, 1392}, {"18/252", 18, 252}, {"20/499", 20, 499},
-    {"22/77", 22, 77},    {"26/130", 26, 130}, {"16/112", 16, 112},
+    {"09/12", 9, 12},    {"10/15", 10, 15},     {"10/30", 10, 30},   {"10/50", 10, 50},
+    {"11/66", 11, 66},   {"11/101", 11, 101},   {"12/22", 12, 22},   {"12/52", 12, 52},
+    {"12/132", 12, 132}, {"13/264", 13, 264},   {"14/87", 14, 87},   {"14/460", 14, 460},
+    {"16/160", 16, 160}, {"17/1392", 17, 1392}, {"18/252", 18, 252}, {"20/499", 20, 499},
+    {"22/77", 22, 77},   {"26/130", 26, 130},   {"16/112", 16, 112},
 }};
 
 constexpr int partial_mask_total() {
@@ -42,15 +42,15 @@ constexpr int kPartialMaskTotal = partial_mask_total();  // 3913
 
 inline constexpr std::string_view kPartialSystemFile = "ZIEHWERK.ASW";
 // Row counts, bit values, mask block, start indices.
-constexpr size_t kPartialFileSize =
-    2 * kPartialSystemCount + 4 * kPartialMaxNumbers + 4 * kPartialMaskTotal + 2 * kPartialSystemCount;
+constexpr size_t kPartialFileSize = 2 * kPartialSystemCount + 4 * kPartialMaxNumbers +
+                                    4 * kPartialMaskTotal + 2 * kPartialSystemCount;
 static_assert(kPartialFileSize == 15832);
 
 // The four tables of the answer file. Either empty (no file read) or complete
 // and consistent with the catalogue: system k has exactly kPartialSystems[k].rows
 // masks of six bits below kPartialSystems[k].numbers.
 class PartialSystems {
-public:
+  public:
     PartialSystems();
 
     // Takes the rows of all systems in catalogue order and lays them out one
@@ -67,7 +67,7 @@ public:
     // Bit value of system position i (2^i).
     int32_t bit_value(int i) const;
 
-private:
+  private:
     friend Status read_partial_systems(std::span<const uint8_t> bytes, PartialSystems& out);
     friend std::vector<uint8_t> encode_partial_systems(const PartialSystems& systems);
 
