@@ -96,6 +96,12 @@ struct GameParams {
 
 // Sets every parameter for the game (the catalogue part of select_game).
 void apply_game(GameParams& params, int code);
+// The parameters of a game, as selecting it sets them.
+inline GameParams game_params(int code) {
+    GameParams p;
+    apply_game(p, code);
+    return p;
+}
 
 // Start game: 0, or the last of Swiss, Austria, Wednesday, Toto, Both whose
 // draw file exists when Lotto.Dat is absent; a first argument character

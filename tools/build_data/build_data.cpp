@@ -79,8 +79,7 @@ void fill_numbers(uint8_t* rec, const Row& r) {
 
 // Writes one German Lotto series (rows already in draw order).
 void build_german(int game, const std::vector<const Row*>& rows, const fs::path& out, Report& rep) {
-    GameParams p;
-    apply_game(p, game);
+    const GameParams p = game_params(game);
     DrawArchive a;
     a.clear_for(p);
     const std::string label = std::string(p.info().draw_file);
@@ -118,8 +117,7 @@ void build_german(int game, const std::vector<const Row*>& rows, const fs::path&
 }
 
 void build_austria(const std::vector<Row>& rows, const fs::path& out, Report& rep) {
-    GameParams p;
-    apply_game(p, kAustria);
+    const GameParams p = game_params(kAustria);
     DrawArchive a;
     a.clear_for(p);
     std::vector<BonusDraw> bonus;
@@ -181,8 +179,7 @@ void build_austria(const std::vector<Row>& rows, const fs::path& out, Report& re
 }
 
 void build_swiss(const std::vector<Row>& rows, const fs::path& out, Report& rep) {
-    GameParams p;
-    apply_game(p, kSwiss);
+    const GameParams p = game_params(kSwiss);
     DrawArchive a;
     a.clear_for(p);
     int n = kSwissLuckyStart - 1, mismatch = 0;
@@ -206,8 +203,7 @@ void build_swiss(const std::vector<Row>& rows, const fs::path& out, Report& rep)
 }
 
 void build_toto(const fs::path& out, Report& rep) {
-    GameParams p;
-    apply_game(p, kToto);
+    const GameParams p = game_params(kToto);
     DrawArchive a;
     a.clear_for(p);
     const std::vector<uint8_t> header = {126, 126, 0, 0};

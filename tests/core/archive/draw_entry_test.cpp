@@ -7,11 +7,7 @@
 namespace zw {
 namespace {
 
-GameParams game(int code) {
-    GameParams p;
-    apply_game(p, code);
-    return p;
-}
+GameParams game(int code) { return game_params(code); }
 
 struct Fixture {
     GameParams params;
