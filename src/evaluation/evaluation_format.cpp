@@ -138,15 +138,6 @@ std::string_view review_header(RuleSet rules, bool systems) {
     return systems ? kReviewHeaders[index_of(rules)] : kRowReviewHeader;
 }
 
-std::string tenths_text(int64_t tenths) {
-    const bool negative = tenths < 0;
-    const int64_t v = negative ? -tenths : tenths;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%lld.%lld0", negative ? "-" : "", static_cast<long long>(v / 10),
-                  static_cast<long long>(v % 10));
-    return buf;
-}
-
 std::string cents_text(int64_t cents) {
     const bool negative = cents < 0;
     const int64_t v = negative ? -cents : cents;
@@ -155,6 +146,9 @@ std::string cents_text(int64_t cents) {
                   static_cast<long long>(v % 100));
     return buf;
 }
+
+// Tenths are shown like cents: 1234 tenths read "123.40".
+std::string tenths_text(int64_t tenths) { return cents_text(tenths * 10); }
 
 std::string index_text(double value) {
     char buf[32];
