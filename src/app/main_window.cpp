@@ -10,8 +10,8 @@
 #include <QSettings>
 #include <QUrlQuery>
 
-#include "app/banner_view.h"
 #include "app/help_window.h"
+#include "tipping/ticket_picture_widget.h"
 #include "ui/fonts.h"
 
 namespace zw {
@@ -73,8 +73,9 @@ MainWindow::MainWindow(Session& session, UiServices& ui, QWidget* parent)
     setObjectName(QStringLiteral("Win_1"));
     setWindowTitle(QStringLiteral("Ziehwerk V25.0"));
     web_shop_ = WebShopConfig::read(q(session_.data_folder().string()));
-    banner_ = new BannerView(session_, this);
-    setCentralWidget(banner_);
+    picture_ = new TicketPictureWidget(session_, ui_, this);
+    picture_->set_help([this](const QString& topic) { show_help(topic); });
+    setCentralWidget(picture_);
     install_commands(*this);
     build_menu_bar();
 }
@@ -144,7 +145,7 @@ void MainWindow::refresh_menu_marks() {
         if (QAction* a = menu_action(id)) {
             a->setEnabled(!narrow_game);
             a->setCheckable(!narrow_game);
-            a->setChecked(!narrow_game && ((id == 42) == seven_by_seven_));
+            a->setChecked(!narrow_game && ((id == 42) == seven_by_seven()));
         }
     }
     static const std::map<int, std::pair<int, int>> marks = {
@@ -172,8 +173,8 @@ bool MainWindow::warn_unsaved() {
 void MainWindow::Win_1_MenuEvent(int id) {
     no_relayout_ = false;
     if (auto it = commands_.find(id); it != commands_.end()) {
-        if (id == 45 || id == 51) system_mode_ = true;
-        if (id == 44) system_mode_ = false;
+        if (id == 45 || id == 51) session_.ticket.system_mode = true;
+        if (id == 44) session_.ticket.system_mode = false;
         it->second();
     } else {
         switch (id) {
@@ -193,8 +194,8 @@ void MainWindow::Win_1_MenuEvent(int id) {
             case 54: exit_program(); break;
             case 15: choose_and_load_draws(); break;
             case 16: save_draws(); break;
-            case 41: seven_by_seven_ = false; system_mode_ = false; break;
-            case 42: seven_by_seven_ = true; break;
+            case 41: set_layout(false); break;
+            case 42: set_layout(true); break;
             case 60: show_help(QStringLiteral("info.htm")); break;
             case 1: show_info(); break;
             case 88: open_web_shop(); break;
@@ -206,13 +207,31 @@ void MainWindow::Win_1_MenuEvent(int id) {
     refresh_menu_marks();
 }
 
+void MainWindow::set_layout(bool seven_by_seven) {
+    Ticket& t = session_.ticket;
+    t.seven_by_seven = seven_by_seven;
+    if (!seven_by_seven) t.system_mode = false;
+    // Rows beyond the layout's row count are not shown: move the cursor back.
+    if (t.current >= t.visible_rows()) t.current = 0;
+}
+
 void MainWindow::relayout() {
     int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
-    if (system_mode_) width = kNarrowWidth;
-    const int height = kClientHeight + session_.params.layout_offset;
-    banner_->setFixedSize(width, height);
+    if (session_.ticket.system_mode) width = kNarrowWidth;
+    int height = kClientHeight + session_.params.layout_offset;
+    // On a screen narrower than the slip the picture is scaled down to fit.
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QRect g = screen->availableGeometry();
+        const int frame_w = frameGeometry().width() - geometry().width();
+        const int max_w = g.width() - std::max(frame_w, 0);
+        if (width > max_w && max_w > 200) {
+            height = height * max_w / width;
+            width = max_w;
+        }
+    }
+    picture_->setFixedSize(width, height);
     adjustSize();
-    banner_->update();
+    picture_->update();
     emit display_changed();
 }
 

@@ -16,7 +16,7 @@ class QAction;
 
 namespace zw {
 
-class BannerView;
+class TicketPictureWidget;
 class HelpWindow;
 
 // Web shop address and identifiers from Ziehwerk.ini in the data folder.
@@ -56,8 +56,10 @@ public:
 
     QAction* menu_action(int id) const;
     bool program_ended() const { return ended_; }
-    bool system_mode() const { return system_mode_; }
-    bool seven_by_seven() const { return seven_by_seven_; }
+    bool system_mode() const { return session_.ticket.system_mode; }
+    bool seven_by_seven() const { return session_.ticket.seven_by_seven; }
+    // The number field: the ticket picture of the tip console.
+    TicketPictureWidget* ticket_picture() const { return picture_; }
     Session& session() { return session_; }
     UiServices& ui() { return ui_; }
 
@@ -72,6 +74,7 @@ protected:
 private:
     void build_menu_bar();
     void relayout();
+    void set_layout(bool seven_by_seven);
     void switch_game(int code, const char* needed_file, bool close_windows);
     void select_game_and_report(int code);
     void choose_and_load_draws();
@@ -87,13 +90,11 @@ private:
     Session& session_;
     UiServices& ui_;
     WebShopConfig web_shop_;
-    BannerView* banner_ = nullptr;
+    TicketPictureWidget* picture_ = nullptr;
     QPointer<HelpWindow> help_;
     std::map<int, QAction*> actions_;
     std::map<int, std::function<void()>> commands_;
     std::vector<QPointer<QWidget>> secondary_;
-    bool seven_by_seven_ = true;
-    bool system_mode_ = false;
     bool no_relayout_ = false;
     bool ended_ = false;
 };

@@ -1,13 +1,17 @@
 #include "app/session.h"
 
+#include <algorithm>
+
 #include "app/data_folder.h"
 #include "tipping/par_files.h"
+#include "tipping/system_catalogue.h"
 
 namespace zw {
 
 Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
     apply_game(params, kLottoSaturday);
     archive.clear_for(params);
+    ticket.set_game(params);
 }
 
 std::vector<std::string> Session::start_up() {
@@ -32,7 +36,7 @@ SelectOutcome Session::select_game(int code) {
     apply_game(next, code);
     load_game_money_files(folder_, next, money, out.warnings);
     if (!find_file(folder_, next.info().draw_file)) {
-        params = next;
+        enter_game(next);
         archive.clear_for(params, 0);
         reset_range();
         out.draw_file_missing = true;
@@ -42,10 +46,18 @@ SelectOutcome Session::select_game(int code) {
     }
     out.status = archive.load_draws(folder_, next, &out.warnings);
     if (!out.status) return out;
-    params = next;
+    enter_game(next);
     reset_range();
     return out;
 }
+
+void Session::enter_game(const GameParams& next) {
+    params = next;
+    ticket.set_game(params);
+    ticket_options = TicketOptions{};
+}
+
+int Session::bundesland() const { return std::clamp<int>(archive.bundesland, 0, kBundeslandCount - 1); }
 
 Status Session::save_money_tables() { return save_money_files(folder_, money, params); }
 

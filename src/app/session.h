@@ -12,6 +12,8 @@
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
 #include "tipping/money_tables.h"
+#include "tipping/ticket.h"
+#include "tipping/ticket_options.h"
 
 namespace zw {
 
@@ -52,8 +54,17 @@ public:
     ModulePresence modules;
     // Quotas and fees: built-in defaults until start_up reads Ziehwerk.Par.
     MoneyTables money = default_money_tables();
+    // The ticket in progress of the tip console and its options; both are
+    // cleared whenever another game is selected.
+    Ticket ticket;
+    TicketOptions ticket_options;
+
+    // The Bundesland of the draw file's header, kept within the table (0..18).
+    int bundesland() const;
 
 private:
+    void enter_game(const GameParams& next);
+
     fs::path folder_;
 };
 

@@ -1,6 +1,6 @@
 // Connects the menu entries of this subsystem to its windows. The evaluation
-// is opened by the tip console with its ticket (open_evaluation_dialog); menu
-// entry 47 follows once the console exists.
+// is opened by the tip console and menu entry 47 with the ticket in progress
+// (open_evaluation_dialog).
 #include "app/main_window.h"
 #include "evaluation/evaluation_dialog.h"
 

@@ -1,0 +1,49 @@
+// The "Auswahl-Konsole": the command buttons of the tip console beside the
+// ticket picture. The host hands in what each command does; a command it
+// does not provide is shown greyed.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <map>
+
+class QPushButton;
+
+namespace zw {
+
+class Session;
+struct UiServices;
+
+struct ConsoleActions {
+    std::function<void()> fetch;         // 8  "&Hole Tipp"
+    std::function<void()> keep;          // 9  "&Behalte Tipp"
+    std::function<void()> print;         // 10 "&Print Tipp"
+    std::function<void()> import_rows;   // 44 "&Import Tipp"
+    std::function<void()> online;        // 11 "&Online-Tipp" (German games, normal mode)
+    std::function<void()> random_tip;    // 12 "&Zufalls-Tipp"
+    std::function<void()> power_tip;     // 25 "P&ower-Tipp" (normal mode)
+    std::function<void()> evaluate;      // 13 "&Auswertung"
+    std::function<void()> clear_ticket;  // 11 in system mode and for the other games
+};
+
+class ConsoleDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConsoleDialog(Session& session, UiServices& ui, ConsoleActions actions, QWidget* parent = nullptr);
+
+    // Runs the command of a button id.
+    void Dlg_11_Message(int id);
+    QPushButton* button(int id) const;
+    // Re-labels and greys the buttons for the current game and mode.
+    void refresh_buttons();
+
+private:
+    bool online_slot() const;
+
+    Session& session_;
+    UiServices& ui_;
+    ConsoleActions actions_;
+    std::map<int, QPushButton*> buttons_;
+};
+
+}  // namespace zw

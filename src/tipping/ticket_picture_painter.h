@@ -1,0 +1,42 @@
+// Draws the ticket picture: the play slip of the selected game with its
+// number fields, system fields, option area, the row list and the price.
+// The same painter serves the screen, images and paper.
+#pragma once
+
+#include <QString>
+
+class QPainter;
+
+namespace zw {
+
+struct GameParams;
+struct MoneyTables;
+class Ticket;
+struct TicketOptions;
+class TicketLayout;
+
+struct TicketPictureInput {
+    const GameParams& params;
+    const Ticket& ticket;
+    const TicketOptions& options;
+    const MoneyTables& money;
+    int bundesland = 0;
+    QString typed;       // digits typed so far
+    QString extra_line;  // an information line under the price
+};
+
+class TicketPicturePainter {
+public:
+    void paint(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+
+private:
+    void paint_fields(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+    void paint_systems(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+    void paint_options(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+    void paint_panel(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+};
+
+// Whether an option field is the one the ticket's options choose.
+bool option_chosen(const struct OptionField& field, const TicketOptions& o, const GameParams& params);
+
+}  // namespace zw

@@ -1,0 +1,225 @@
+#include "tipping/ticket_picture_widget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/session.h"
+#include "tipping/system_catalogue.h"
+#include "tipping/ticket_number_dialog.h"
+#include "tipping/ticket_picture_painter.h"
+#include "ui/ui_services.h"
+
+namespace zw {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TicketPictureWidget::TicketPictureWidget(Session& session, UiServices& ui, QWidget* parent)
+    : QWidget(parent), session_(session), ui_(ui) {
+    setObjectName(QStringLiteral("ticket_picture"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TicketLayout TicketPictureWidget::layout() const {
+    const Ticket& t = session_.ticket;
+    return TicketLayout(session_.params, t.system_mode, t.seven_by_seven);
+}
+
+QSize TicketPictureWidget::slip_size() const {
+    const TicketLayout l = layout();
+    return {l.width(), l.height()};
+}
+
+double TicketPictureWidget::scale() const {
+    const QSize s = slip_size();
+    return std::min({1.0, width() / double(s.width()), height() / double(s.height())});
+}
+
+QPoint TicketPictureWidget::to_widget(int x, int y) const {
+    const double s = scale();
+    return {static_cast<int>(x * s + 0.5), static_cast<int>(y * s + 0.5)};
+}
+
+void TicketPictureWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    const double s = scale();
+    p.scale(s, s);
+    const TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
+                                session_.bundesland(), typed_,
+                                extra_line_ ? extra_line_() : QString()};
+    TicketPicturePainter().paint(p, layout(), in);
+}
+
+void TicketPictureWidget::mousePressEvent(QMouseEvent* event) {
+    setFocus();
+    const double s = scale();
+    const QPointF pos = event->position() / s;
+    int button = 1;
+    if (event->button() == Qt::RightButton) button = 2;
+    else if (event->button() == Qt::MiddleButton) button = 3;
+    click(static_cast<int>(pos.x()), static_cast<int>(pos.y()), button);
+}
+
+void TicketPictureWidget::click(int x, int y, int button) {
+    if (button == 3) {
+        emit finished();
+        return;
+    }
+    typed_.clear();
+    const Hit h = layout().hit(x, y);
+    switch (h.kind) {
+        case HitKind::kNumber:
+            select_slot(h.slot);
+            tick_number(h.slot, h.number, button == 1);
+            break;
+        case HitKind::kFullSystem:
+        case HitKind::kPartialSystem:
+            select_slot(h.slot);
+            if (button == 2) session_.ticket.clear_system(h.slot);
+            else if (h.kind == HitKind::kFullSystem) choose_full_system(h.slot);
+            else choose_partial_system(h.slot);
+            break;
+        case HitKind::kOption:
+            if (button == 1) click_option(h.option);
+            break;
+        case HitKind::kNone:
+            if (h.slot >= 0) select_slot(h.slot);
+            break;
+    }
+    refresh();
+}
+
+void TicketPictureWidget::select_slot(int slot) { session_.ticket.current = slot; }
+
+void TicketPictureWidget::tick_number(int slot, int number, bool add) {
+    Ticket& t = session_.ticket;
+    const bool lucky = t.swiss() && number > kLuckyCellBase;
+    const int k = number - kLuckyCellBase;
+    bool done = false;
+    if (t.system_mode) {
+        if (lucky) done = t.set_box_lucky(slot, add ? k : 0);
+        else done = add ? t.tick_box(slot, number) : t.untick_box(slot, number);
+    } else {
+        if (lucky) done = t.set_lucky(slot, add ? k : 0);
+        else done = add ? t.tick(slot, number) : t.untick(slot, number);
+    }
+    if (!done && add) QApplication::beep();
+}
+
+void TicketPictureWidget::choose_full_system(int box) {
+    const int game = session_.params.code;
+    const int bl = session_.bundesland();
+    const int item = ui_.popup_list(this, q(full_system_list(game, bl)), QCursor::pos());
+    if (const int n = full_system_choice(game, bl, item); n > 0) session_.ticket.set_full_system(box, n);
+}
+
+void TicketPictureWidget::choose_partial_system(int box) {
+    const int game = session_.params.code;
+    const int bl = session_.bundesland();
+    const int item = ui_.popup_list(this, q(partial_system_list(game, bl)), QCursor::pos());
+    if (item < 0) return;
+    const PartialChoice c = partial_system_choice(game, bl, item);
+    if (!c.message.empty()) ui_.message(this, kWarning, q(c.message), 1, QStringLiteral("&OK"));
+    if (c.chosen) session_.ticket.set_partial_system(box, c.stored_index, c.numbers);
+}
+
+void TicketPictureWidget::click_option(const OptionField& field) {
+    TicketOptions& o = session_.ticket_options;
+    const OptionFollowUp next = apply_option(o, field, session_.params, session_.ticket.system_mode);
+    switch (next) {
+        case OptionFollowUp::kNone: break;
+        case OptionFollowUp::kAskSiegerChance: {
+            SiegerChanceDialog d(o.siegerchance, this);
+            if (d.exec() == QDialog::Accepted) o.siegerchance = d.chosen();
+            break;
+        }
+        case OptionFollowUp::kLotteryDialog:
+        case OptionFollowUp::kJokerDialog:
+        case OptionFollowUp::kSuperDialog: {
+            const auto kind = next == OptionFollowUp::kLotteryDialog ? TicketNumberDialog::Kind::kLotteryNumber
+                              : next == OptionFollowUp::kJokerDialog  ? TicketNumberDialog::Kind::kJokers
+                                                                      : TicketNumberDialog::Kind::kSuperNumber;
+            TicketNumberDialog d(kind, o, session_.params, ui_, this);
+            if (d.exec() == QDialog::Accepted) o = d.options();
+            break;
+        }
+    }
+}
+
+void TicketPictureWidget::finish_typed_number() {
+    const int n = typed_.toInt();
+    typed_.clear();
+    Ticket& t = session_.ticket;
+    if (n < 1 || n > session_.params.highest_number) {
+        QApplication::beep();
+        return;
+    }
+    tick_number(t.current, n, true);
+    // A full row passes the typing on to the next row.
+    if (!t.system_mode && t.row_size(t.current) == 6 && t.current + 1 < t.visible_rows()) ++t.current;
+}
+
+void TicketPictureWidget::type_key(int key, const QString& text) {
+    Ticket& t = session_.ticket;
+    const QChar c = text.isEmpty() ? QChar() : text.at(0);
+    if (c.isDigit()) {
+        typed_ += c;
+        const int highest = session_.params.highest_number;
+        if (typed_.size() >= 2 || typed_.toInt() * 10 > highest) finish_typed_number();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (!typed_.isEmpty()) finish_typed_number();
+    } else if (key == Qt::Key_Backspace) {
+        if (!typed_.isEmpty()) typed_.chop(1);
+        else if (t.system_mode) t.backspace_box(t.current);
+        else t.backspace(t.current);
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        typed_.clear();
+        if (t.current > 0) --t.current;
+    } else if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        typed_.clear();
+        const int last = t.system_mode ? layout().boxes() - 1 : t.visible_rows() - 1;
+        if (t.current < last) ++t.current;
+    } else if (c == QLatin1Char('L') || c == QLatin1Char('l')) {
+        step_duration(session_.ticket_options, session_.params);
+    } else if (c == QLatin1Char('C') || c == QLatin1Char('c')) {
+        ask_clear();
+    } else if (c.isLetter() && c.unicode() < 128) {
+        TicketOptions& o = session_.ticket_options;
+        const auto next = apply_option_key(o, static_cast<char>(c.unicode()), session_.params, t.system_mode);
+        if (next == OptionFollowUp::kAskSiegerChance) {
+            SiegerChanceDialog d(o.siegerchance, this);
+            if (d.exec() == QDialog::Accepted) o.siegerchance = d.chosen();
+        }
+        if (!next) return;
+    } else {
+        return;
+    }
+    refresh();
+}
+
+void TicketPictureWidget::keyPressEvent(QKeyEvent* event) {
+    type_key(event->key(), event->text());
+    event->accept();
+}
+
+void TicketPictureWidget::ask_clear() {
+    MessageRequest req{kQuestion, QStringLiteral("Den ganzen Tippschein löschen?"), 2, QStringLiteral("&JA|&NEIN"),
+                       QStringLiteral("Schein löschen")};
+    if (ui_.message_box(this, req) != 1) return;
+    session_.ticket.clear();
+    typed_.clear();
+    refresh();
+}
+
+void TicketPictureWidget::refresh() {
+    update();
+    emit changed();
+}
+
+}  // namespace zw
