@@ -143,9 +143,11 @@ void TicketLayout::lay_out_options(const GameParams& params) {
     } else if (params.austria) {
         caption("JOKER", x, y);
         // Six count fields, then two fields for none under one "nein".
-        static const char* labels[] = {"10", "5", "4", "3", "2", "1", "", ""};
-        for (int f = 0; f < 8; ++f) spot(OptionKind::kJoker, f, x + f * 26 + (f >= 6 ? 8 : 0), y + 6, labels[f]);
-        caption("nein", x + 6 * 26 + 8, y - 14);
+        static const char* labels[] = {"10", "5", "4", "3", "2", "1", "nein", ""};
+        for (int f = 0; f < 8; ++f) {
+            spot(OptionKind::kJoker, f, x + f * 26 + (f >= 6 ? 8 : 0), y + 6, labels[f]);
+            options_.back().label_beside = false;
+        }
         caption("LottoPlus", x0, y + 48);
         caption("ja     nein", x0 + 90, y + 48);
         spot(OptionKind::kLottoPlus, 1, x0 + 90, y + 54, "");

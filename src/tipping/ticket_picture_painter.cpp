@@ -133,16 +133,18 @@ void TicketPicturePainter::paint_fields(QPainter& p, const TicketLayout& layout,
         p.setBrush(c.tint);
         p.drawRoundedRect(frame.adjusted(0, 0, -1, -1), 3, 3);
         // Caption: the row or system number.
-        const QRect cap(frame.x(), frame.y(), frame.width(), 15);
-        if (current) p.fillRect(cap.adjusted(1, 1, -1, 0), c.ink);
+        const bool strip_row = f.columns == 49 && !t.system_mode;
+        const QRect cap = strip_row ? QRect(frame.x(), frame.y(), 28, frame.height())
+                                    : QRect(frame.x(), frame.y(), frame.width(), 15);
+        if (current) p.fillRect(cap.adjusted(1, 1, -1, strip_row ? -1 : 0), c.ink);
         p.setPen(current ? Qt::white : c.ink);
         p.setFont(sans(11, true));
         const QString caption = t.system_mode ? QStringLiteral("System %1").arg(f.slot + 1) : QString::number(f.slot + 1);
-        if (f.columns == 49 && !t.system_mode)
-            p.drawText(QRect(frame.x() + 2, frame.y(), 26, frame.height()), Qt::AlignCenter, caption);
+        if (strip_row)
+            p.drawText(cap, Qt::AlignCenter, caption);
         else
             p.drawText(cap.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, caption);
-        const QFont cell_font = sans(f.columns == 49 ? 9 : 9);
+        const QFont cell_font = sans(9);
         p.setFont(cell_font);
         for (int n = 1; n <= f.cells; ++n) {
             const QRect cell = r(layout.cell(f, n));
@@ -185,12 +187,17 @@ void TicketPicturePainter::paint_systems(QPainter& p, const TicketLayout& layout
         }
         p.setFont(sans(10));
         p.setPen(QColor(0x20, 0x20, 0x20));
-        QString text = box.has_system()
-                           ? box_system_text(box, in.params, in.bundesland) + QStringLiteral("  ") +
-                                 box_price(box, in.params, in.bundesland)
-                           : QStringLiteral("kein System");
-        if (label.width() > 300 && box.has_system())
-            text += QStringLiteral("   %1 von %2 Zahlen").arg(box.ticked.size()).arg(box.numbers);
+        QString text = QStringLiteral("kein System");
+        if (label.width() > 300 && box.has_system()) {
+            text = box_system_text(box, in.params, in.bundesland) + QStringLiteral("  ") +
+                   box_price(box, in.params, in.bundesland) +
+                   QStringLiteral("   %1 von %2 Zahlen").arg(box.ticked.size()).arg(box.numbers);
+        } else if (box.has_system()) {
+            // The narrow label: the system's short name and its price.
+            const QString name = box.full ? QStringLiteral("%1").arg(box.numbers, 3, 10, QLatin1Char('0'))
+                                          : q(system_name(fam, box.index));
+            text = name + QStringLiteral(": ") + box_price(box, in.params, in.bundesland);
+        }
         p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 }

@@ -174,6 +174,9 @@ void TicketPictureWidget::type_key(int key, const QString& text) {
         if (typed_.size() >= 2 || typed_.toInt() * 10 > highest) finish_typed_number();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (!typed_.isEmpty()) finish_typed_number();
+    } else if (key == Qt::Key_F1) {
+        if (help_) help_(QStringLiteral("tippschein.htm"));
+        return;
     } else if (key == Qt::Key_Backspace) {
         if (!typed_.isEmpty()) typed_.chop(1);
         else if (t.system_mode) t.backspace_box(t.current);
