@@ -5,6 +5,8 @@
 #include <bit>
 #include <cmath>
 
+#include "games/random_source.h"
+
 namespace zw {
 namespace {
 
@@ -193,36 +195,18 @@ namespace {
 
 // ---- Local search ---------------------------------------------------------
 
-// xoshiro256** seeded through splitmix64: the same sequence on every platform.
+// The searches draw from the program's generator with the plain
+// multiply-shift bound (slightly biased, but it fixes the shipped designs).
 class Rng {
   public:
-    explicit Rng(uint64_t seed) {
-        for (auto& word : s_) {
-            seed += 0x9e3779b97f4a7c15u;
-            uint64_t z = seed;
-            z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
-            z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
-            word = z ^ (z >> 31);
-        }
-    }
-    uint64_t next() {
-        const uint64_t result = std::rotl(s_[1] * 5, 7) * 9;
-        const uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = std::rotl(s_[3], 45);
-        return result;
-    }
-    // Uniform in [0, n).
-    uint32_t below(uint32_t n) { return static_cast<uint32_t>(((next() >> 32) * n) >> 32); }
-    // Uniform in [0, 1).
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+    explicit Rng(uint64_t seed) : source_(seed) {}
+    // Uniform in [0, n) up to the multiply-shift bias.
+    uint32_t below(uint32_t n) { return static_cast<uint32_t>(((source_.next() >> 32) * n) >> 32); }
+    double unit() { return source_.unit(); }
 
   private:
-    std::array<uint64_t, 4> s_{};
+    RandomSource source_;
+};
 };
 
 // Gosper's hack: the next larger mask with as many bits.
