@@ -207,7 +207,6 @@ class Rng {
   private:
     RandomSource source_;
 };
-};
 
 // Gosper's hack: the next larger mask with as many bits.
 uint32_t next_subset(uint32_t s) {

@@ -13,6 +13,25 @@ constexpr int kTick = 13;         // an option field's box
 
 int cells_for(const GameParams& p) { return p.swiss ? kLuckyCellBase + 6 : p.highest_number; }
 
+// A 7 x 7 field of the slip at (x, y), `width` wide with its caption.
+NumberField grid_field(int slot, int x, int y, int width) {
+    NumberField f;
+    f.slot = slot;
+    f.frame = {x, y, width, kBoxCaption + 7 * 14 + 4};
+    f.grid = {x + 2, y + kBoxCaption, 7 * 15, 7 * 14};
+    return f;
+}
+
+// One strip of 49 cells of the given size.
+NumberField strip_field(int slot, int cell_w, int cell_h) {
+    NumberField f;
+    f.slot = slot;
+    f.columns = 49;
+    f.cell_w = cell_w;
+    f.cell_h = cell_h;
+    return f;
+}
+
 }  // namespace
 
 TicketLayout::TicketLayout(const GameParams& params, bool system_mode, bool seven_by_seven)
@@ -35,23 +54,12 @@ void TicketLayout::lay_out_rows(const GameParams& params, bool grid) {
     if (grid) {
         const int per_line = narrow ? 7 : 8;
         const int count = narrow ? 14 : 16;
-        for (int r = 0; r < count; ++r) {
-            NumberField f;
-            f.slot = r;
-            const int x = kMargin + (r % per_line) * 113;
-            const int y = kTop + (r / per_line) * 126;
-            f.frame = {x, y, 109, kBoxCaption + 7 * 14 + 4};
-            f.grid = {x + 2, y + kBoxCaption, 7 * 15, 7 * 14};
-            fields_.push_back(f);
-        }
+        for (int r = 0; r < count; ++r)
+            fields_.push_back(grid_field(r, kMargin + (r % per_line) * 113, kTop + (r / per_line) * 126, 109));
         panel_ = {kMargin + per_line * 113 + 6, kTop, width_ - (kMargin + per_line * 113 + 6) - 8, 250};
     } else {
         for (int r = 0; r < 12; ++r) {
-            NumberField f;
-            f.slot = r;
-            f.columns = 49;
-            f.cell_w = 17;
-            f.cell_h = 18;
+            NumberField f = strip_field(r, 17, 18);
             const int y = kTop + r * 20;
             f.frame = {kMargin, y, 28 + 49 * 17 + 4, 20};
             f.grid = {kMargin + 28, y + 1, 49 * 17, 18};
@@ -64,12 +72,8 @@ void TicketLayout::lay_out_rows(const GameParams& params, bool grid) {
 void TicketLayout::lay_out_boxes(bool grid) {
     if (grid) {
         for (int b = 0; b < kSystemBoxCount; ++b) {
-            NumberField f;
-            f.slot = b;
             const int x = kMargin + (b % 3) * 243;
-            const int y = kTop + (b / 3) * 126;
-            f.frame = {x, y, 233, kBoxCaption + 7 * 14 + 4};
-            f.grid = {x + 2, y + kBoxCaption, 7 * 15, 7 * 14};
+            const NumberField f = grid_field(b, x, kTop + (b / 3) * 126, 233);
             fields_.push_back(f);
             // The system field beside the numbers: top three lines choose a
             // full system, bottom three a partial system.
@@ -82,11 +86,7 @@ void TicketLayout::lay_out_boxes(bool grid) {
     } else {
         // 49 x 1: four boxes, each a strip of all numbers with its two choice fields.
         for (int b = 0; b < 4; ++b) {
-            NumberField f;
-            f.slot = b;
-            f.columns = 49;
-            f.cell_w = 15;
-            f.cell_h = 18;
+            NumberField f = strip_field(b, 15, 18);
             const int y = kTop + b * 62;
             f.frame = {kMargin, y, width_ - 2 * kMargin, 58};
             f.grid = {kMargin + 4, y + kBoxCaption, 49 * 15, 18};
