@@ -70,6 +70,22 @@ TEST(ChanceCharts, SuperNumbersAreOnePerDrawFromTheirStart) {
     EXPECT_DOUBLE_EQ(tests.gaps->p, longest_gap_p(60, 10, 1));
 }
 
+TEST(ChanceCharts, LottoPlusCountsFromItsFirstDraw) {
+    StatsArchive a(kAustria);
+    a.random_draws(2667 + 60, 11);  // 60 LottoPlus draws
+    StatTables t;
+    const DrawRange r = range(1, 2667 + 60);
+    const auto m = number_chart(kStatPlusOverview, a.source(), r, t);
+    ASSERT_TRUE(m);
+    const auto tests = number_chance_tests(kStatPlusOverview, a.source(), r, t);
+    ASSERT_TRUE(tests.frequency && tests.gaps);
+    EXPECT_EQ(tests.frequency->draws, 60);
+    EXPECT_EQ(tests.frequency->dof, 44);
+    EXPECT_EQ(tests.gaps->draws, 60);
+    EXPECT_LE(tests.gaps->max_gap, 60);
+    EXPECT_EQ(m->heading.chance, chance_line(tests.frequency, tests.gaps));
+}
+
 TEST(ChanceCharts, ShortAndEmptyRangesSayWhy) {
     StatsArchive a(kLottoSaturday);
     a.random_draws(20, 3);
