@@ -34,7 +34,11 @@ struct FrequencyTest {
 // Counts of the numbers 1..N (counts[i] = number i + 1) from draws of
 // `per_draw` distinct numbers each, against the expectation per_draw·n/N.
 // The plain statistic is multiplied by (N - 1)/(N - per_draw), which makes up
-// for the numbers of one draw being distinct; N - 1 degrees of freedom.
+// for the numbers of one draw being distinct; N - 1 degrees of freedom. For
+// single numbers this is the exact large-sample distribution. Counts of pairs
+// or triples (per_draw = 15 or 20 of C(N, 2) or C(N, 3)) keep the right mean
+// this way, but pairs sharing a number are correlated, so there p is an
+// approximation only.
 FrequencyTest frequency_test(std::span<const int> counts, int per_draw);
 
 struct GapTest {
