@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli.h"
+#include "ticket_args.h"
 #include "evaluation/evaluation.h"
 #include "evaluation/evaluation_format.h"
 #include "json.h"
@@ -32,9 +33,9 @@ std::vector<uint8_t> as_bytes(const std::vector<int>& numbers, int highest, cons
     return out;
 }
 
-// Reads the command's options into a ticket. --full and --partial belong to
-// the --system before them.
-EvaluationTicket parse_ticket(const Context& ctx) {
+}  // namespace
+
+EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
     const GameParams& params = ctx.session.params;
     const auto& args = ctx.options.args;
     EvaluationTicket t;
@@ -98,12 +99,12 @@ EvaluationTicket parse_ticket(const Context& ctx) {
                 jokers.push_back(j);
             }
         } else {
-            throw UsageError("Unbekannte Angabe \"" + a + "\" für evaluate.");
+            throw UsageError("Unbekannte Angabe \"" + a + "\" für " + command + ".");
         }
     }
     if (system_open) throw UsageError("Zu --system fehlt --full oder --partial NR.");
     if (t.rows.empty() && t.systems.empty())
-        throw UsageError("evaluate braucht --row oder --system.");
+        throw UsageError(command + " braucht --row oder --system.");
 
     if (lucky) {
         if (!params.swiss) throw UsageError("--lucky gilt nur für Swiss Lotto.");
@@ -134,6 +135,8 @@ EvaluationTicket parse_ticket(const Context& ctx) {
     }
     return t;
 }
+
+namespace {
 
 void write_line(Json& j, const LineResult& r, bool swiss) {
     j.begin_object().key("numbers").begin_array();
@@ -193,7 +196,7 @@ void write_text(Context& ctx, const EvaluationReport& report, const EvaluationTi
 }  // namespace
 
 int cmd_evaluate(Context& ctx) {
-    const EvaluationTicket ticket = parse_ticket(ctx);
+    const EvaluationTicket ticket = parse_ticket(ctx, "evaluate");
     Session& s = ctx.session;
     if (Status st = validate_ticket(ticket, s.params, s.partial_systems); !st) throw UsageError(st.message());
     const EvaluationInputs in{s.params, s.archive, effective_range(ctx), s.money, s.partial_systems};

@@ -5,10 +5,12 @@
 
 #include "cli.h"
 #include "json.h"
+#include "stats/chance_charts.h"
 #include "stats/distributions.h"
 #include "stats/frequencies.h"
 #include "stats/probability.h"
 #include "stats/runs.h"
+#include "stats/statistic_codes.h"
 
 namespace zw::cli {
 namespace {
@@ -91,6 +93,37 @@ void print_histogram(Context& ctx, const std::string& kind, const DrawRange& r, 
     }
 }
 
+// The chance tests of the winning numbers: frequencies over the range, the
+// longest current gap at range last.
+void print_chance(Context& ctx, const DrawRange& r, const DrawSource& source, StatTables& t) {
+    compute_frequencies(source, r, t);
+    compute_gaps(source, r.last, t);
+    const NumberChanceTests tests = number_chance_tests(kStatOverview, source, r, t);
+    const FrequencyTest& f = *tests.frequency;
+    const GapTest& g = *tests.gaps;
+    if (ctx.options.json) {
+        Json j;
+        j.begin_object().key("range").begin_array().value(r.first).value(r.last).end_array()
+            .key("draws").value(f.draws).key("first_counted").value(tests.first);
+        j.key("chi2");
+        if (f.usable()) j.value(f.statistic); else j.null();
+        j.key("dof").value(f.dof).key("p");
+        if (f.usable()) j.value(f.p); else j.null();
+        j.key("max_gap").value(g.max_gap).key("max_gap_p");
+        if (g.usable()) j.value(g.p); else j.null();
+        j.end_object();
+        ctx.out << j.str() << "\n";
+        return;
+    }
+    ctx.out << number_chance_line(kStatOverview, source, r, t) << "\n";
+    if (f.usable()) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "Chi-Quadrat %.2f bei %d Freiheitsgraden über %d Ziehungen (%d..%d)\n",
+                      f.statistic, f.dof, f.draws, tests.first, r.last);
+        ctx.out << buf;
+    }
+}
+
 void require_austria(const Context& ctx) {
     if (!ctx.session.params.austria)
         throw UsageError("PLUS-Zahlen gibt es nur im Spiel 3 (Österreich Lotto).");
@@ -102,7 +135,7 @@ int cmd_stats(Context& ctx) {
     if (ctx.options.args.empty())
         throw UsageError("stats braucht eine Art: frequency, gaps, extra-frequency, extra-gaps, "
                          "plus-frequency, plus-gaps, twins, twin-gaps, triplets, triplet-gaps, "
-                         "even-odd, low-high, probability.");
+                         "even-odd, low-high, probability, chance.");
     const std::string kind = ctx.options.args[0];
     const DrawRange r = effective_range(ctx);
     const GameParams& p = ctx.session.params;
@@ -139,6 +172,8 @@ int cmd_stats(Context& ctx) {
         else
             count_runs(source, r, run, false, values);
         print_values(ctx, kind, r, numbers_of(values, run_columns(run, n)));
+    } else if (kind == "chance") {
+        print_chance(ctx, r, source, t);
     } else if (kind == "even-odd" || kind == "low-high") {
         const Histogram h = kind == "even-odd" ? count_even_odd(source, r) : count_low_high(source, r);
         print_histogram(ctx, kind, r, h, expected_counts(h, p.even_distribution));

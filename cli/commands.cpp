@@ -169,6 +169,7 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_odds(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -176,9 +177,11 @@ const std::vector<CommandEntry>& commands() {
         {"date", "date N                     Datum der Ziehung N", cmd_date, false},
         {"draws", "draws [--range A..B]       Ziehungen auflisten", cmd_draws},
         {"export", "export --kind all|grid --out DATEI   Ziehungen als Text exportieren", cmd_export},
-        {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
+        {"stats", "stats ART                  Statistik (frequency, gaps, ..., chance)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"odds", "odds --row \"..\" | --system \"..\" --full|--partial K   Chancen und erwartete Auszahlung",
+         cmd_odds, false},
     };
     return table;
 }

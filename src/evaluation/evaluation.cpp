@@ -100,22 +100,29 @@ Status validate_ticket(const EvaluationTicket& ticket, const GameParams& params,
     return {};
 }
 
-int64_t estimated_winnings(const WinCounts& counts, bool system, const EvaluationInputs& in) {
-    const int game = in.params.code;
+int64_t class_quota(int win_class, bool system, const GameParams& params, const MoneyTables& money) {
+    if (win_class < 1 || win_class > kClassCount) return 0;
+    const int game = params.code;
     const RuleSet rules = rule_set_for(game);
+    if (win_class == 9 && rules == RuleSet::German && system) return kGermanSystemTwoPlusSuper;
+    // ZZ pays back the row price (cents / 10 = tenths).
+    if (win_class == 9 && rules == RuleSet::Austria) return money.fee(game, kRowStake) / 10;
+    return money.quota_for(game, win_class);
+}
+
+int64_t plus_quota(int plus_class, const GameParams& params) {
+    if (!params.austria || plus_class < 1 || plus_class > kPlusClassCount) return 0;
+    return params.side_prizes_2[static_cast<size_t>(plus_class)];
+}
+
+int64_t estimated_winnings(const WinCounts& counts, bool system, const EvaluationInputs& in) {
     int64_t sum = 0;
     for (int cls = 1; cls <= kClassCount; ++cls) {
         const int64_t count = counts.cls[static_cast<size_t>(cls)];
-        if (count == 0) continue;
-        int64_t quota = in.money.quota_for(game, cls);
-        if (cls == 9 && rules == RuleSet::German && system) quota = kGermanSystemTwoPlusSuper;
-        // ZZ pays back the row price (cents / 10 = tenths).
-        if (cls == 9 && rules == RuleSet::Austria) quota = in.money.fee(game, kRowStake) / 10;
-        sum += count * quota;
+        if (count != 0) sum += count * class_quota(cls, system, in.params, in.money);
     }
-    if (rules == RuleSet::Austria)
-        for (int p = 1; p <= kPlusClassCount; ++p)
-            sum += int64_t{counts.plus[static_cast<size_t>(p)]} * in.params.side_prizes_2[static_cast<size_t>(p)];
+    for (int p = 1; p <= kPlusClassCount; ++p)
+        sum += int64_t{counts.plus[static_cast<size_t>(p)]} * plus_quota(p, in.params);
     return sum;
 }
 

@@ -65,6 +65,16 @@ void paint_heading(QPainter& p, const ChartHeading& h) {
     text_at(p, 446, 4, qs(draw_number_label(h.range_last)));
     const QString tail = h.overview ? QStringLiteral(" im Überblick:") : QStringLiteral(":");
     text_at(p, 534, 4, QStringLiteral("Ziehung vom ") + qs(h.date) + tail);
+    paint_chance_line(p, h.chance);
+    p.restore();
+}
+
+void paint_chance_line(QPainter& p, const std::string& line) {
+    if (line.empty()) return;
+    p.save();
+    p.setFont(note_font());
+    p.setPen(palette_colour(0));
+    text_at(p, kChanceLineX, kChanceLineY, qs(line));
     p.restore();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "stats/chance_charts.h"
 #include "stats/frequencies.h"
 #include "stats/runs.h"
 #include "stats/statistic_codes.h"
@@ -87,6 +88,7 @@ std::optional<ChartModel> number_chart(int code, const DrawSource& source, const
     m.swiss = p.swiss;
     m.overview = base >= 5;
     m.heading.overview = m.overview;
+    m.heading.chance = number_chance_line(code, source, range, t);
     m.super_labels = super;
     const int shown = super ? kSuperNumbers : m.highest;
     const double divisor = super ? kSuperNumbers : m.highest;

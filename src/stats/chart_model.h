@@ -20,6 +20,9 @@ struct ChartHeading {
     int range_last = 0;
     std::string date;
     bool overview = false;  // " im Überblick:" instead of ":"
+    // The chance test of what the chart shows ("Zufallstest: ..."), drawn
+    // under the heading; empty for charts without one.
+    std::string chance;
 };
 
 // A bar chart of one value per number (single chart), or of two values per

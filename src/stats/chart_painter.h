@@ -46,7 +46,13 @@ void text_centred(QPainter& p, int x, int width, int y, const QString& text);
 // White chart area under a grey heading strip.
 void paint_frame(QPainter& p, QSize size);
 void paint_step_buttons(QPainter& p);
+// The heading, and the chance-test line under it when the heading has one.
 void paint_heading(QPainter& p, const ChartHeading& heading);
+// The chance-test line ("Zufallstest: ...") under the heading strip, left of
+// the mean at the top right; painters that draw their own heading call it too.
+constexpr int kChanceLineX = 8;
+constexpr int kChanceLineY = 30;
+void paint_chance_line(QPainter& p, const std::string& line);
 // A numbered ball 17 pixels wide over the column starting at x.
 void paint_ball(QPainter& p, int x, int y, int number, bool marked);
 // `value` right-aligned in `digits` characters, one character per 13 pixels

@@ -186,6 +186,45 @@ private slots:
         QCOMPARE(f.ui.messages.size(), before);
     }
 
+    void frequencyAndGapChartsShowTheirChanceTest() {
+        // The fixture's draws use only 1..42 of 49 numbers: far from chance.
+        StatsFixture f(QStringLiteral("0"), 500);
+        ResultWindow* w = open(f, 26);
+        QVERIFY(w);
+        auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        QVERIFY(chart);
+        QCOMPARE(QString::fromStdString(chart->model().heading.chance),
+                 QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)"));
+        const QString pdf = f.dir.filePath(QStringLiteral("chance.pdf"));
+        print_to(f, pdf);
+        w->hard_copy();
+        const QString text = pdf_text(pdf).simplified();
+        QVERIFY2(text.contains(QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)")), qPrintable(text));
+
+        w->close();
+    }
+
+    void gapChartTestsTheLongestGapAndLeadsToItsHelp() {
+        // The fixture's draws never hold 43..49: their gap is range last.
+        StatsFixture f(QStringLiteral("0"), 500);
+        ResultWindow* w = open(f, 27);
+        QVERIFY(w);
+        auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        QVERIFY(QString::fromStdString(chart->model().heading.chance).startsWith(QStringLiteral("Zufallstest: längster Rückstand 500 ungewöhnlich")));
+        key(w, QStringLiteral("-"));
+        chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        QVERIFY(QString::fromStdString(chart->model().heading.chance).startsWith(QStringLiteral("Zufallstest: längster Rückstand 499 ")));
+
+        // The help behind the chart leads to the topic that explains p.
+        w->findChild<QPushButton*>("cmd35")->click();
+        auto* help = f.find<HelpWindow>("help");
+        QCOMPARE(help->current_topic(), QStringLiteral("diagramme.htm"));
+        QVERIFY(HelpWindow::has_topic(QStringLiteral("zufallstest.htm")));
+        QVERIFY(HelpWindow::has_topic(QStringLiteral("erwartung.htm")));
+        w->close();
+    }
+
     void gapAverageDiagramMovesAndRestoresRangeLast() {
         StatsFixture f(QStringLiteral("0"), 500);
         f.session->range.set(10, 200);
