@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/session.h"
+#include "games/partial_guarantees.h"
 #include "tipping/system_catalogue.h"
 #include "tipping/ticket_number_dialog.h"
 #include "tipping/ticket_picture_painter.h"
@@ -51,8 +52,7 @@ void TicketPictureWidget::paintEvent(QPaintEvent*) {
     const double s = scale();
     p.scale(s, s);
     const TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
-                                session_.bundesland(), typed_,
-                                extra_line_ ? extra_line_() : QString()};
+                                session_.bundesland(), typed_, extra_line()};
     TicketPicturePainter().paint(p, layout(), in);
 }
 
@@ -122,7 +122,13 @@ void TicketPictureWidget::choose_full_system(int box) {
 void TicketPictureWidget::choose_partial_system(int box) {
     const int game = session_.params.code;
     const int bl = session_.bundesland();
-    const int item = ui_.popup_list(this, q(partial_system_list(game, bl)), QCursor::pos());
+    // Each item names the system's proven guarantee after its price.
+    QStringList items;
+    for (const PartialListItem& it : partial_system_items(game, bl)) {
+        const std::string g = guarantee_label(it.partial_index);
+        items << q(it.text) + (g.empty() ? QString() : QStringLiteral("   ") + q(g));
+    }
+    const int item = ui_.popup_list(this, items.join(QLatin1Char('|')), QCursor::pos());
     if (item < 0) return;
     const PartialChoice c = partial_system_choice(game, bl, item);
     if (!c.message.empty()) ui_.message(this, kWarning, q(c.message), 1, QStringLiteral("&OK"));

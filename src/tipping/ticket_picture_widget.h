@@ -27,6 +27,7 @@ public:
 
     // An information line under the price (the expected return).
     void set_extra_line(std::function<QString()> line) { extra_line_ = std::move(line); }
+    QString extra_line() const { return extra_line_ ? extra_line_() : QString(); }
     // The help routine, for the dialogs' help keys.
     void set_help(std::function<void(const QString&)> help) { help_ = std::move(help); }
 

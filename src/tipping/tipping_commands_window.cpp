@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "evaluation/evaluation_dialog.h"
 #include "tipping/console_dialog.h"
+#include "tipping/expected_return.h"
 #include "tipping/fees_dialog.h"
 #include "tipping/quota_dialog.h"
 #include "tipping/ticket_picture_widget.h"
@@ -61,7 +62,18 @@ void open_console(MainWindow& window) {
 
 }  // namespace
 
+// The expected return of the ticket in progress, shown under its price. A
+// German ticket without a lottery number still plays some Superzahl: the
+// expectation is the same for every digit.
+QString expected_return_of_ticket(Session& s) {
+    EvaluationTicket ticket;
+    if (!to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket)) return QString();
+    if (s.params.german_lotto && ticket.super_number < 0) ticket.super_number = 0;
+    return QString::fromStdString(expected_return_line(s.params, s.money, s.partial_systems, ticket));
+}
+
 void install_tipping_commands(MainWindow& window) {
+    window.ticket_picture()->set_extra_line([&window] { return expected_return_of_ticket(window.session()); });
     // The settings dialogs and the save leave the main display as it is.
     window.set_command(39, [&window] {
         window.set_no_relayout();

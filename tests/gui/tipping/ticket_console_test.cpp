@@ -110,6 +110,7 @@ private slots:
         QCOMPARE(f.ticket().box(0).ticked.size(), size_t(8));
         // A dismissed list changes nothing; button 2 clears the system.
         f.click(f.picture()->layout().partial_area(0));
+        QVERIFY(f.ui.popups.back().contains(QStringLiteral("Richtige sicher")));
         QCOMPARE(f.ticket().box(0).numbers, 8);
         QVERIFY(f.ticket().box(0).full);
         f.click(f.picture()->layout().partial_area(0), Qt::RightButton);
@@ -128,8 +129,12 @@ private slots:
         for (int id : {8, 9, 10, 44, 11, 12}) QVERIFY2(!c->button(id)->isEnabled(), qPrintable(QString::number(id)));
         QVERIFY(c->button(13)->isEnabled());
         QVERIFY(c->button(14)->isEnabled());
+        QVERIFY(f.picture()->extra_line().isEmpty());
         for (int n : {3, 11, 19, 27, 35, 43}) f.click_number(2, n);
         for (int n : {1, 2, 3, 4, 5, 6}) f.click_number(7, n);
+        // Both rows complete: the expected return stands under the price.
+        QVERIFY(f.picture()->extra_line().startsWith(QStringLiteral("Erwartete Auszahlung je Ziehung: ")));
+        QVERIFY(f.picture()->extra_line().contains(QStringLiteral("bei 2,40 EUR Einsatz")));
         std::vector<std::vector<uint8_t>> handed;
         when_modal([&](QWidget* w) {
             auto* d = qobject_cast<EvaluationDialog*>(w);
