@@ -207,6 +207,12 @@ void MainWindow::Win_1_MenuEvent(int id) {
     refresh_menu_marks();
 }
 
+void MainWindow::leave_system_mode() {
+    if (!session_.ticket.system_mode) return;
+    session_.ticket.system_mode = false;
+    relayout();
+}
+
 void MainWindow::set_layout(bool seven_by_seven) {
     Ticket& t = session_.ticket;
     t.seven_by_seven = seven_by_seven;

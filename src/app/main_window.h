@@ -51,6 +51,8 @@ public:
     void set_command(int id, std::function<void()> command);
     // A window that is closed on a game switch and keeps the program open.
     void add_secondary_window(QWidget* window);
+    // Back to the normal ticket and its window size (before the draw viewer).
+    void leave_system_mode();
     // Suppresses the re-layout after the current command (settings dialogs).
     void set_no_relayout() { no_relayout_ = true; }
 

@@ -7,7 +7,10 @@
 namespace zw {
 
 void install_archive_commands(MainWindow& window) {
-    window.set_command(19, [&window] { show_draw_viewer(window); });
+    window.set_command(19, [&window] {
+        window.leave_system_mode();
+        show_draw_viewer(window);
+    });
     window.set_command(21, [&window] { enter_draws(window); });
     window.set_command(25, [&window] { edit_bonus_draws(window); });
 }

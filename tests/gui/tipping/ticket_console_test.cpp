@@ -157,6 +157,17 @@ private slots:
         QVERIFY(c->isHidden());
     }
 
+    void drawViewerLeavesSystemMode() {
+        Fixture f;
+        f.window->Win_1_MenuEvent(45);
+        when_modal([](QWidget* w) {
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        });
+        f.window->Win_1_MenuEvent(19);
+        QVERIFY(!f.ticket().system_mode);
+        QCOMPARE(f.picture()->slip_size().width(), 1304);
+    }
+
     void optionFieldsAndNumberDialogs() {
         Fixture f;
         f.click(f.option(OptionKind::kSpiel77, 1));
