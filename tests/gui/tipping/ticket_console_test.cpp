@@ -41,7 +41,8 @@ class TicketConsoleTest : public QObject {
             click(picture()->layout().cell(slot, n), button);
         }
         PixelRect option(OptionKind kind, int value) const {
-            for (const OptionSpot& s : picture()->layout().options())
+            const TicketLayout layout = picture()->layout();
+            for (const OptionSpot& s : layout.options())
                 if (s.field == OptionField{kind, value}) return s.rect;
             return {};
         }
