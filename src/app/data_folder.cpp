@@ -43,16 +43,21 @@ std::vector<std::string> seed_data_folder(const fs::path& target, const fs::path
     return copied;
 }
 
-std::vector<std::string> migrate_backups(const fs::path& folder) {
-    std::vector<std::string> restored;
+std::vector<std::string> planned_backup_migrations(const fs::path& folder) {
+    std::vector<std::string> planned;
     for (const auto& base : data_file_bases()) {
         const std::string name = base + ".Dat";
-        if (file_exists(folder, name)) continue;
-        if (auto backup = find_file(folder, name + ".kat")) {
-            std::error_code ec;
-            fs::rename(*backup, folder / name, ec);
-            if (!ec) restored.push_back(name);
-        }
+        if (!file_exists(folder, name) && file_exists(folder, name + ".kat")) planned.push_back(name);
+    }
+    return planned;
+}
+
+std::vector<std::string> migrate_backups(const fs::path& folder) {
+    std::vector<std::string> restored;
+    for (const auto& name : planned_backup_migrations(folder)) {
+        std::error_code ec;
+        fs::rename(*find_file(folder, name + ".kat"), folder / name, ec);
+        if (!ec) restored.push_back(name);
     }
     return restored;
 }

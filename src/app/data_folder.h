@@ -22,6 +22,8 @@ std::vector<std::string> seed_data_folder(const fs::path& target, const fs::path
 // Start-up migration: "<base>.Dat.kat" backups become "<base>.Dat" when the
 // latter is missing. Returns the files restored.
 std::vector<std::string> migrate_backups(const fs::path& folder);
+// The files migrate_backups would restore, without touching the folder.
+std::vector<std::string> planned_backup_migrations(const fs::path& folder);
 
 // Base names of the draw and side-game files (shared with the Internet update).
 const std::vector<std::string>& data_file_bases();

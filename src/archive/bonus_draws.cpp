@@ -1,5 +1,6 @@
 #include "archive/bonus_draws.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "archive/calendar.h"
@@ -28,7 +29,32 @@ bool parse_field(std::string_view s, long lo, long hi, long empty, long& out) {
     return true;
 }
 
+// All six 0 (none) or six distinct numbers.
+bool is_valid_lotto_plus_numbers(const std::array<uint8_t, 6>& plus) {
+    uint64_t seen = 0;
+    int zeros = 0;
+    for (uint8_t p : plus) {
+        if (p == 0) {
+            ++zeros;
+            continue;
+        }
+        if (seen >> p & 1) return false;
+        seen |= uint64_t{1} << p;
+    }
+    return zeros == 0 || zeros == 6;
+}
+
 }  // namespace
+
+bool is_real_date_text(std::string_view text) {
+    const int32_t key = key_from_date_text(text);
+    if (text.size() != 10 || key == 0) return false;
+    const int y = key / 10000, m = key / 100 % 100, d = key % 100;
+    if (y < 1900 || y > 2999) return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return d <= kDays[m - 1] + (m == 2 && leap ? 1 : 0);
+}
 
 BonusParseResult parse_bonus_draws(std::string_view text) {
     BonusParseResult result;
@@ -54,29 +80,44 @@ BonusParseResult parse_bonus_draws(std::string_view text) {
                                       " Bonus-Ziehungen, der Rest wird nicht gelesen.");
             break;
         }
-        fields.resize(std::max<size_t>(fields.size(), 15));
+        // Fifteen fields; a trailing comma (an empty 16th field) is tolerated.
+        if (fields.size() == 16 && trim(fields[15]).empty()) fields.pop_back();
         BonusDraw d;
         d.date = std::string(trim(fields[0]));
-        bool ok = key_from_date_text(d.date) != 0 && d.date.size() == 10;
+        std::string why;
+        if (fields.size() != 15)
+            why = "hat " + std::to_string(fields.size()) + " statt 15 Felder";
+        else if (!is_real_date_text(d.date))
+            why = "hat kein gültiges Datum";
         long v = 0;
-        for (int i = 0; ok && i < 7; ++i) {
-            ok = parse_field(fields[1 + i], 0, 99, 0, v);
+        uint64_t seen = 0;
+        for (int i = 0; why.empty() && i < 7; ++i) {
+            if (!parse_field(fields[1 + i], 1, 45, 0, v) || v == 0 || (seen >> v & 1))
+                why = "hat ungültige Gewinnzahlen";
+            seen |= uint64_t{1} << v;
             d.numbers[i] = static_cast<uint8_t>(v);
         }
-        for (int i = 0; ok && i < 6; ++i) {
-            ok = parse_field(fields[8 + i], 0, 99, 0, v);
+        for (int i = 0; why.empty() && i < 6; ++i) {
+            if (!parse_field(fields[8 + i], 0, 45, 0, v)) why = "hat ungültige LottoPlus-Zahlen";
             d.plus[i] = static_cast<uint8_t>(v);
         }
-        if (ok) {
-            ok = parse_field(fields[14], -1, 9999999, -1, v);
+        if (why.empty() && !is_valid_lotto_plus_numbers(d.plus)) why = "hat ungültige LottoPlus-Zahlen";
+        if (why.empty()) {
+            if (!parse_field(fields[14], -1, 999999, -1, v))
+                why = "hat keine sechsstellige Joker-Zahl";
             d.joker = static_cast<int32_t>(v);
         }
-        if (!ok) {
-            result.warnings.push_back(where + " ist fehlerhaft und wird übergangen.");
+        if (!why.empty()) {
+            result.warnings.push_back(where + " " + why + " und wird übergangen.");
             continue;
         }
         result.draws.push_back(std::move(d));
     }
+    // The combined view merges by date: keep the draws in date order.
+    std::stable_sort(result.draws.begin(), result.draws.end(),
+                     [](const BonusDraw& a, const BonusDraw& b) {
+                         return key_from_date_text(a.date) < key_from_date_text(b.date);
+                     });
     return result;
 }
 
