@@ -13,7 +13,17 @@ const std::vector<std::string>& data_file_bases() {
     return bases;
 }
 
-fs::path shipped_data_folder() { return fs::path(ZIEHWERK_SHIPPED_DATA); }
+fs::path shipped_data_folder() {
+    // An installed program finds its data beside it: <prefix>/bin -> <prefix>/share/ziehwerk.
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const fs::path installed = exe.parent_path().parent_path() / "share" / "ziehwerk";
+        if (fs::is_directory(installed, ec)) return installed;
+    }
+    // Run from the build tree: the source tree's data folder.
+    return fs::path(ZIEHWERK_SHIPPED_DATA);
+}
 
 fs::path default_user_data_folder() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "ziehwerk";

@@ -9,7 +9,9 @@
 
 namespace zw {
 
-// The data folder shipped with the program (draw files and parameter files).
+// The data folder shipped with the program (draw files and parameter files):
+// share/ziehwerk beside the installed program's bin folder, else (a program
+// run from its build tree) the data folder of the sources.
 fs::path shipped_data_folder();
 // The user's data folder (XDG data home + "/ziehwerk"), as the window code's
 // QStandardPaths::AppDataLocation gives for the application name "ziehwerk".

@@ -20,6 +20,17 @@ namespace {
 constexpr int kWideWidth = 1304;
 constexpr int kNarrowWidth = 982;
 constexpr int kClientHeight = 474;
+
+// The display keeps its documented size where the screen has room for it
+// (frame and menu bar included); on a smaller screen it narrows, the banner
+// being drawn centred at any width.
+QSize display_size(int width, int height) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(8, 64);
+        return {std::min(width, room.width()), std::min(height, room.height())};
+    }
+    return {width, height};
+}
 const char* const kModuleMissing = "  Das gewählte Programm-Modul ist nicht vorhanden!";
 const char* const kUnsavedWarning = "V O R S I C H T !|Neue Daten sind noch nicht gespeichert !";
 
@@ -85,6 +96,17 @@ void MainWindow::start_program(const QString& argument) {
     const int code = initial_game(
         [&](std::string_view f) { return file_exists(session_.data_folder(), f); },
         argument.toStdString());
+    // Size, place and show the window for the start game first, so that a
+    // message about its files (and the file selector) stands over the
+    // finished main window.
+    banner_->setFixedSize(display_size(game_params(code).layout_offset ? kNarrowWidth : kWideWidth,
+                                       kClientHeight + game_params(code).layout_offset));
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->availableGeometry();
+        move(std::max(0, (g.width() - width()) / 2), std::max(0, (g.height() - 494) / 2 - 64));
+    }
+    show();
     select_game_and_report(code);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->availableGeometry();
@@ -210,7 +232,7 @@ void MainWindow::relayout() {
     int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
     if (system_mode_) width = kNarrowWidth;
     const int height = kClientHeight + session_.params.layout_offset;
-    banner_->setFixedSize(width, height);
+    banner_->setFixedSize(display_size(width, height));
     adjustSize();
     banner_->update();
     emit display_changed();
@@ -348,7 +370,12 @@ void MainWindow::show_help(const QString& topic) {
                     QStringLiteral("&OK"));
         return;
     }
-    if (!help_) help_ = new HelpWindow(this);
+    // A modal dialog blocks every window but its own children: from a dialog
+    // the help window belongs to that dialog, so it can scroll and close.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = this;
+    if (help_ && help_->parentWidget() != owner) delete help_;
+    if (!help_) help_ = new HelpWindow(owner);
     help_->show_topic(topic);
 }
 
@@ -361,6 +388,6 @@ void MainWindow::show_info() {
                 1, QStringLiteral("&OK"));
 }
 
-void MainWindow::open_web_shop() { ui_.open_url(web_shop_.product_url()); }
+void MainWindow::open_web_shop() { open_url_or_report(ui_, this, web_shop_.product_url()); }
 
 }  // namespace zw

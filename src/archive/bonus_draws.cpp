@@ -1,6 +1,7 @@
 #include "archive/bonus_draws.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "archive/calendar.h"
@@ -64,30 +65,34 @@ BonusParseResult parse_bonus_draws(std::string_view text) {
         std::string_view line = text.substr(0, eol);
         text = eol == std::string_view::npos ? std::string_view{} : text.substr(eol + 1);
         ++line_no;
-        std::vector<std::string_view> fields;
-        size_t start = 0;
-        while (true) {
-            auto comma = line.find(',', start);
-            fields.push_back(line.substr(start, comma == std::string_view::npos ? line.size() - start
-                                                                                : comma - start));
+        // Up to 16 fields are kept; more only count.
+        std::array<std::string_view, 16> fields;
+        size_t field_count = 0;
+        for (size_t start = 0;;) {
+            const auto comma = line.find(',', start);
+            const auto field = line.substr(start, comma == std::string_view::npos
+                                                      ? line.size() - start
+                                                      : comma - start);
+            if (field_count < fields.size()) fields[field_count] = field;
+            ++field_count;
             if (comma == std::string_view::npos) break;
             start = comma + 1;
         }
         if (trim(fields[0]).empty()) continue;
-        const std::string where = "Bonus-Ziehungen, Zeile " + std::to_string(line_no);
+        auto where = [&] { return "Bonus-Ziehungen, Zeile " + std::to_string(line_no); };
         if (result.draws.size() >= static_cast<size_t>(kMaxBonusDraws)) {
-            result.warnings.push_back(where + ": mehr als " + std::to_string(kMaxBonusDraws) +
+            result.warnings.push_back(where() + ": mehr als " + std::to_string(kMaxBonusDraws) +
                                       " Bonus-Ziehungen, der Rest wird nicht gelesen.");
             break;
         }
         // Fifteen fields; a trailing comma (an empty 16th field) is tolerated.
-        if (fields.size() == 16 && trim(fields[15]).empty()) fields.pop_back();
+        if (field_count == 16 && trim(fields[15]).empty()) field_count = 15;
         BonusDraw d;
-        d.date = std::string(trim(fields[0]));
+        const std::string_view date = trim(fields[0]);
         std::string why;
-        if (fields.size() != 15)
-            why = "hat " + std::to_string(fields.size()) + " statt 15 Felder";
-        else if (!is_real_date_text(d.date))
+        if (field_count != 15)
+            why = "hat " + std::to_string(field_count) + " statt 15 Felder";
+        else if (!is_real_date_text(date))
             why = "hat kein gültiges Datum";
         long v = 0;
         uint64_t seen = 0;
@@ -108,9 +113,10 @@ BonusParseResult parse_bonus_draws(std::string_view text) {
             d.joker = static_cast<int32_t>(v);
         }
         if (!why.empty()) {
-            result.warnings.push_back(where + " " + why + " und wird übergangen.");
+            result.warnings.push_back(where() + " " + why + " und wird übergangen.");
             continue;
         }
+        d.date = std::string(date);
         result.draws.push_back(std::move(d));
     }
     // The combined view merges by date: keep the draws in date order.

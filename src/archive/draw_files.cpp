@@ -21,9 +21,8 @@ bool six_distinct(std::span<const uint8_t> six, int highest) {
 
 }  // namespace
 
-void RecordReport::bad(int draw, std::string_view what) {
-    if (count_++ < kListed)
-        listed_.push_back("Die Datei " + file_ + ": Ziehung " + std::to_string(draw) + " " +
+void RecordReport::list(int draw, std::string_view what) {
+    listed_.push_back("Die Datei " + file_ + ": Ziehung " + std::to_string(draw) + " " +
                           std::string(what) + " und wird als leer behandelt.");
 }
 
@@ -50,8 +49,9 @@ bool is_valid_record(const GameParams& params, int n, std::span<const uint8_t> r
     } else if (params.swiss && n >= kSwissLuckyStart) {
         extra_ok = extra <= 6;  // Glückszahl 1..6
     } else {
-        extra_ok = extra <= params.highest_number &&
-                   std::find(record.begin(), record.begin() + 6, extra) == record.begin() + 6;
+        // A Zusatzzahl equal to one of the six is taken as stored; the
+        // evaluation does not count it twice.
+        extra_ok = extra <= params.highest_number;
     }
     // The Swiss plus number (byte 7) is kept as stored when it is a number of the game.
     if (params.swiss && record.size() > 7 && record[7] > params.highest_number) return false;
@@ -88,7 +88,7 @@ Status decode_draw_file(std::span<const uint8_t> bytes, const GameParams& params
                                      length);
         if (is_empty_record(rec) || is_valid_record(params, n, rec)) continue;
         std::fill(rec.begin(), rec.end(), uint8_t{0});
-        report.bad(n, "hat ungültige Zahlen");
+        report.bad(n, [] { return "hat ungültige Zahlen"; });
     }
     report.flush(warnings);
     out = std::move(read);
@@ -123,8 +123,10 @@ int decode_side_file(std::span<const uint8_t> bytes, std::string_view name, int 
     for (int i = 0; i < count; ++i) {
         const int32_t v = get_i32(bytes.data() + 2 + 4 * static_cast<size_t>(i));
         if (v < -1 || v > largest) {
-            report.bad(i - offset, "hat keine " + std::to_string(digits) + "-stellige Zahl (" +
-                                       std::to_string(v) + ")");
+            report.bad(i - offset, [&] {
+                return "hat keine " + std::to_string(digits) + "-stellige Zahl (" +
+                       std::to_string(v) + ")";
+            });
             table[static_cast<size_t>(i)] = -1;
         } else {
             table[static_cast<size_t>(i)] = v;
@@ -155,7 +157,8 @@ int decode_lotto_plus(std::span<const uint8_t> bytes, std::string_view name,
     for (size_t r = 0; r < records; ++r) {
         const auto six = bytes.subspan(r * 6, 6);
         if (!is_valid_lotto_plus(six)) {
-            report.bad(static_cast<int>(r) + kLottoPlusStart, "hat ungültige LottoPlus-Zahlen");
+            report.bad(static_cast<int>(r) + kLottoPlusStart,
+                       [] { return "hat ungültige LottoPlus-Zahlen"; });
             continue;
         }
         std::copy(six.begin(), six.end(), plus.begin() + static_cast<std::ptrdiff_t>(r * 6));

@@ -22,12 +22,18 @@ constexpr int kDrawHeaderBytes = 4;
 class RecordReport {
 public:
     explicit RecordReport(std::string file) : file_(std::move(file)) {}
-    void bad(int draw, std::string_view what);
+    // Counts a damaged record of `draw`; `what` (a callable giving the
+    // reason) is called only for the records that are listed.
+    template <class What>
+    void bad(int draw, What&& what) {
+        if (count_++ < kListed) list(draw, what());
+    }
     // Appends the collected messages to `warnings` (nothing when all were good).
     void flush(std::vector<std::string>* warnings) const;
     int count() const { return count_; }
 
 private:
+    void list(int draw, std::string_view what);
     static constexpr int kListed = 5;
     std::string file_;
     std::vector<std::string> listed_;

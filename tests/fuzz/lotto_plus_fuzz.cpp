@@ -1,10 +1,13 @@
 // The Austrian LottoPlus file (6-byte records).
+#include <algorithm>
+
 #include "archive/capacity.h"
 #include "archive/draw_files.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<uint8_t> plus(static_cast<size_t>(zw::kMaxLottoPlus) * 6, 0);
+    static std::vector<uint8_t> plus(static_cast<size_t>(zw::kMaxLottoPlus) * 6, 0);
+    std::fill(plus.begin(), plus.end(), uint8_t{0});
     std::vector<std::string> warnings;
     const int count = zw::decode_lotto_plus(zw::fuzz::bytes(data, size), "OP_Lotto.Dat", plus,
                                             &warnings);

@@ -36,7 +36,7 @@ TEST(HostileDrawFile, InvalidRecordsAreReportedByDrawNumberAndEmptied) {
     const auto bytes = draw_file({{1, 2, 3, 4, 5, 6, 7},
                                   {255, 200, 3, 4, 5, 6, 7},  // numbers beyond 49
                                   {1, 1, 3, 4, 5, 6, 7},      // a number twice
-                                  {1, 2, 3, 4, 5, 6, 6},      // Zusatzzahl among the six
+                                  {1, 2, 3, 4, 5, 6, 50},     // Zusatzzahl beyond 49
                                   {0, 0, 0, 0, 0, 0, 0},      // not entered: stays empty, silently
                                   {1, 2, 3, 4, 5, 6, 0}});    // no Zusatzzahl known: a draw
     DrawFileContents out;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -54,7 +55,9 @@ private slots:
         QVERIFY(f.window->menu_action(12)->isChecked());
         QVERIFY(!f.window->menu_action(14)->isChecked());
         QVERIFY(f.window->menu_action(42)->isChecked());
-        QCOMPARE(f.window->centralWidget()->width(), 1304);
+        // The documented 1304 pixels where the screen has room for them.
+        const int room = QGuiApplication::primaryScreen()->availableGeometry().width() - 8;
+        QCOMPARE(f.window->centralWidget()->width(), std::min(1304, room));
         QCOMPARE(f.window->centralWidget()->height(), 474);
     }
 
@@ -80,7 +83,8 @@ private slots:
         QVERIFY(i > 0);
         QCOMPARE(l[i - 1], QStringLiteral("-"));
         QCOMPARE(l[i + 1], QStringLiteral("-"));
-        QCOMPARE(f.window->centralWidget()->width(), 982);
+        const int room = QGuiApplication::primaryScreen()->availableGeometry().width() - 8;
+        QCOMPARE(f.window->centralWidget()->width(), std::min(982, room));
         QCOMPARE(f.window->centralWidget()->height(), 474 + 44);
     }
 
