@@ -131,9 +131,10 @@ std::string format_bonus_draws(const std::vector<BonusDraw>& draws) {
     std::string out;
     for (const auto& d : draws) {
         out += d.date;
-        for (uint8_t n : d.numbers) out += "," + std::to_string(n);
-        for (uint8_t n : d.plus) out += "," + std::to_string(n);
-        out += "," + std::to_string(d.joker) + "\n";
+        // Appended piece by piece ("," + std::to_string trips g++ 12's -Wrestrict).
+        for (uint8_t n : d.numbers) (out += ',') += std::to_string(n);
+        for (uint8_t n : d.plus) (out += ',') += std::to_string(n);
+        ((out += ',') += std::to_string(d.joker)) += '\n';
     }
     return out;
 }
