@@ -11,6 +11,7 @@
 #include "ui/ui_services.h"
 
 int main(int argc, char** argv) {
+    zw::prefer_german_locale();
     QApplication app(argc, argv);
     zw::configure_application(app);
 

@@ -26,6 +26,13 @@ QMargins expected_frame(const QWidget& window) {
 
 }  // namespace
 
+void prefer_german_locale() {
+    if (!qEnvironmentVariableIsEmpty("LC_ALL")) return;
+    for (const char* category : {"LC_TIME", "LC_MESSAGES"})
+        if (!qEnvironmentVariable(category).startsWith(QLatin1String("de")))
+            qputenv(category, "de_DE.UTF-8");
+}
+
 bool configure_application(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ziehwerk"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -16,6 +16,12 @@ namespace zw {
 // returns false when they are not installed. Installs the ScreenFit filter.
 bool configure_application(QApplication& app);
 
+// Before the QApplication exists: unless the user chose a locale for all
+// categories (LC_ALL), dates and Qt's messages in the standard dialogs follow
+// German conventions (LC_TIME, LC_MESSAGES). Numbers are left alone, so no
+// number the engine writes changes its decimal point.
+void prefer_german_locale();
+
 // Bounds a top-level window to the available geometry of its screen (frame
 // included) and moves it onto that screen; windows that fit keep their size
 // and place. Content that cannot shrink stays at its minimum size.
