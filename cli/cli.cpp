@@ -61,6 +61,13 @@ bool has_flag(const std::vector<std::string>& args, const std::string& name) {
     return false;
 }
 
+std::string message_lines(std::string_view message) {
+    std::string text(message);
+    for (char& c : text)
+        if (c == '|') c = '\n';
+    return text;
+}
+
 namespace {
 
 Options parse_options(int argc, char** argv) {
@@ -130,24 +137,21 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
         if (!entry) throw UsageError("Unbekannter Befehl \"" + o.command + "\".");
 
         Session session(resolve_data_folder(o));
-        session.start_up();
+        // The command line changes no file at start-up; what the window
+        // program would repair and what could not be read goes to stderr.
+        for (const auto& w : session.start_up(false)) err << "Warnung: " << message_lines(w) << "\n";
         const int game = o.game ? *o.game
                                 : initial_game([&](std::string_view f) {
                                       return file_exists(session.data_folder(), f);
                                   }, "");
         SelectOutcome sel = session.select_game(game);
         if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
-        if (sel.draw_file_missing && entry->needs_draws) {
-            std::string m = sel.status.message();
-            for (char& c : m)
-                if (c == '|') c = ' ';
-            throw UsageError(m);
-        }
-        for (const auto& w : sel.warnings) err << "Warnung: " << w << "\n";
+        if (sel.draw_file_missing && entry->needs_draws) throw UsageError(sel.status.message());
+        for (const auto& w : sel.warnings) err << "Warnung: " << message_lines(w) << "\n";
         Context ctx{session, o, out, err};
         return entry->run(ctx);
     } catch (const UsageError& e) {
-        err << "ziehwerk-cli: " << e.what() << "\n";
+        err << "ziehwerk-cli: " << message_lines(e.what()) << "\n";
         return 2;
     }
 }

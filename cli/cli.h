@@ -52,6 +52,9 @@ std::vector<std::string> option_values(const std::vector<std::string>& args, con
 std::optional<std::string> option_value(const std::vector<std::string>& args, const std::string& name);
 bool has_flag(const std::vector<std::string>& args, const std::string& name);
 
+// A message of the program as terminal lines: "|" starts a new line.
+std::string message_lines(std::string_view message);
+
 int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 
 }  // namespace zw::cli

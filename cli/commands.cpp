@@ -38,7 +38,8 @@ int cmd_info(Context& ctx) {
     if (newest >= 1)
         ctx.out << "Neueste:        " << newest << " vom " << date.prefix << date.text << "\n";
     ctx.out << "Bonus-Ziehungen: " << s.archive.bonus_count() << "\n"
-            << "Rahmen:         " << s.range.first << ".." << s.range.last << "\n";
+            << "Rahmen:         " << s.range.first << ".." << s.range.last << "\n"
+            << "Datenordner:    " << s.data_folder().string() << "\n";
     return 0;
 }
 

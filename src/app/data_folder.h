@@ -9,7 +9,9 @@
 
 namespace zw {
 
-// The data folder shipped with the program (draw files and parameter files).
+// The data folder shipped with the program (draw files and parameter files):
+// share/ziehwerk beside the installed program's bin folder, else (a program
+// run from its build tree) the data folder of the sources.
 fs::path shipped_data_folder();
 // The user's data folder (XDG data home + "/ziehwerk"), as the window code's
 // QStandardPaths::AppDataLocation gives for the application name "ziehwerk".
@@ -22,6 +24,8 @@ std::vector<std::string> seed_data_folder(const fs::path& target, const fs::path
 // Start-up migration: "<base>.Dat.kat" backups become "<base>.Dat" when the
 // latter is missing. Returns the files restored.
 std::vector<std::string> migrate_backups(const fs::path& folder);
+// The files migrate_backups would restore, without touching the folder.
+std::vector<std::string> planned_backup_migrations(const fs::path& folder);
 
 // Base names of the draw and side-game files (shared with the Internet update).
 const std::vector<std::string>& data_file_bases();

@@ -20,6 +20,22 @@ namespace {
 constexpr int kWideWidth = 1304;
 constexpr int kNarrowWidth = 982;
 constexpr int kClientHeight = 474;
+
+// The display keeps its documented size where the screen has room for it
+// (frame and menu bar included); on a smaller screen it narrows, the banner
+// being drawn centred at any width.
+QSize display_size(int width, int height) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The ticket picture scales down with its proportions kept.
+        const QSize room = screen->availableGeometry().size() - QSize(8, 64);
+        if (width > room.width() && room.width() > 200) {
+            height = height * room.width() / width;
+            width = room.width();
+        }
+        return {width, std::min(height, room.height())};
+    }
+    return {width, height};
+}
 const char* const kModuleMissing = "  Das gewählte Programm-Modul ist nicht vorhanden!";
 const char* const kUnsavedWarning = "V O R S I C H T !|Neue Daten sind noch nicht gespeichert !";
 
@@ -86,6 +102,17 @@ void MainWindow::start_program(const QString& argument) {
     const int code = initial_game(
         [&](std::string_view f) { return file_exists(session_.data_folder(), f); },
         argument.toStdString());
+    // Size, place and show the window for the start game first, so that a
+    // message about its files (and the file selector) stands over the
+    // finished main window.
+    picture_->setFixedSize(display_size(game_params(code).layout_offset ? kNarrowWidth : kWideWidth,
+                                       kClientHeight + game_params(code).layout_offset));
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->availableGeometry();
+        move(std::max(0, (g.width() - width()) / 2), std::max(0, (g.height() - 494) / 2 - 64));
+    }
+    show();
     select_game_and_report(code);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->availableGeometry();
@@ -224,18 +251,7 @@ void MainWindow::set_layout(bool seven_by_seven) {
 void MainWindow::relayout() {
     int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
     if (session_.ticket.system_mode) width = kNarrowWidth;
-    int height = kClientHeight + session_.params.layout_offset;
-    // On a screen narrower than the slip the picture is scaled down to fit.
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QRect g = screen->availableGeometry();
-        const int frame_w = frameGeometry().width() - geometry().width();
-        const int max_w = g.width() - std::max(frame_w, 0);
-        if (width > max_w && max_w > 200) {
-            height = height * max_w / width;
-            width = max_w;
-        }
-    }
-    picture_->setFixedSize(width, height);
+    picture_->setFixedSize(display_size(width, kClientHeight + session_.params.layout_offset));
     adjustSize();
     picture_->update();
     emit display_changed();
@@ -373,7 +389,12 @@ void MainWindow::show_help(const QString& topic) {
                     QStringLiteral("&OK"));
         return;
     }
-    if (!help_) help_ = new HelpWindow(this);
+    // A modal dialog blocks every window but its own children: from a dialog
+    // the help window belongs to that dialog, so it can scroll and close.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = this;
+    if (help_ && help_->parentWidget() != owner) delete help_;
+    if (!help_) help_ = new HelpWindow(owner);
     help_->show_topic(topic);
 }
 
@@ -386,6 +407,6 @@ void MainWindow::show_info() {
                 1, QStringLiteral("&OK"));
 }
 
-void MainWindow::open_web_shop() { ui_.open_url(web_shop_.product_url()); }
+void MainWindow::open_web_shop() { open_url_or_report(ui_, this, web_shop_.product_url()); }
 
 }  // namespace zw

@@ -14,9 +14,17 @@ Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
     ticket.set_game(params);
 }
 
-std::vector<std::string> Session::start_up() {
+std::vector<std::string> Session::start_up(bool change_files) {
     std::vector<std::string> messages;
-    migrate_backups(folder_);
+    if (change_files) {
+        // Leftovers of a save that was interrupted, then the backup migration.
+        remove_temporary_files(folder_);
+        migrate_backups(folder_);
+    } else {
+        for (const auto& name : planned_backup_migrations(folder_))
+            messages.push_back("Die Sicherung " + name + ".kat würde beim Start des Programms als " +
+                               name + " wiederhergestellt.");
+    }
     if (Status s = load_money_tables(folder_, money); !s) messages.push_back(s.message());
     if (Status s = load_partial_systems(folder_, partial_systems); !s)
         messages.push_back(s.message());

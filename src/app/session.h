@@ -31,7 +31,9 @@ public:
 
     // Start-up reads: backups restored, quotas and fees, partial systems, module presence.
     // Returns messages for the user (files that could not be read).
-    std::vector<std::string> start_up();
+    // With change_files false (the command line) no file is renamed or removed:
+    // the messages say what the window program would restore.
+    std::vector<std::string> start_up(bool change_files = true);
 
     // Switches to `code`: parameters, draw archive, side games, draw range.
     // A draw file that cannot be loaded leaves the previous game and archive

@@ -7,12 +7,13 @@
 #include "app/data_folder.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "ui/application_setup.h"
 #include "ui/ui_services.h"
 
 int main(int argc, char** argv) {
+    zw::prefer_german_locale();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ziehwerk"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ziehwerk"));
+    zw::configure_application(app);
 
     QString data_dir;
     QString game_argument;
@@ -44,8 +45,7 @@ int main(int argc, char** argv) {
     zw::MainWindow window(session, ui);
     for (const auto& message : session.start_up())
         ui.message(nullptr, zw::kWarning, QString::fromStdString(message));
-    window.show();
-    window.start_program(game_argument);
+    window.start_program(game_argument);  // shows the window
     if (window.program_ended()) return 0;
     QObject::connect(&window, &zw::MainWindow::ended, &app, &QApplication::quit);
     return app.exec();

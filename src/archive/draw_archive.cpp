@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "archive/calendar.h"
+#include "archive/draw_files.h"
 
 namespace zw {
 namespace {
 
-constexpr int kHeaderBytes = 4;
 constexpr const char* kLottoPlusFile = "OP_Lotto.Dat";
 constexpr const char* kBonusFile = "OB_Lotto.Dat";
 
@@ -60,73 +60,64 @@ Status DrawArchive::load_draws(const fs::path& folder, const fs::path& file,
     // Parse into a fresh archive first so that a refused file leaves this one untouched.
     DrawArchive fresh;
     fresh.clear_for(params);
-    if (Status s = fresh.load_main(file, params); !s) return s;
-    fresh.load_side_games(folder, warnings);
-    if (params.austria) fresh.load_austrian_extras(folder, warnings);
+    std::vector<std::string> messages;
+    if (Status s = fresh.load_main(file, params, &messages); !s) return s;
+    // Two spellings of one file: name the one that is read (and later saved).
+    for (const std::string& name :
+         {std::string(params.info().draw_file), fresh.side_file_, fresh.super6_file_,
+          std::string(params.austria ? kLottoPlusFile : ""),
+          std::string(params.austria ? kBonusFile : "")})
+        if (!name.empty())
+            if (auto w = spelling_warning(folder, name)) messages.push_back(*w);
+    fresh.load_side_games(folder, &messages);
+    if (params.austria) fresh.load_austrian_extras(folder, &messages);
     fresh.saved_ = true;
     *this = std::move(fresh);
+    if (warnings) warnings->insert(warnings->end(), messages.begin(), messages.end());
     return {};
 }
 
-Status DrawArchive::load_main(const fs::path& file, const GameParams& params) {
+Status DrawArchive::load_main(const fs::path& file, const GameParams& params,
+                              std::vector<std::string>* warnings) {
     const std::string name = file.filename().string();
-    const size_t limit = static_cast<size_t>(kHeaderBytes) + kDrawTableBytes + 1;
+    // The largest file that fits: every record and an incomplete last one.
+    const size_t length = static_cast<size_t>(params.record_length());
+    const size_t limit = kDrawHeaderBytes + static_cast<size_t>(params.capacity()) * length +
+                         length - 1;
     auto bytes = read_file(file, limit);
     if (!bytes) {
         std::error_code ec;
-        if (fs::exists(file, ec) && fs::file_size(file, ec) >= limit)
+        if (fs::exists(file, ec) && fs::file_size(file, ec) > limit)
             return Status::failure("Die Datei " + name + " enthält mehr als " +
-                                   std::to_string(capacity()) +
+                                   std::to_string(params.capacity()) +
                                    " Ziehungen|und kann nicht geladen werden.");
         return Status::failure("Die Datei " + name + " kann nicht gelesen werden.");
     }
-    if (bytes->size() < static_cast<size_t>(kHeaderBytes))
-        return Status::failure("Die Datei " + name + " ist zu kurz|und keine Ziehungsdatei.");
-    const size_t payload = bytes->size() - kHeaderBytes;
-    const size_t records = payload / static_cast<size_t>(record_length_);
-    if (records > static_cast<size_t>(params.capacity()))
-        return Status::failure("Die Datei " + name + " enthält mehr als " +
-                               std::to_string(params.capacity()) +
-                               " Ziehungen|und kann nicht geladen werden.");
-    calibration_x = (*bytes)[0] ? (*bytes)[0] : 126;
-    calibration_y = (*bytes)[1] ? (*bytes)[1] : 126;
-    bundesland = get_i16(bytes->data() + 2);
-    // A trailing partial record is read but does not count as a draw.
-    std::memcpy(table_.data(), bytes->data() + kHeaderBytes, std::min(payload, table_.size()));
-    next_draw_ = static_cast<int>(records) + 1;
+    DrawFileContents contents;
+    if (Status s = decode_draw_file(*bytes, params, name, contents, warnings); !s) return s;
+    calibration_x = contents.calibration_x;
+    calibration_y = contents.calibration_y;
+    bundesland = contents.bundesland;
+    std::copy(contents.table.begin(), contents.table.end(), table_.begin());
+    next_draw_ = contents.records + 1;
     source_file_ = file;
     return {};
 }
 
 namespace {
 
-// Reads a side-game file: int16 count, then count int32 entries. Entries the
-// file does not hold, or beyond the table, are never read.
-int read_side_file(const fs::path& path, std::vector<int32_t>& table,
+// Digits of a side game's numbers: Spiel 77 has seven, Super 6 and Joker six.
+int side_digits(int game, bool super6) { return is_german_game(game) && !super6 ? 7 : 6; }
+
+int read_side_file(const fs::path& path, int digits, int offset, std::vector<int32_t>& table,
                    std::vector<std::string>* warnings) {
     const std::string name = path.filename().string();
-    auto warn = [&](const std::string& text) {
-        if (warnings) warnings->push_back(text);
-    };
     auto bytes = read_file(path, 2 + 4u * (kMaxSideEntries + 1));
-    if (!bytes || bytes->size() < 2) {
-        warn("Die Datei " + name + " ist beschädigt und wird nicht gelesen.");
+    if (!bytes) {
+        if (warnings) warnings->push_back("Die Datei " + name + " ist beschädigt und wird nicht gelesen.");
         return 0;
     }
-    int count = get_i16(bytes->data());
-    const int held = static_cast<int>((bytes->size() - 2) / 4);
-    if (count < 0 || count > kMaxSideEntries) {
-        warn("Die Datei " + name + " hat eine ungültige Anzahl (" + std::to_string(count) +
-             ") und wird nicht gelesen.");
-        return 0;
-    }
-    if (count > held) {
-        warn("Die Datei " + name + " ist unvollständig: " + std::to_string(held) + " von " +
-             std::to_string(count) + " Einträgen gelesen.");
-        count = held;
-    }
-    for (int i = 0; i < count; ++i) table[static_cast<size_t>(i)] = get_i32(bytes->data() + 2 + 4 * i);
-    return count;
+    return decode_side_file(*bytes, name, digits, offset, table, warnings);
 }
 
 }  // namespace
@@ -135,12 +126,14 @@ void DrawArchive::load_side_games(const fs::path& folder, std::vector<std::strin
     std::fill(side_.begin(), side_.end(), -1);
     std::fill(super6_.begin(), super6_.end(), -1);
     side_count_ = super6_count_ = 0;
-    if (auto p = find_file(folder, side_file_)) side_count_ = read_side_file(*p, side_, warnings);
+    if (auto p = find_file(folder, side_file_))
+        side_count_ = read_side_file(*p, side_digits(game_, false), side_offset_, side_, warnings);
     super6_file_present_ = false;
     if (is_german_game(game_) && !super6_file_.empty()) {
         if (auto p = find_file(folder, super6_file_)) {
             super6_file_present_ = true;
-            super6_count_ = read_side_file(*p, super6_, warnings);
+            super6_count_ = read_side_file(*p, side_digits(game_, true), super6_offset_, super6_,
+                                           warnings);
         }
     }
 }
@@ -149,15 +142,11 @@ void DrawArchive::load_austrian_extras(const fs::path& folder, std::vector<std::
     std::fill(plus_.begin(), plus_.end(), 0);
     plus_count_ = 0;
     if (auto p = find_file(folder, kLottoPlusFile)) {
-        auto bytes = read_file(*p, plus_.size() + 6);
-        if (!bytes || bytes->size() > plus_.size()) {
-            if (warnings)
-                warnings->push_back(std::string("Die Datei ") + kLottoPlusFile +
-                                    " ist zu groß oder unlesbar und wird nicht gelesen.");
-        } else {
-            plus_count_ = static_cast<int>(bytes->size() / 6);
-            std::memcpy(plus_.data(), bytes->data(), static_cast<size_t>(plus_count_) * 6);
-        }
+        if (auto bytes = read_file(*p, plus_.size() + 6))
+            plus_count_ = decode_lotto_plus(*bytes, kLottoPlusFile, plus_, warnings);
+        else if (warnings)
+            warnings->push_back(std::string("Die Datei ") + kLottoPlusFile +
+                                " ist zu groß oder unlesbar und wird nicht gelesen.");
     }
     bonus_.clear();
     if (auto p = find_file(folder, kBonusFile)) {
@@ -175,43 +164,50 @@ void DrawArchive::load_austrian_extras(const fs::path& folder, std::vector<std::
     merge_bonus_draws();
 }
 
-Status DrawArchive::save_header(const fs::path& folder) {
+std::vector<uint8_t> DrawArchive::encode_draw_file() const {
     std::vector<uint8_t> out;
     const size_t records = static_cast<size_t>(draw_count());
-    out.reserve(kHeaderBytes + records * record_length_);
+    out.reserve(kDrawHeaderBytes + records * record_length_);
     out.push_back(calibration_x);
     out.push_back(calibration_y);
     put_i16(out, bundesland);
     out.insert(out.end(), table_.begin(),
                table_.begin() + static_cast<std::ptrdiff_t>(records * record_length_));
-    const std::string name = to_upper_ascii(game_info(game_).draw_file);
-    return write_file_atomic(path_for_write(folder, name), out);
+    return out;
+}
+
+fs::path DrawArchive::draw_file_path(const fs::path& folder) const {
+    // The file the load reads; a new file is spelled in capitals.
+    const std::string_view name = game_info(game_).draw_file;
+    return path_for_write(folder, name, to_upper_ascii(name));
+}
+
+Status DrawArchive::save_header(const fs::path& folder) {
+    return write_file_atomic(draw_file_path(folder), encode_draw_file());
 }
 
 Status DrawArchive::save_draws(const fs::path& folder) {
-    if (Status s = save_header(folder); !s) return s;
-    saved_ = true;
     auto side_bytes = [](const std::vector<int32_t>& table, int count) {
         std::vector<uint8_t> out;
         put_i16(out, static_cast<int16_t>(count));
         for (int i = 0; i < count; ++i) put_i32(out, table[static_cast<size_t>(i)]);
         return out;
     };
+    // All files of the archive in one set, so that a crash does not leave the
+    // draw file and its side files from different saves.
+    FileSetWriter files;
+    files.add(draw_file_path(folder), encode_draw_file());
     if (!side_file_.empty())
-        if (Status s = write_file_atomic(path_for_write(folder, side_file_),
-                                         side_bytes(side_, side_count_));
-            !s)
-            return s;
+        files.add(path_for_write(folder, side_file_), side_bytes(side_, side_count_));
     if (is_german_game(game_) && !super6_file_.empty() && file_exists(folder, super6_file_))
-        if (Status s = write_file_atomic(path_for_write(folder, super6_file_),
-                                         side_bytes(super6_, super6_count_));
-            !s)
-            return s;
-    if (game_ == kAustria && plus_count_ != 0) {
-        std::span<const uint8_t> plus(plus_.data(), static_cast<size_t>(plus_count_) * 6);
-        if (Status s = write_file_atomic(path_for_write(folder, kLottoPlusFile), plus); !s) return s;
-        merge_bonus_draws();
-    }
+        files.add(path_for_write(folder, super6_file_), side_bytes(super6_, super6_count_));
+    if (game_ == kAustria && plus_count_ != 0)
+        files.add(path_for_write(folder, kLottoPlusFile),
+                  std::vector<uint8_t>(plus_.begin(),
+                                       plus_.begin() + static_cast<std::ptrdiff_t>(plus_count_) * 6));
+    if (Status s = files.commit(); !s) return s;
+    saved_ = true;
+    if (game_ == kAustria) merge_bonus_draws();
     return {};
 }
 

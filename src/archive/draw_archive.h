@@ -47,8 +47,8 @@ public:
     // An empty archive for the game (next draw number 0 as after a missing file).
     void clear_for(const GameParams& params, int next_draw = 1);
 
-    // Writes the draw file (capitalised name unless it exists in another
-    // spelling), the side-game files and the Austrian LottoPlus file.
+    // Writes the draw file (the file the load reads; a new one in capitals),
+    // the side-game files and the Austrian LottoPlus file as one set.
     Status save_draws(const fs::path& folder);
     // Rewrites the draw file only (after the slip calibration changed).
     Status save_header(const fs::path& folder);
@@ -112,7 +112,10 @@ public:
     const fs::path& source_file() const { return source_file_; }
 
 private:
-    Status load_main(const fs::path& file, const GameParams& params);
+    Status load_main(const fs::path& file, const GameParams& params,
+                     std::vector<std::string>* warnings);
+    std::vector<uint8_t> encode_draw_file() const;
+    fs::path draw_file_path(const fs::path& folder) const;
     void load_side_games(const fs::path& folder, std::vector<std::string>* warnings);
     void load_austrian_extras(const fs::path& folder, std::vector<std::string>* warnings);
 

@@ -172,8 +172,8 @@ Status DrawEntry::store_entry_draw() {
 
 void DrawEntry::store_side_numbers() {
     bool changed = false;
-    auto store = [&changed](const std::string& box, int32_t current, int index, int count,
-                            auto&& set) {
+    auto store = [&changed](const std::string& box, int digits, int32_t current, int index,
+                            int count, auto&& set) {
         if (index < 0 || index >= kMaxSideEntries) return;
         if (box.empty()) {
             // An emptied box clears the number but keeps the file's count.
@@ -183,15 +183,19 @@ void DrawEntry::store_side_numbers() {
             }
             return;
         }
+        // Only a complete number (all its digits) is stored: a half-typed
+        // "98" stays in the box and never becomes 0000098.
+        if (box.size() != static_cast<size_t>(digits)) return;
         if (auto v = box_value(box); v && *v != current) {
             set(*v);
             changed = true;
         }
     };
-    store(side_box, archive_.side_number(e_), e_ + archive_.side_offset(), archive_.side_count(),
-          [&](int32_t v) { archive_.set_side_number(e_, v); });
-    if (is_german_game(params_.code))
-        store(super6_box, archive_.super6_number(e_), e_ + archive_.super6_offset(),
+    const bool german = is_german_game(params_.code);
+    store(side_box, german ? 7 : 6, archive_.side_number(e_), e_ + archive_.side_offset(),
+          archive_.side_count(), [&](int32_t v) { archive_.set_side_number(e_, v); });
+    if (german)
+        store(super6_box, 6, archive_.super6_number(e_), e_ + archive_.super6_offset(),
               archive_.super6_count(), [&](int32_t v) { archive_.set_super6_number(e_, v); });
     if (plus_boxes_usable()) {
         std::array<uint8_t, 6> plus{};

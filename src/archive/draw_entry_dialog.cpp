@@ -388,13 +388,19 @@ void DrawEntryDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
-    // In the side-game boxes the command keys keep working; digits are typed there.
+    // The side-game and LottoPlus boxes take digits only: the entry's command
+    // keys act in the entry window, so a letter typed into a box is refused
+    // (a beep) instead of ending the entry or opening the help. Escape still
+    // closes the entry like the close box.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const QString t = key->text().toUpper();
-        static const QString commands = QStringLiteral("+-SXALDHU");
-        if (key->key() == Qt::Key_Escape || (t.size() == 1 && commands.contains(t))) {
+        if (key->key() == Qt::Key_Escape) {
             handle_key(key->key(), key->text());
+            return true;
+        }
+        const QString t = key->text();
+        if (t.size() == 1 && t[0].isPrint() && !t[0].isDigit()) {
+            beep();
             return true;
         }
     }

@@ -93,8 +93,13 @@ std::string all_draws_line(const ExportRow& r) {
     std::string s = r.draw > 0 ? "Ziehung" + right(r.draw, 5) : std::string("Bonusziehung");
     s += " vom " + r.date + r.prefix;
     for (int n : r.numbers) s += right(n, 3);
-    s += " (" + right(r.extra, 2) + ")  ";
-    if (r.plus >= 0) s += "+" + std::to_string(r.plus);
+    s += " (";
+    s += right(r.extra, 2);
+    s += ")  ";
+    if (r.plus >= 0) {
+        s += '+';
+        s += std::to_string(r.plus);
+    }
     return s;
 }
 

@@ -36,7 +36,7 @@ void save_and_open(QWidget* parent, Session& session, UiServices& ui, const QStr
                    QStringLiteral("&OK"));
         return;
     }
-    ui.open_url(QUrl::fromLocalFile(*chosen));
+    open_url_or_report(ui, parent, QUrl::fromLocalFile(*chosen));
 }
 
 }  // namespace

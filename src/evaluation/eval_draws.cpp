@@ -55,6 +55,8 @@ std::vector<EvalDraw> eval_draws(const DrawArchive& archive, const GameParams& p
                 }
             }
         }
+        // A draw not entered (or emptied as damaged on reading) is no played draw.
+        if (d.drawn == 0) continue;
         out.push_back(d);
     }
     return out;

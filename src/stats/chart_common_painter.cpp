@@ -62,6 +62,11 @@ void paint_heading(QPainter& p, const ChartHeading& h) {
     p.setFont(heading_font());
     p.setPen(palette_colour(0));
     text_at(p, h.title_x, 4, qs(h.title));
+    if (h.date.empty()) {
+        text_at(p, 446, 4, QStringLiteral("Keine Ziehungen im Rahmen."));
+        p.restore();
+        return;
+    }
     text_at(p, 446, 4, qs(draw_number_label(h.range_last)));
     const QString tail = h.overview ? QStringLiteral(" im Überblick:") : QStringLiteral(":");
     text_at(p, 534, 4, QStringLiteral("Ziehung vom ") + qs(h.date) + tail);

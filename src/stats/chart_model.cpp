@@ -15,7 +15,8 @@ ChartHeading heading_for(int code, const DrawSource& source, const DrawRange& ra
     ChartHeading h;
     h.title = statistic_title(code, source.params());
     h.range_last = range.last;
-    h.date = source.date(range.last);
+    // An empty range (an empty archive) has no draw to date the chart by.
+    if (range.count > 0) h.date = source.date(range.last);
     return h;
 }
 

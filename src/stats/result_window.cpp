@@ -116,9 +116,10 @@ void ResultWindow::open_gap_average(bool plus) {
 void ResultWindow::leave_gap_average() {
     if (!gap_mode_) return;
     gap_mode_ = false;
-    // Leaving the diagram puts range last back on the newest draw.
+    // Leaving the diagram puts range last back on the newest draw; an empty
+    // archive keeps its empty range (last 0, no draws).
     DrawRange& r = session_.range;
-    r.set(r.first, std::max(source().limit(), r.first));
+    r.set(r.first, source().limit());
 }
 
 void ResultWindow::redraw_statistic() {

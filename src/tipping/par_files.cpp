@@ -14,6 +14,11 @@ Status wrong_length(std::string_view file, size_t found, size_t expected, std::s
                            " Bytes lang und wurde nicht gelesen.|" + std::string(kept));
 }
 
+Status out_of_range(std::string_view file, std::string_view what, std::string_view kept) {
+    return Status::failure("Die Datei " + std::string(file) + " enthält " + std::string(what) +
+                           " und wurde nicht gelesen.|" + std::string(kept));
+}
+
 // Reads a file of exactly `expected` bytes. nullopt with `status` set when it
 // cannot be read or has another length; nullopt with `status` ok when absent.
 std::optional<std::vector<uint8_t>> read_exact(const fs::path& folder, std::string_view name,
@@ -56,17 +61,26 @@ std::vector<uint8_t> encode_money_tables(const MoneyTables& tables) {
 Status decode_money_tables(std::span<const uint8_t> bytes, MoneyTables& out) {
     if (bytes.size() != kMoneyFileSize)
         return wrong_length(kMoneyFile, bytes.size(), kMoneyFileSize, kMoneyKept);
+    MoneyTables read = out;
     const uint8_t* p = bytes.data();
-    for (auto& game : out.quota)
+    for (auto& game : read.quota)
         for (int32_t& q : game) {
             q = get_i32(p);
             p += 4;
         }
-    for (auto& list : out.fees)
+    for (auto& list : read.fees)
         for (int16_t& f : list) {
             f = get_i16(p);
             p += 2;
         }
+    // The quota and fee dialogs take no negative amounts; neither does the file.
+    for (const auto& game : read.quota)
+        for (int32_t q : game)
+            if (q < 0) return out_of_range(kMoneyFile, "eine negative Quote", kMoneyKept);
+    for (const auto& list : read.fees)
+        for (int16_t f : list)
+            if (f < 0) return out_of_range(kMoneyFile, "eine negative Gebühr", kMoneyKept);
+    out = read;
     return {};
 }
 
@@ -79,7 +93,11 @@ std::vector<uint8_t> encode_swiss_quotas(const std::array<int32_t, 11>& quotas) 
 Status decode_swiss_quotas(std::span<const uint8_t> bytes, std::array<int32_t, 11>& out) {
     if (bytes.size() != kSwissQuotaFileSize)
         return wrong_length(kSwissQuotaFile, bytes.size(), kSwissQuotaFileSize, kSwissKept);
-    for (size_t i = 0; i < out.size(); ++i) out[i] = get_i32(bytes.data() + 4 * i);
+    std::array<int32_t, 11> read{};
+    for (size_t i = 0; i < read.size(); ++i) read[i] = get_i32(bytes.data() + 4 * i);
+    for (int32_t q : read)
+        if (q < 0) return out_of_range(kSwissQuotaFile, "eine negative Quote", kSwissKept);
+    out = read;
     return {};
 }
 
@@ -92,7 +110,11 @@ std::vector<uint8_t> encode_lottoplus_quotas(const std::array<int32_t, 4>& value
 Status decode_lottoplus_quotas(std::span<const uint8_t> bytes, std::array<int32_t, 4>& out) {
     if (bytes.size() != kLottoPlusFileSize)
         return wrong_length(kLottoPlusFile, bytes.size(), kLottoPlusFileSize, kLottoPlusKept);
-    for (size_t i = 0; i < out.size(); ++i) out[i] = get_i32(bytes.data() + 4 * i);
+    std::array<int32_t, 4> read{};
+    for (size_t i = 0; i < read.size(); ++i) read[i] = get_i32(bytes.data() + 4 * i);
+    for (int32_t q : read)
+        if (q < 0) return out_of_range(kLottoPlusFile, "eine negative Quote", kLottoPlusKept);
+    out = read;
     return {};
 }
 
@@ -130,17 +152,14 @@ void load_game_money_files(const fs::path& folder, GameParams& params, MoneyTabl
 
 Status save_money_files(const fs::path& folder, const MoneyTables& money,
                         const GameParams& params) {
-    if (Status s =
-            write_file_atomic(path_for_write(folder, kMoneyFile), encode_money_tables(money));
-        !s)
-        return s;
+    FileSetWriter files;
+    files.add(path_for_write(folder, kMoneyFile), encode_money_tables(money));
     if (params.swiss)
-        return write_file_atomic(path_for_write(folder, kSwissQuotaFile),
-                                 encode_swiss_quotas(money.swiss_quota));
+        files.add(path_for_write(folder, kSwissQuotaFile), encode_swiss_quotas(money.swiss_quota));
     if (params.austria)
-        return write_file_atomic(path_for_write(folder, kLottoPlusFile),
-                                 encode_lottoplus_quotas(lottoplus_quotas(params)));
-    return {};
+        files.add(path_for_write(folder, kLottoPlusFile),
+                  encode_lottoplus_quotas(lottoplus_quotas(params)));
+    return files.commit();
 }
 
 }  // namespace zw

@@ -291,7 +291,9 @@ std::string full_system_list(int game, int bundesland) {
     for (size_t k = 0; k < prices.size(); ++k) {
         const int n = kFullListMinNumbers + static_cast<int>(k);
         // "00&7:", "01&0:" .. "01&3:": the accelerator is the last digit.
-        std::string head = "0" + std::to_string(n / 10) + "&" + std::to_string(n % 10) + ":";
+        std::string head = "0";
+        ((head += std::to_string(n / 10)) += '&') += std::to_string(n % 10);
+        head += ':';
         items.push_back(list_item(std::move(head), prices[k], 17, currency));
     }
     return join(items);

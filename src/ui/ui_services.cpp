@@ -22,6 +22,20 @@ QString message_text(const QString& text) {
     return t;
 }
 
+bool open_url_or_report(const UiServices& ui, QWidget* parent, const QUrl& url) {
+    if (ui.open_url && ui.open_url(url)) return true;
+    const QString text =
+        url.isLocalFile()
+            ? QStringLiteral("Die Datei|%1|kann nicht geöffnet werden: Für diese Art Datei ist "
+                             "kein Programm eingerichtet.")
+                  .arg(url.toLocalFile())
+            : QStringLiteral("Die Adresse|%1|kann nicht geöffnet werden: Für Internet-Adressen "
+                             "ist kein Programm (Web-Browser) eingerichtet.")
+                  .arg(url.toString());
+    ui.message(parent, kWarning, text, 1, QStringLiteral("&OK"));
+    return false;
+}
+
 namespace {
 
 int run_message_box(QWidget* parent, const MessageRequest& r) {

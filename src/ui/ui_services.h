@@ -59,6 +59,11 @@ struct UiServices {
     }
 };
 
+// Opens a web address or a local file with the desktop's program for it.
+// When there is none, says so in German, naming the file or the address.
+// Returns whether it opened.
+bool open_url_or_report(const UiServices& ui, QWidget* parent, const QUrl& url);
+
 // Splits "&JA|&NEIN" into button texts; "|" in message texts becomes a line break.
 QStringList split_items(const QString& items);
 QString message_text(const QString& text);

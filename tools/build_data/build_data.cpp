@@ -72,7 +72,7 @@ struct Report {
 
 void fill_numbers(uint8_t* rec, const Row& r) {
     std::array<int, 6> n{};
-    for (int i = 0; i < 6; ++i) n[i] = std::stoi(r["n" + std::to_string(i + 1)]);
+    for (int i = 0; i < 6; ++i) n[i] = std::stoi(r[std::string("n") += std::to_string(i + 1)]);
     std::sort(n.begin(), n.end());
     for (int i = 0; i < 6; ++i) rec[i] = static_cast<uint8_t>(n[i]);
 }
@@ -128,10 +128,7 @@ void build_austria(const std::vector<Row>& rows, const fs::path& out, Report& re
         if (r["weekday"] == "Fri" && key >= 20200313) {
             BonusDraw b;
             b.date = make_draw_date({key / 10000, key / 100 % 100, key % 100}).text;
-            std::array<int, 6> n{};
-            for (int i = 0; i < 6; ++i) n[i] = std::stoi(r["n" + std::to_string(i + 1)]);
-            std::sort(n.begin(), n.end());
-            for (int i = 0; i < 6; ++i) b.numbers[i] = static_cast<uint8_t>(n[i]);
+            fill_numbers(b.numbers.data(), r);
             b.numbers[6] = static_cast<uint8_t>(std::stoi(r["zusatzzahl"]));
             b.joker = -1;  // no Joker data
             bonus.push_back(b);

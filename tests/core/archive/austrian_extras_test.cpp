@@ -34,12 +34,13 @@ TEST(BonusDraws, MalformedLinesAndOverflowAreSkippedWithWarnings) {
     std::string text = "13.03.2020,x,2,3,4,5,6,7,0,0,0,0,0,0,1\n"   // not a number
                        "1.3.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1\n"     // bad date
                        "13.03.2020,1,2,3,4,5,6,700,0,0,0,0,0,0,1\n"  // beyond a byte
-                       "13.03.2020,1,2,3\n";                         // short: rest empty
+                       "13.03.2020,1,2,3\n";                         // four fields only
     for (int i = 0; i < 120; ++i) text += "14.03.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1\n";
     auto r = parse_bonus_draws(text);
     EXPECT_EQ(r.draws.size(), static_cast<size_t>(kMaxBonusDraws));
-    EXPECT_EQ(r.warnings.size(), 4u);  // three bad lines and the overflow
-    EXPECT_EQ(r.draws[0].numbers[3], 0);
+    EXPECT_EQ(r.warnings.size(), 5u);  // four bad lines and the overflow
+    EXPECT_EQ(r.warnings[3], "Bonus-Ziehungen, Zeile 4 hat 4 statt 15 Felder und wird übergangen.");
+    EXPECT_EQ(r.draws[0].numbers[3], 4);
 }
 
 TEST(BonusDraws, FormatReadsBack) {
@@ -104,6 +105,59 @@ TEST(AustrianArchive, JokerBeforeDraw108AndLottoPlusBefore2668AreAbsent) {
     EXPECT_EQ(rows[2667].plus[0], 1);    // row of draw 2668
     EXPECT_EQ(rows[2668].plus[0], 0);    // draw 2669 has no LottoPlus record
     EXPECT_EQ(a.bonus_count(), 0);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(BonusDraws, GarbageLinesAreRefusedWithTheirReason) {
+    const auto r = parse_bonus_draws(
+        "13.03.2020,99,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"        // number beyond 45
+        "31.02.2021,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"         // no such day
+        "01.01.0000,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"         // no such year
+        "13.03.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1234567\n"    // seven-digit Joker
+        "13.03.2020,1,2,3,4,5,6,6,0,0,0,0,0,0,-1\n"         // Zusatzzahl among the six
+        "13.03.2020,1,2,3,4,5,6,7,1,2,3,0,0,0,-1\n"         // half the LottoPlus numbers
+        "29.02.2020,1,2,3,4,5,6,7,1,2,3,4,5,6,999999,\n");  // leap day, trailing comma: taken
+    ASSERT_EQ(r.draws.size(), 1u);
+    EXPECT_EQ(r.draws[0].date, "29.02.2020");
+    ASSERT_EQ(r.warnings.size(), 6u);
+    EXPECT_NE(r.warnings[0].find("ungültige Gewinnzahlen"), std::string::npos);
+    EXPECT_NE(r.warnings[1].find("kein gültiges Datum"), std::string::npos);
+    EXPECT_NE(r.warnings[2].find("kein gültiges Datum"), std::string::npos);
+    EXPECT_NE(r.warnings[3].find("Joker"), std::string::npos);
+    EXPECT_NE(r.warnings[5].find("LottoPlus"), std::string::npos);
+}
+
+TEST(BonusDraws, DrawsOutOfDateOrderAreSortedAndMergedInOrder) {
+    TempFolder dir;
+    std::vector<uint8_t> file = {126, 126, 0, 0};
+    for (int n = 1; n <= 3; ++n)
+        for (uint8_t v : {1, 2, 3, 4, 5, 6, 7}) file.push_back(v);
+    dir.write("O_Lotto.Dat", file);
+    dir.write_text("OB_Lotto.Dat",
+                   "01.01.1987,9,10,11,12,13,14,15,0,0,0,0,0,0,-1\n"
+                   "10.09.1986,20,21,22,23,24,25,26,0,0,0,0,0,0,-1\n");
+    DrawArchive a;
+    ASSERT_TRUE(a.load_draws(dir.path(), austria()));
+    ASSERT_EQ(a.bonus_draws()[0].date, "10.09.1986");
+    std::vector<std::string> dates;
+    for (const auto& row : a.combined()) dates.push_back(row.date);
+    // Draws 1..3: 07.09., 14.09., 21.09.1986.
+    EXPECT_EQ(dates, (std::vector<std::string>{"07.09.1986", "10.09.1986", "14.09.1986",
+                                               "21.09.1986", "01.01.1987", "28.09.1986"}));
+}
+
+TEST(BonusDraws, EmptyLottoPlusFileLoadsWithoutLottoPlusNumbers) {
+    TempFolder dir;
+    dir.write("O_Lotto.Dat", {126, 126, 0, 0});
+    dir.write("OP_Lotto.Dat", {});
+    DrawArchive a;
+    ASSERT_TRUE(a.load_draws(dir.path(), austria()));
+    EXPECT_EQ(a.lotto_plus_count(), 0);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(DrawArchive, EmptyFileIsAnArchiveWithoutDraws) {
 
 TEST(DrawArchive, LoadsRecordsHeaderAndReplacesZeroCalibration) {
     TempFolder dir;
-    dir.write("lotto.dat", draw_file({{1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 10}}, 0, 130, 7));
+    dir.write("lotto.dat", draw_file({{1, 2, 3, 4, 5, 6, 7}, {8, 9, 11, 12, 13, 14, 10}}, 0, 130, 7));
     DrawArchive a;
     ASSERT_TRUE(a.load_draws(dir.path(), game(kLottoSaturday)));  // name matched without case
     EXPECT_EQ(a.newest(), 2);

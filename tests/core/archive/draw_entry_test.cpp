@@ -170,6 +170,28 @@ TEST(DrawEntry, SideNumbersStoreOnMoveAndAnEmptiedBoxClearsButKeepsTheCount) {
     EXPECT_EQ(f.archive.side_count(), 4);
 }
 
+TEST(DrawEntry, IncompleteSideNumbersAreNeverStored) {
+    Fixture f(kLottoSaturday, 1900);
+    ASSERT_TRUE(f.entry.go_to(1900));
+    f.entry.side_box = "98";        // a half-typed Spiel 77 number
+    f.entry.super6_box = "12345";   // five of six digits
+    f.entry.store_side_numbers();
+    EXPECT_EQ(f.archive.side_number(1900), -1);
+    EXPECT_EQ(f.archive.super6_number(1900), -1);
+    EXPECT_TRUE(f.archive.saved());
+    f.entry.side_box = "0000098";
+    f.entry.super6_box = "012345";
+    f.entry.store_side_numbers();
+    EXPECT_EQ(f.archive.side_number(1900), 98);
+    EXPECT_EQ(f.archive.super6_number(1900), 12345);
+
+    Fixture a(kAustria, 200);  // the Joker has six digits
+    ASSERT_TRUE(a.entry.go_to(200));
+    a.entry.side_box = "1234567";
+    a.entry.store_side_numbers();
+    EXPECT_EQ(a.archive.side_number(200), -1);
+}
+
 TEST(DrawEntry, MovingWithoutChangesKeepsTheArchiveSaved) {
     Fixture f(kLottoSaturday, 1900);
     f.archive.set_side_number(1900, 7654321);

@@ -17,8 +17,9 @@ using test::run_cli;
 void make_folder(const TempFolder& dir) {
     std::vector<uint8_t> file = {126, 126, 0, 0};
     for (int n = 1; n <= 1888; ++n) {
-        const uint8_t extra = n == 1887 ? 10 : 10;
-        for (uint8_t k : {1, 2, 3, 4, 5, 6}) file.push_back(static_cast<uint8_t>(k + (n % 40)));
+        // Byte 6 is 10 throughout: Zusatzzahl 10 before 1887, Superzahl 0 from it.
+        const uint8_t extra = 10;
+        for (uint8_t k : {1, 2, 3, 4, 5, 6}) file.push_back(static_cast<uint8_t>(k + 10 + (n % 30)));
         file.push_back(extra);
     }
     dir.write("Lotto.Dat", file);
@@ -74,7 +75,7 @@ TEST(Cli, BadArgumentsExitWithCodeTwoAndAGermanMessage) {
     EXPECT_NE(past.err.find("neuesten Ziehung"), std::string::npos);
     auto missing = run_cli({"--data", dir.path().string(), "--game", "2", "info"});
     EXPECT_EQ(missing.code, 2);
-    EXPECT_NE(missing.err.find("TOTO.DAT ist nicht im aktuellen Ordner"), std::string::npos);
+    EXPECT_NE(missing.err.find("TOTO.DAT ist\nnicht im aktuellen\nOrdner"), std::string::npos);
     EXPECT_EQ(run_cli({"--data", dir.path().string(), "date", "abc"}).code, 2);
 }
 

@@ -50,6 +50,7 @@ TEST(Evaluation, GermanLuckIndexCountsOnlyDrawsFromTheSuperStart) {
     f.set_draw(990, {1, 2, 3, 40, 41, 42}, 7);
     f.set_draw(993, {1, 2, 3, 40, 41, 42}, 7);
     f.set_draw(995, {1, 2, 30, 40, 41, 42}, 7);
+    for (int n : {991, 992, 994}) f.set_draw(n, {20, 21, 22, 23, 24, 25}, 8);
     EvaluationTicket t;
     t.rows = {row_line({1, 2, 3, 4, 5, 6})};
     t.super_number = 7;

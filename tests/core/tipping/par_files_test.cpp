@@ -22,12 +22,12 @@ TEST(MoneyFile, LayoutIsGameMajorQuotasThenFeeLists) {
     MoneyTables m;
     m.quota[1][0] = 0x01020304;
     m.fees[kSideStake1][2] = 0x0506;
-    m.fees[kFeeSystem][5] = -1;
+    m.fees[kFeeSystem][5] = 0x7ffe;
     const auto bytes = encode_money_tables(m);
     ASSERT_EQ(bytes.size(), 276u);
     EXPECT_EQ(get_i32(&bytes[9 * 4]), 0x01020304);     // game 1, position 0
     EXPECT_EQ(get_i16(&bytes[216 + 12 + 4]), 0x0506);  // first side game, game 2
-    EXPECT_EQ(get_i16(&bytes[274]), -1);
+    EXPECT_EQ(get_i16(&bytes[274]), 0x7ffe);
     MoneyTables back;
     ASSERT_TRUE(decode_money_tables(bytes, back));
     EXPECT_EQ(back.quota, m.quota);
@@ -124,6 +124,49 @@ TEST(MoneyFile, ShippedFilesHoldTheBuiltInDefaults) {
     EXPECT_EQ(file_of("Ziehwerk.Par"), encode_money_tables(d));
     EXPECT_EQ(file_of("SwissLotto.Par"), encode_swiss_quotas(d.swiss_quota));
     EXPECT_EQ(file_of("AustriaLotto.Par"), encode_lottoplus_quotas(default_lottoplus_quotas()));
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(MoneyFile, NegativeAmountsRefuseTheFileAndKeepTheTables) {
+    test::TempFolder dir;
+    MoneyTables bad = default_money_tables();
+    bad.quota[0][3] = -12117606;  // a stake of -1,211,760.6 EUR
+    dir.write("Ziehwerk.Par", encode_money_tables(bad));
+    MoneyTables money = default_money_tables();
+    const Status s = load_money_tables(dir.path(), money);
+    ASSERT_FALSE(s);
+    EXPECT_NE(s.message().find("negative Quote"), std::string::npos);
+    EXPECT_EQ(money.quota, default_money_tables().quota);
+
+    bad = default_money_tables();
+    bad.fees[kRowStake][0] = -100;
+    MoneyTables out = default_money_tables();
+    EXPECT_FALSE(decode_money_tables(encode_money_tables(bad), out));
+    EXPECT_EQ(out.fees, default_money_tables().fees);
+
+    std::array<int32_t, 11> swiss{};
+    std::array<int32_t, 11> negative{};
+    negative[4] = -1;
+    EXPECT_FALSE(decode_swiss_quotas(encode_swiss_quotas(negative), swiss));
+    EXPECT_EQ(swiss, (std::array<int32_t, 11>{}));
+    std::array<int32_t, 4> plus{};
+    EXPECT_FALSE(decode_lottoplus_quotas(encode_lottoplus_quotas({1, -2, 3, 4}), plus));
+}
+
+TEST(MoneyFile, ShippedParameterFilesAreAccepted) {
+    const std::filesystem::path data = std::filesystem::path(ZIEHWERK_SOURCE_DIR) / "data";
+    MoneyTables money = default_money_tables();
+    EXPECT_TRUE(load_money_tables(data, money));
+    GameParams austria = game_params(kAustria), swiss = game_params(kSwiss);
+    std::vector<std::string> warnings;
+    load_game_money_files(data, austria, money, warnings);
+    load_game_money_files(data, swiss, money, warnings);
+    EXPECT_TRUE(warnings.empty());
 }
 
 }  // namespace

@@ -42,6 +42,24 @@ class DrawEntryDialogTest : public QObject {
     };
 
 private slots:
+    void lettersInTheSideBoxesAreRefusedAndRunNoCommand() {
+        Fixture f(QStringLiteral("Lotto.Dat"), 1900, kLottoSaturday);
+        bool help = false;
+        f.dialog->show_help = [&](const QString&) { help = true; };
+        auto* side = f.dialog->findChild<QLineEdit*>(QStringLiteral("ed_side"));
+        side->setFocus();
+        QTest::keyClicks(side, QStringLiteral("98a"));  // "a" used to end the entry
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(f.dialog->result(), 0);
+        QCOMPARE(side->text(), QStringLiteral("98"));
+        QTest::keyClicks(side, QStringLiteral("h"));  // and "h" opened the help
+        QVERIFY(!help);
+        QCOMPARE(f.dialog->beeps(), 2);
+        f.dialog->cmd34_Click();
+        // The half-typed number is not stored as 0000098.
+        QCOMPARE(f.session->archive.side_number(1901), -1);
+    }
+
     void singleDigitsNeedReturnAndTwoDigitsAreTakenAtOnce() {
         Fixture f(QStringLiteral("Lotto.Dat"), 5, kLottoSaturday);
         QCOMPARE(f.dialog->findChild<QLabel*>(QStringLiteral("lbl_number"))->text(), QStringLiteral("6"));
@@ -121,7 +139,9 @@ private slots:
         QVERIFY(!f.dialog->findChild<QWidget*>(QStringLiteral("Lplus")));
         QTest::keyClicks(side, QStringLiteral("0123456"));
         QCOMPARE(QString::fromStdString(f.dialog->grid_widget()->grids().ticket_number), QStringLiteral("0123456"));
-        QTest::keyClick(side, '+');  // the command key works in the box too
+        QTest::keyClick(side, '+');  // no command in the box: refused
+        QCOMPARE(f.dialog->entry().entry_draw(), 6);
+        QTest::keyClick(f.dialog.get(), '+');
         QCOMPARE(f.dialog->entry().entry_draw(), 7);
         QCOMPARE(f.session->archive.side_number(6), 123456);
         QCOMPARE(f.session->archive.side_count(), 6);
@@ -130,7 +150,7 @@ private slots:
         // Emptying the box of the newest side entry stores -1 and keeps the count.
         side->selectAll();
         QTest::keyClick(side, Qt::Key_Delete);
-        QTest::keyClick(side, 'x');
+        QTest::keyClick(f.dialog.get(), 'x');
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.session->archive.side_number(6), -1);
         QCOMPARE(f.session->archive.side_count(), 6);
@@ -190,7 +210,7 @@ private slots:
             QTest::keyClicks(f.dialog->findChild<QLineEdit*>(QStringLiteral("ed%1").arg(9 + k)),
                              QString::fromLatin1(rest[k]));
         QCOMPARE(int(f.dialog->grid_widget()->grids().grids.back().plus[0]), 44);
-        QTest::keyClick(ed8, '+');
+        QTest::keyClick(f.dialog.get(), '+');
         QCOMPARE(f.session->archive.lotto_plus_count(), 2701 - 2668 + 1);
         QCOMPARE(int(f.session->archive.lotto_plus(2701)[5]), 44);
     }
