@@ -22,11 +22,10 @@ constexpr int kNarrowWidth = 982;
 constexpr int kClientHeight = 474;
 
 // The display keeps its documented size where the screen has room for it
-// (frame and menu bar included); on a smaller screen it narrows, the banner
-// being drawn centred at any width.
+// (frame and menu bar included); on a smaller screen the ticket picture is
+// scaled down to the room.
 QSize display_size(int width, int height) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // The ticket picture scales down with its proportions kept.
         const QSize room = screen->availableGeometry().size() - QSize(8, 64);
         if (width > room.width() && room.width() > 200) {
             height = height * room.width() / width;
