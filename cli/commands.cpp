@@ -169,6 +169,8 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_cards(Context& ctx);
+int cmd_import_rows(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -179,6 +181,8 @@ const std::vector<CommandEntry>& commands() {
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B]   Kartei und Bilanz", cmd_cards},
+        {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
     };
     return table;
 }

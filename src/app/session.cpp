@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include "app/data_folder.h"
+#include "cardindex/card_store.h"
 #include "tipping/par_files.h"
 
 namespace zw {
@@ -36,6 +37,7 @@ SelectOutcome Session::select_game(int code) {
         archive.clear_for(params, 0);
         reset_range();
         out.draw_file_missing = true;
+        load_default_card_indexes(folder_, params.code, normal_cards, system_cards, out.warnings);
         out.status = Status::failure(to_upper_ascii(next.info().draw_file) +
                                      " ist|nicht im aktuellen|Ordner oder Laufwerk!");
         return out;
@@ -44,6 +46,7 @@ SelectOutcome Session::select_game(int code) {
     if (!out.status) return out;
     params = next;
     reset_range();
+    load_default_card_indexes(folder_, params.code, normal_cards, system_cards, out.warnings);
     return out;
 }
 

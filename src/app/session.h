@@ -8,6 +8,7 @@
 
 #include "archive/draw_archive.h"
 #include "archive/file_io.h"
+#include "cardindex/card_index.h"
 #include "games/game_catalogue.h"
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
@@ -52,6 +53,10 @@ public:
     ModulePresence modules;
     // Quotas and fees: built-in defaults until start_up reads Ziehwerk.Par.
     MoneyTables money = default_money_tables();
+    // The card indexes of played tickets; select_game loads the game's default files.
+    CardIndex normal_cards{CardKind::Normal};
+    CardIndex system_cards{CardKind::System};
+    bool cards_saved() const { return normal_cards.saved() && system_cards.saved(); }
 
 private:
     fs::path folder_;
