@@ -81,8 +81,13 @@ void BalanceDiagramPainter::paint(QPainter& p, const QRect& area) const {
             tick(v, QString::number(v, 'g', 3), d == 0 ? 4 : 7);
         }
     } else {
-        tick(low(), amount(low()), 7);
-        tick(high(), amount(high()), 7);
+        // Four even steps from the lowest to the highest value; the zero line carries the unit.
+        const double lo = low(), hi = high();
+        const int zero_y = y_of(0.0, plot);
+        for (int k = 0; k <= 4; ++k) {
+            const double v = lo + (hi - lo) * k / 4.0;
+            if (std::abs(y_of(v, plot) - zero_y) > fm.lineSpacing()) tick(v, amount(v), 7);
+        }
         tick(0.0, QStringLiteral("0 ") + unit, 4);
     }
     // Ticket numbers along the bottom (about ten labels).
