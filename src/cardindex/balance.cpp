@@ -90,7 +90,7 @@ SideGameTicket side_ticket(const CardTicket& t, const GameParams& p) {
 
 int complete_rows(const CardTicket& t, const GameParams& p) {
     int rows = 0;
-    for (int r = 0; r < card_row_slots(p.code); ++r) rows += row_complete(t.rows[static_cast<size_t>(r)], p.swiss);
+    for (int r = 0; r < evaluated_row_slots(p.code); ++r) rows += row_complete(t.rows[static_cast<size_t>(r)], p.swiss);
     return rows;
 }
 
@@ -115,7 +115,7 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
 
     uint64_t crossed = 0;
     if (kind == CardKind::Normal) {
-        for (int r = 0; r < card_row_slots(p.code); ++r) {
+        for (int r = 0; r < evaluated_row_slots(p.code); ++r) {
             const CardRow& row = t.rows[static_cast<size_t>(r)];
             crossed |= number_mask(row_numbers(row));
             if (!row_complete(row, p.swiss)) continue;

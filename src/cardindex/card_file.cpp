@@ -114,13 +114,8 @@ Status validate_card(CardTicket& t, int number, int game, CardKind kind) {
             if (j < -1 || j > 999999) return refuse("Joker-Nummer " + std::to_string(j) + " ungültig.");
     }
     if (kind == CardKind::Normal) {
-        const size_t slots = static_cast<size_t>(card_row_slots(game));
         for (size_t r = 0; r < t.rows.size(); ++r) {
             CardRow& row = t.rows[r];
-            if (r >= slots) {
-                row.fill(0);
-                continue;
-            }
             uint64_t seen = 0;
             for (uint8_t v : row_numbers(row)) {
                 if (!check_number(v)) return refuse("Zahl " + std::to_string(v) + " in Reihe " + std::to_string(r + 1) + " ungültig.");
@@ -134,6 +129,7 @@ Status validate_card(CardTicket& t, int number, int game, CardKind kind) {
     }
     for (size_t f = 0; f < t.fields.size(); ++f) {
         const SystemField& field = t.fields[f];
+        if (!field.in_use) continue;  // unused fields are skipped, whatever they hold
         const std::string where = " in Feld " + std::to_string(f + 1);
         for (uint8_t v : field.numbers)
             if (!check_number(v)) return refuse("Zahl " + std::to_string(v) + where + " ungültig.");

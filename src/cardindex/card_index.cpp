@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "games/game_catalogue.h"
+#include "tipping/system_catalogue.h"
 
 namespace zw {
 
@@ -51,7 +52,8 @@ int max_extra_weeks(int game) {
     return 7;
 }
 
-int card_row_slots(int game) { return game == kSwiss || game == kAustria ? kSwissCardRows : kCardRows; }
+int card_row_slots(int game) { return game == kSwiss ? kSwissCardRows : kCardRows; }
+int evaluated_row_slots(int game) { return game == kSwiss || game == kAustria ? kSwissCardRows : kCardRows; }
 
 bool row_complete(const CardRow& row, bool swiss) {
     for (int i = 0; i < 6; ++i)
@@ -135,6 +137,25 @@ void CardIndex::set_pool(int members, int64_t capital) {
     if (m != members_ || c != capital_) saved_ = false;
     members_ = m;
     capital_ = c;
+}
+
+std::vector<std::string> convert_system_types(CardIndex& index, int game, int old_bundesland, int new_bundesland) {
+    std::vector<std::string> kept;
+    const LabelFamily from = label_family(game, old_bundesland), to = label_family(game, new_bundesland);
+    if (index.kind() != CardKind::System || from == to) return kept;
+    for (int t = 0; t < index.count(); ++t)
+        for (int f = 0; f < kCardFields; ++f) {
+            const SystemField& field = index.at(t).fields[static_cast<size_t>(f)];
+            if (!field.in_use || field.full) continue;
+            const int moved = from_partial_index(to, to_partial_index(from, field.type));
+            if (moved < 0) {
+                kept.push_back("Schein " + std::to_string(t + 1) + ", Feld " + std::to_string(f + 1) + ": " +
+                               std::string(system_name(from, field.type)) + " gibt es hier nicht.");
+                continue;
+            }
+            if (moved != field.type) index.edit(t).fields[static_cast<size_t>(f)].type = moved;
+        }
+    return kept;
 }
 
 std::string default_card_file(int game, CardKind kind) {

@@ -77,8 +77,10 @@ struct CardTicket {
 
 // Highest extra-weeks value a ticket of the game may carry (Austria 9, Switzerland 19, else 7).
 int max_extra_weeks(int game);
-// Row slots the game's tickets use: 14 for Switzerland (and Austria's evaluation), else 18.
+// Row slots a ticket of the game stores: 14 for Switzerland, else 18.
 int card_row_slots(int game);
+// Row slots that are stakes and evaluated: the first 14 for Austria and Switzerland, else 18.
+int evaluated_row_slots(int game);
 // True when the row holds six numbers (Switzerland: and its lucky number).
 bool row_complete(const CardRow& row, bool swiss);
 // The numbers of a row up to its first 0 (at most six).
@@ -109,6 +111,12 @@ public:
     StoreOutcome store(int position, const CardTicket& ticket);
     // Changes an existing ticket; refused (false) when protected or out of range.
     bool replace(int position, const CardTicket& ticket);
+    // Direct access past the protection, for re-encodings that keep what every
+    // ticket means (marks the index unsaved).
+    CardTicket& edit(int position) {
+        saved_ = false;
+        return tickets_.at(static_cast<size_t>(position));
+    }
     // Sets or clears the write protection of one ticket.
     bool set_protected(int position, bool on);
     // Removes one ticket; refused when protected or out of range.
@@ -137,6 +145,13 @@ private:
     fs::path file_;
     bool saved_ = true;
 };
+
+// A system field stores its partial system as an index within the label
+// family of the Bundesland (Teil-, VEW- or Kurz-Systeme). When the Bundesland
+// changes, this moves every partial field into the new family so that it keeps
+// its system; a system the new family has no name for keeps its type and is
+// reported (the evaluation then refuses it, as its size no longer fits).
+std::vector<std::string> convert_system_types(CardIndex& index, int game, int old_bundesland, int new_bundesland);
 
 // The game's default card file ("KARTEI.NRM", "M_KARTEI.SYS", ...), as the catalogue spells it.
 std::string default_card_file(int game, CardKind kind);

@@ -227,3 +227,47 @@ TEST(SystemCards, FullSystemOfThirteenAndTypesThatDisagreeWithTheSize) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(SystemCards, ABundeslandChangeKeepsEverySystem) {
+    CardIndex index(CardKind::System);
+    CardTicket t;
+    t.fields[0].in_use = true;
+    t.fields[0].type = 6;  // VEW 712 = Teil-System 12/132 (Teil index 6 would be 12/22)
+    t.fields[0].size = 12;
+    t.fields[1].in_use = true;
+    t.fields[1].type = 5;  // VEW 622 = 22/77
+    t.fields[1].size = 22;
+    t.protected_card = true;
+    index.assign({t}, 1, 0);
+    // Bundesland 2 (Berlin) names VEW systems, 1 (Bayern) Teil-Systeme.
+    EXPECT_TRUE(convert_system_types(index, kLottoSaturday, 2, 1).empty());
+    EXPECT_EQ(index.at(0).fields[0].type, 8);
+    EXPECT_EQ(index.at(0).fields[1].type, 16);
+    EXPECT_FALSE(index.saved());
+    // Back again; a system without a VEW name (10/50) keeps its type and is reported.
+    CardTicket u = index.at(0);
+    u.fields[2].in_use = true;
+    u.fields[2].type = 3;
+    u.fields[2].size = 10;
+    index.assign({u}, 1, 0);
+    const auto kept = convert_system_types(index, kLottoSaturday, 1, 2);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_NE(kept[0].find("10/50"), std::string::npos);
+    EXPECT_EQ(index.at(0).fields[0].type, 6);
+    EXPECT_EQ(index.at(0).fields[2].type, 3);
+}
+
+TEST(CardEvaluation, AustriaKeepsEighteenRowsAndEvaluatesFourteen) {
+    EvalFixture f(kAustria);
+    fill_draws(f, 1, 3);
+    CardTicket t = ticket(1, 0, 0);
+    for (auto& row : t.rows) row = {1, 2, 3, 4, 5, 6, 0};
+    EXPECT_EQ(evaluate_card(t, CardKind::Normal, f.inputs()).rows, 14);
+    EXPECT_EQ(ticket_stake(t, CardKind::Normal, game_params(kAustria), default_money_tables(), 12), 14 * 120);
+}
+
+}  // namespace
+}  // namespace zw

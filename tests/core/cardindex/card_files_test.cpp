@@ -440,3 +440,20 @@ TEST(CardIndexStore, PackingATicketZeroesTheUnusedSlots) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(CardFiles, UnusedSystemFieldsAreNotChecked) {
+    CardIndex sys(CardKind::System);
+    CardTicket t;
+    t.fields[3].numbers = {1, 2, 3};
+    t.fields[3].size = 30;  // garbage in a field that is not in use
+    t.fields[3].type = 31;
+    sys.assign({t}, 1, 0);
+    CardIndex back(CardKind::System);
+    EXPECT_TRUE(decode_sys(encode_sys(sys, kLottoSaturday), kLottoSaturday, back).ok());
+}
+
+}  // namespace
+}  // namespace zw
