@@ -23,8 +23,8 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 }  // namespace
 
-CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent)
-    : QDialog(parent), session_(session), ui_(ui), kind_(kind) {
+CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent, ConsoleEditor editor)
+    : QDialog(parent), session_(session), ui_(ui), kind_(kind), editor_(std::move(editor)) {
     setObjectName(QStringLiteral("Dlg_7"));
     setWindowTitle(q(list_title(kind)));
     auto* layout = new QVBoxLayout(this);
@@ -76,7 +76,7 @@ void CardListWindow::Dlg_7_Message(int id) {
             if (load_cards(this, ui_, session_, index())) rebuild();
             break;
         case 403: {
-            CardWindow card(session_, ui_, kind_, std::max(0, index().count() - 1), this);
+            CardWindow card(session_, ui_, kind_, std::max(0, index().count() - 1), this, editor_);
             card.exec();
             rebuild();
             break;
@@ -159,8 +159,8 @@ void CardListWindow::diagrams() {
     window.exec();
 }
 
-void show_card_list(QWidget* parent, Session& session, UiServices& ui, CardKind kind) {
-    CardListWindow window(session, ui, kind, parent);
+void show_card_list(QWidget* parent, Session& session, UiServices& ui, CardKind kind, ConsoleEditor editor) {
+    CardListWindow window(session, ui, kind, parent, std::move(editor));
     window.exec();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cardindex/balance.h"
+#include "cardindex/card_window.h"
 
 class QPrinter;
 
@@ -20,7 +21,8 @@ struct UiServices;
 class CardListWindow : public QDialog {
     Q_OBJECT
 public:
-    CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent = nullptr);
+    CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent = nullptr,
+                   ConsoleEditor editor = {});
 
     CardIndex& index();
     // Evaluates every ticket, runs the balance pass and redraws the list.
@@ -42,11 +44,13 @@ private:
     Session& session_;
     UiServices& ui_;
     CardKind kind_;
+    ConsoleEditor editor_;
     ReviewWidget* list_ = nullptr;
     std::vector<TicketEvaluation> evaluations_;
 };
 
 // Menu ids 50 and 51: the list window of the normal or system card index.
-void show_card_list(QWidget* parent, Session& session, UiServices& ui, CardKind kind);
+// `editor` opens a ticket of the card in the tip console ("&Tippschein").
+void show_card_list(QWidget* parent, Session& session, UiServices& ui, CardKind kind, ConsoleEditor editor = {});
 
 }  // namespace zw

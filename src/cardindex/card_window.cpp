@@ -31,8 +31,9 @@ QString digit_counts(const DigitCounts& c, int top, int lowest) {
 
 }  // namespace
 
-CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent)
-    : QDialog(parent), session_(session), ui_(ui), kind_(kind) {
+CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent,
+                       ConsoleEditor editor)
+    : QDialog(parent), session_(session), ui_(ui), kind_(kind), editor_(std::move(editor)) {
     setObjectName(kind == CardKind::Normal ? QStringLiteral("Dlg_15") : QStringLiteral("Dlg_16"));
     setWindowTitle(q(card_title(kind)));
     auto* outer = new QVBoxLayout(this);
@@ -114,8 +115,7 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
         buttons->addWidget(b);
         return b;
     };
-    // Opening the ticket in the tip console needs the console's ticket model.
-    bottom(QStringLiteral("&Tippschein"), 550)->setEnabled(false);
+    bottom(QStringLiteral("&Tippschein"), 550)->setEnabled(static_cast<bool>(editor_));
     bottom(QStringLiteral("&Sichern"), 551);
     bottom(QStringLiteral("OK"), 1);
     bottom(QStringLiteral("E&xit"), 552);
@@ -228,6 +228,26 @@ void CardWindow::protection_toggled(bool on) {
     ticket_.protected_card = on;
 }
 
+void CardWindow::open_in_console() {
+    take_amounts();
+    const std::optional<CardTicket> edited = editor_(ticket_, kind_);
+    if (!edited) return;
+    if (ui_.message(this, kQuestion, QStringLiteral("Schein übernehmen"), 1, QStringLiteral(" JA |NEIN")) != 1) {
+        redraw();  // the ticket stays as it was
+        return;
+    }
+    // The console's rows or system fields and options; number, amounts and protection stay the card's.
+    CardTicket next = *edited;
+    next.first_draw = ticket_.first_draw;
+    next.stake = ticket_.stake;
+    next.winnings = ticket_.winnings;
+    next.protected_card = ticket_.protected_card;
+    ticket_ = next;
+    commit();
+    evaluate();
+    redraw();
+}
+
 void CardWindow::Dlg_15_Message(int id) {
     const EvaluationInputs in{session_.params, session_.archive, session_.range, session_.money, session_.partial_systems};
     switch (id) {
@@ -251,7 +271,7 @@ void CardWindow::Dlg_15_Message(int id) {
             break;
         }
         case 550:
-            refuse_protected();
+            if (!refuse_protected() && editor_) open_in_console();
             break;
         case 592:
             if (refuse_protected()) break;

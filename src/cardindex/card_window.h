@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 #include "cardindex/balance.h"
 
@@ -20,10 +22,16 @@ class PoolView;
 class Session;
 struct UiServices;
 
+// Opens a ticket in the tip console and returns it as the player left it
+// there, or nullopt when the console was cancelled. Provided by the console;
+// without one "&Tippschein" stays greyed.
+using ConsoleEditor = std::function<std::optional<CardTicket>(const CardTicket&, CardKind)>;
+
 class CardWindow : public QDialog {
     Q_OBJECT
 public:
-    CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent = nullptr);
+    CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent = nullptr,
+               ConsoleEditor editor = {});
 
     // 500/502 ticket -/+, 505/507 date -/+, 550 "&Tippschein", 592 stake,
     // 594 winnings, 551 "&Sichern", 1 "OK", 552 "E&xit", 590 "TG >>"/"TG <<".
@@ -48,10 +56,12 @@ private:
     void take_amounts();
     bool refuse_protected();
     void protection_toggled(bool on);
+    void open_in_console();
 
     Session& session_;
     UiServices& ui_;
     CardKind kind_;
+    ConsoleEditor editor_;
     int position_ = 0;
     CardTicket ticket_;
     TicketEvaluation evaluation_;

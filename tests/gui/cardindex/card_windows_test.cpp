@@ -130,6 +130,37 @@ private slots:
         QVERIFY(!button(card, 550)->isEnabled());
     }
 
+    void tippscheinTakesTheConsoleRowsOnlyWhenConfirmed() {
+        QTemporaryDir dir;
+        make_folder(dir, 1);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        int opened = 0;
+        ConsoleEditor editor = [&](const CardTicket& t, CardKind) -> std::optional<CardTicket> {
+            ++opened;
+            CardTicket edited = t;
+            edited.rows[1] = {2, 3, 4, 5, 6, 7, 0};
+            edited.stake = 12345;  // the console does not set the card's amounts
+            return edited;
+        };
+        CardWindow card(s, ui.services, CardKind::Normal, 0, nullptr, editor);
+        QVERIFY(button(card, 550)->isEnabled());
+        ui.message_answers = {2};  // "NEIN": the ticket stays as it was
+        card.Dlg_15_Message(550);
+        QCOMPARE(ui.last_message(), QStringLiteral("Schein übernehmen"));
+        QCOMPARE(s.normal_cards.at(0).rows[1][0], 0);
+        ui.message_answers = {1};
+        card.Dlg_15_Message(550);
+        QCOMPARE(s.normal_cards.at(0).rows[1][0], 2);
+        QCOMPARE(s.normal_cards.at(0).stake, 100);
+        QCOMPARE(card.evaluation().rows, int64_t{2});
+        card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
+        card.Dlg_15_Message(550);
+        QCOMPARE(opened, 2);  // a protected ticket is not opened
+    }
+
     void poolViewOverATicketRange() {
         QTemporaryDir dir;
         make_folder(dir, 4);
