@@ -6,6 +6,18 @@
 
 namespace zw {
 
+std::array<std::string, kMaxJokers> joker_texts(const CardTicket& t) {
+    std::array<std::string, kMaxJokers> out;
+    auto six = [](int64_t v) {
+        const std::string s = "00000" + std::to_string(v);
+        return s.substr(s.size() - 6);
+    };
+    for (size_t i = 0; i < out.size(); ++i)
+        if (t.jokers[i] >= 0) out[i] = six(t.jokers[i]);
+    if (t.lottery >= 1) out[0] = six(t.lottery);
+    return out;
+}
+
 int import_row_limit(int game) { return game == kAustria || game == kSwiss ? kSwissCardRows : 16; }
 
 namespace {

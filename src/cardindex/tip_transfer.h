@@ -2,6 +2,7 @@
 // row import from TXT/CSV files and the address of the online tip.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,11 @@
 #include "cardindex/card_index.h"
 
 namespace zw {
+
+// The Austrian Joker numbers of a stored ticket as the console shows them:
+// six digits with leading zeros, "" for none; a lottery number of 1 or more
+// gives the first one.
+std::array<std::string, kMaxJokers> joker_texts(const CardTicket& ticket);
 
 // Rows the import may fill: 16 (Austria and Switzerland 14).
 int import_row_limit(int game);

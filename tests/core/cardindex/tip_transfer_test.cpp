@@ -43,6 +43,19 @@ TEST(RowImport, TheGameBoundsTheNumbersAndTheRows) {
     EXPECT_EQ(import_file_name("reihen.csv"), "reihen.csv");
 }
 
+TEST(StoredTicket, JokerNumbersAsTheConsoleShowsThem) {
+    CardTicket t;
+    t.jokers[0] = 123;
+    t.jokers[1] = 1234567;
+    t.lottery = 0;
+    auto texts = joker_texts(t);
+    EXPECT_EQ(texts[0], "000123");
+    EXPECT_EQ(texts[1], "234567");
+    EXPECT_EQ(texts[2], "");
+    t.lottery = 42;
+    EXPECT_EQ(joker_texts(t)[0], "000042");
+}
+
 TEST(OnlineTip, AddressCarriesTheCompleteRowsAsBlocks) {
     OnlineTipConfig config;
     config.shop = "https://shop.example/quicktipp";
