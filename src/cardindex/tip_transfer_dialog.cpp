@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
+#include "cardindex/card_file_dialog.h"
 #include "cardindex/card_store.h"
 #include "evaluation/eval_draws.h"
 #include "ui/ui_services.h"
@@ -145,9 +146,15 @@ int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, C
                    QStringLiteral("Der Tipp wurde unter der Schein-Nr. %1 abgelegt!|Soll die Kartei nun abgespeichert werden?")
                        .arg(position + 1),
                    1, QStringLiteral("&JA|&NEIN")) == 1) {
-        // The current file, or the game's default file when the index has none yet.
-        if (Status s = save_card_index(session.data_folder(), session.params.code, index); !s)
+        // The current file, or the game's default file when the index has none yet; a default
+        // file that could not be read is never overwritten unasked.
+        const bool unread_default =
+            index.file().empty() && file_exists(session.data_folder(), default_card_file(session.params.code, kind));
+        if (unread_default) {
+            save_cards(parent, ui, session, index, true);
+        } else if (Status s = save_card_index(session.data_folder(), session.params.code, index); !s) {
             ui.message(parent, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+        }
     }
     return position + 1;
 }

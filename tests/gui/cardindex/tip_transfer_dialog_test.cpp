@@ -69,6 +69,19 @@ private slots:
         QCOMPARE(ui.last_message(), QStringLiteral("Kartei ist voll!"));
     }
 
+    void anUnreadableDefaultFileIsNeverOverwrittenUnasked() {
+        Folder f;
+        test::write_bytes(f.dir.filePath(QStringLiteral("KARTEI.NRM")), {1, 2, 3});
+        f.session.select_game(kLottoSaturday);  // refused: empty index without a file
+        ScriptedUi ui;
+        int last = 0;
+        ui.message_answers = {1, 1};  // store; save now
+        QCOMPARE(keep_tip(nullptr, ui.services, f.session, CardKind::Normal, tip(1), last), 1);
+        QCOMPARE(ui.file_requests.size(), size_t{1});  // asked for a name (cancelled)
+        QFile kept(f.dir.filePath(QStringLiteral("KARTEI.NRM")));
+        QCOMPARE(kept.size(), qint64{3});
+    }
+
     void overwriteShowsOnlyNumberAndDateAndRespectsProtection() {
         Folder f;
         f.session.normal_cards.assign({tip(1), tip(2), tip(3)}, 1, 0);
