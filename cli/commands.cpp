@@ -171,6 +171,8 @@ int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
 int cmd_odds(Context& ctx);
+int cmd_cards(Context& ctx);
+int cmd_import_rows(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -183,6 +185,8 @@ const std::vector<CommandEntry>& commands() {
          cmd_evaluate},
         {"odds", "odds --row \"..\" | --system \"..\" --full|--partial K   Chancen und erwartete Auszahlung",
          cmd_odds, false},
+        {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B]   Kartei und Bilanz", cmd_cards},
+        {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
     };
     return table;
 }

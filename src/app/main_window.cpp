@@ -186,14 +186,20 @@ void MainWindow::refresh_menu_marks() {
 }
 
 bool MainWindow::warn_unsaved() {
-    if (session_.archive.saved()) return true;
-    const int answer = ui_.message(this, kWarning, QString::fromUtf8(kUnsavedWarning), 1,
-                                   QStringLiteral("&Zurück|&Egal"));
-    if (answer == 2) {
+    // Unsaved card-index changes are guarded like unsaved draws.
+    if (!session_.cards_saved() &&
+        ui_.message(this, kWarning, QStringLiteral("V O R S I C H T !|Die Kartei ist noch nicht gespeichert !"), 1,
+                    QStringLiteral("&Zurück|&Egal")) != 2)
+        return false;
+    if (!session_.archive.saved()) {
+        const int answer = ui_.message(this, kWarning, QString::fromUtf8(kUnsavedWarning), 1,
+                                       QStringLiteral("&Zurück|&Egal"));
+        if (answer != 2) return false;
         session_.archive.set_saved(true);
-        return true;
     }
-    return false;
+    session_.normal_cards.set_saved(true);
+    session_.system_cards.set_saved(true);
+    return true;
 }
 
 void MainWindow::Win_1_MenuEvent(int id) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/data_folder.h"
+#include "cardindex/card_store.h"
 #include "tipping/par_files.h"
 #include "tipping/system_catalogue.h"
 
@@ -44,7 +45,7 @@ SelectOutcome Session::select_game(int code) {
     apply_game(next, code);
     load_game_money_files(folder_, next, money, out.warnings);
     if (!find_file(folder_, next.info().draw_file)) {
-        enter_game(next);
+        enter_game(next, out.warnings);
         archive.clear_for(params, 0);
         reset_range();
         out.draw_file_missing = true;
@@ -54,15 +55,16 @@ SelectOutcome Session::select_game(int code) {
     }
     out.status = archive.load_draws(folder_, next, &out.warnings);
     if (!out.status) return out;
-    enter_game(next);
+    enter_game(next, out.warnings);
     reset_range();
     return out;
 }
 
-void Session::enter_game(const GameParams& next) {
+void Session::enter_game(const GameParams& next, std::vector<std::string>& warnings) {
     params = next;
     ticket.set_game(params);
     ticket_options = TicketOptions{};
+    load_default_card_indexes(folder_, params.code, normal_cards, system_cards, warnings);
 }
 
 int Session::bundesland() const { return std::clamp<int>(archive.bundesland, 0, kBundeslandCount - 1); }

@@ -8,6 +8,7 @@
 
 #include "archive/draw_archive.h"
 #include "archive/file_io.h"
+#include "cardindex/card_index.h"
 #include "games/game_catalogue.h"
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
@@ -63,9 +64,14 @@ public:
 
     // The Bundesland of the draw file's header, kept within the table (0..18).
     int bundesland() const;
+    // The card indexes of played tickets; select_game loads the game's default files.
+    CardIndex normal_cards{CardKind::Normal};
+    CardIndex system_cards{CardKind::System};
+    bool cards_saved() const { return normal_cards.saved() && system_cards.saved(); }
 
 private:
-    void enter_game(const GameParams& next);
+    // The game's parameters, an empty ticket and the game's card indexes.
+    void enter_game(const GameParams& next, std::vector<std::string>& warnings);
 
     fs::path folder_;
 };

@@ -23,12 +23,21 @@ int matching_final_digits(int64_t ticket, int64_t drawn, int top) {
 
 SideGameResult evaluate_side_games(const DrawArchive& archive, const GameParams& params, int first,
                                    int last, const SideGameTicket& ticket) {
-    SideGameResult result;
+    std::vector<int> draws;
     first = std::max(first, 1);
     last = std::min(last, last_evaluable_draw(archive));
+    for (int n = first; n <= last; ++n) draws.push_back(n);
+    return evaluate_side_games(archive, params, draws, ticket);
+}
+
+SideGameResult evaluate_side_games(const DrawArchive& archive, const GameParams& params,
+                                   std::span<const int> draws, const SideGameTicket& ticket) {
+    SideGameResult result;
+    const int last = last_evaluable_draw(archive);
     auto walk = [&](auto side_of, int top) {
         DigitCounts counts{};
-        for (int n = first; n <= last; ++n) {
+        for (int n : draws) {
+            if (n < 1 || n > last) continue;
             const int64_t drawn = side_of(n);
             if (drawn < 0) continue;
             if (const int k = matching_final_digits(ticket.lottery_number, drawn, top)) ++counts[static_cast<size_t>(k)];
@@ -45,7 +54,8 @@ SideGameResult evaluate_side_games(const DrawArchive& archive, const GameParams&
     } else if (params.austria && !ticket.jokers.empty()) {
         DigitCounts counts{};
         const auto& rows = archive.combined();
-        for (int n = first; n <= last && n <= static_cast<int>(rows.size()); ++n) {
+        for (int n : draws) {
+            if (n < 1 || n > last || n > static_cast<int>(rows.size())) continue;
             const int32_t drawn = rows[static_cast<size_t>(n - 1)].joker;
             if (drawn < 0) continue;
             for (int32_t joker : ticket.jokers) {

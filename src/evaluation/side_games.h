@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ struct SideGameResult {
 // the side games of the game that the ticket plays are evaluated.
 SideGameResult evaluate_side_games(const DrawArchive& archive, const GameParams& params, int first,
                                    int last, const SideGameTicket& ticket);
+// The same over the listed draws only (a card-index ticket's played draws).
+SideGameResult evaluate_side_games(const DrawArchive& archive, const GameParams& params,
+                                   std::span<const int> draws, const SideGameTicket& ticket);
 
 // Estimated side-game winnings in tenths: counts[k] x prizes[k].
 int64_t side_winnings(const DigitCounts& counts, const std::array<int32_t, 8>& prizes);

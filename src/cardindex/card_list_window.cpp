@@ -1,0 +1,167 @@
+#include "cardindex/card_list_window.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/session.h"
+#include "cardindex/card_diagram_window.h"
+#include "cardindex/card_file_dialog.h"
+#include "cardindex/card_list_format.h"
+#include "cardindex/card_window.h"
+#include "evaluation/evaluation_format.h"
+#include "evaluation/evaluation_painter.h"
+#include "evaluation/review_widget.h"
+#include "ui/ui_services.h"
+
+namespace zw {
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent, ConsoleEditor editor)
+    : QDialog(parent), session_(session), ui_(ui), kind_(kind), editor_(std::move(editor)) {
+    setObjectName(QStringLiteral("Dlg_7"));
+    setWindowTitle(q(list_title(kind)));
+    auto* layout = new QVBoxLayout(this);
+    list_ = new ReviewWidget(this);
+    list_->setObjectName(QStringLiteral("Win_6"));
+    list_->setMinimumSize(960, 520);
+    layout->addWidget(list_, 1);
+    auto* buttons = new QHBoxLayout;
+    const std::array<std::pair<int, const char*>, 7> captions = {{{401, "&Sichern"},
+                                                                   {402, "&Laden"},
+                                                                   {403, "&Ergänzen"},
+                                                                   {404, "&Drucken"},
+                                                                   {405, "D&iagramme"},
+                                                                   {406, "L&öschen"},
+                                                                   {407, "E&xit"}}};
+    for (const auto& [id, text] : captions) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QStringLiteral("cmd%1").arg(id));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_7_Message(id); });
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    rebuild();
+}
+
+CardIndex& CardListWindow::index() { return kind_ == CardKind::Normal ? session_.normal_cards : session_.system_cards; }
+
+void CardListWindow::rebuild() {
+    const EvaluationInputs in{session_.params, session_.archive, session_.range, session_.money, session_.partial_systems};
+    evaluations_ = evaluate_card_index(index(), in);
+    list_->set_lines(q(list_header(session_.params.code, kind_)), lines());
+}
+
+QStringList CardListWindow::lines() const {
+    QStringList out;
+    const CardIndex& cards = kind_ == CardKind::Normal ? session_.normal_cards : session_.system_cards;
+    for (int i = 0; i < cards.count() && i < static_cast<int>(evaluations_.size()); ++i)
+        out << q(card_line(session_.params.code, kind_, i + 1, cards.at(i), evaluations_[static_cast<size_t>(i)], false));
+    return out;
+}
+
+void CardListWindow::Dlg_7_Message(int id) {
+    switch (id) {
+        case 401:
+            save_cards(this, ui_, session_, index(), true);
+            break;
+        case 402:
+            if (load_cards(this, ui_, session_, index())) rebuild();
+            break;
+        case 403: {
+            CardWindow card(session_, ui_, kind_, std::max(0, index().count() - 1), this, editor_);
+            card.exec();
+            rebuild();
+            break;
+        }
+        case 404:
+            print();
+            break;
+        case 405:
+            diagrams();
+            break;
+        case 406:
+            if (delete_cards(this, ui_, session_, index())) rebuild();
+            break;
+        case 407:
+            accept();
+            break;
+        default:
+            break;
+    }
+}
+
+void CardListWindow::print() {
+    if (ui_.message(this, kQuestion, QStringLiteral("Bilanz ausdrucken"), 1, QStringLiteral("&JA|&NEIN")) != 1) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Bilanz-Druck"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!ui_.print_dialog(this, printer)) return;
+    if (!print_balance(printer)) ui_.message(this, kWarning, QStringLiteral("Druckerfehler!"), 1, QStringLiteral("&OK"));
+}
+
+bool CardListWindow::print_balance(QPrinter& printer) {
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    p.setFont(print_font());
+    const QFontMetrics fm = p.fontMetrics();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int step = fm.lineSpacing();
+    const CardIndex& cards = index();
+    const QString title = QStringLiteral("Bilanz-Druck   ") + q(list_title(kind_)) + QStringLiteral("   ") +
+                          q(session_.params.info().name);
+    const QString header = q(print_header(session_.params.code, kind_));
+    int y = 0;
+    auto start_page = [&] {
+        y = fm.ascent();
+        p.drawText(0, y, title);
+        y += 2 * step;
+        p.drawText(0, y, header);
+        y += step;
+        p.drawLine(0, y - fm.ascent() / 2, page.width(), y - fm.ascent() / 2);
+        y += step / 2;
+    };
+    start_page();
+    for (int i = 0; i < cards.count() && i < static_cast<int>(evaluations_.size()); ++i) {
+        if (y + step > page.height()) {
+            if (!printer.newPage()) return false;
+            start_page();
+        }
+        p.drawText(0, y, q(card_line(session_.params.code, kind_, i + 1, cards.at(i), evaluations_[static_cast<size_t>(i)], true)));
+        y += step;
+    }
+    if (cards.count() > 0 && !evaluations_.empty()) {
+        y += step;
+        p.drawText(0, y, QStringLiteral("Total: %1 %2").arg(q(cents_text(evaluations_.back().running_total)), q(session_.params.currency)));
+    }
+    return p.end();
+}
+
+void CardListWindow::diagrams() {
+    const int choice = ui_.popup_list(this, QStringLiteral("&L A X - D i a g r a m m|&B i l a n z - D i a g r a m m"),
+                                      mapToGlobal(rect().center()));
+    if (choice < 0) return;
+    BalanceDiagramPainter painter;
+    painter.font = evaluation_font();
+    painter.unit = q(session_.params.currency);
+    painter.kind = choice == 0 ? BalanceDiagramPainter::Kind::Lax : BalanceDiagramPainter::Kind::Balance;
+    painter.title = choice == 0 ? QStringLiteral("L A X - D i a g r a m m") : QStringLiteral("B i l a n z - D i a g r a m m");
+    for (const TicketEvaluation& ev : evaluations_)
+        painter.values.push_back(choice == 0 ? ev.running_lax / 100.0 : static_cast<double>(ev.running_total) / 100.0);
+    CardDiagramWindow window(std::move(painter), this);
+    window.exec();
+}
+
+void show_card_list(QWidget* parent, Session& session, UiServices& ui, CardKind kind, ConsoleEditor editor) {
+    CardListWindow window(session, ui, kind, parent, std::move(editor));
+    window.exec();
+}
+
+}  // namespace zw

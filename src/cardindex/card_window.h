@@ -1,0 +1,85 @@
+// The card of one ticket ("KARTEIKARTE: Normal-Scheine" / "... System-Scheine",
+// `Dlg_15_Message` / `Dlg_16_Message`): ticket and date stepping, the stake
+// and winnings fields with their rules, write protection "©", saving, and the
+// switch to the pool view ("TG >>").
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+#include "cardindex/balance.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace zw {
+
+class PoolView;
+class Session;
+struct UiServices;
+
+// Opens a ticket in the tip console and returns it as the player left it
+// there, or nullopt when the console was cancelled. Provided by the console;
+// without one "&Tippschein" stays greyed.
+using ConsoleEditor = std::function<std::optional<CardTicket>(const CardTicket&, CardKind)>;
+
+class CardWindow : public QDialog {
+    Q_OBJECT
+public:
+    CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent = nullptr,
+               ConsoleEditor editor = {});
+
+    // 500/502 ticket -/+, 505/507 date -/+, 550 "&Tippschein", 592 stake,
+    // 594 winnings, 551 "&Sichern", 1 "OK", 552 "E&xit", 590 "TG >>"/"TG <<".
+    void Dlg_15_Message(int id);
+    void Dlg_16_Message(int id) { Dlg_15_Message(id); }
+
+    int position() const { return position_; }
+    const CardTicket& ticket() const { return ticket_; }
+    const TicketEvaluation& evaluation() const { return evaluation_; }
+    bool pool_shown() const;
+    PoolView* pool() const { return pool_; }
+
+private:
+    CardIndex& index();
+    bool is_new() const;
+    void show_ticket(int position);
+    void redraw();
+    void evaluate();
+    // Writes the card back (a new card is added); false when refused.
+    bool commit();
+    // Reads "Einsatz:" and "Gewinn:" into the ticket (unless protected).
+    void take_amounts();
+    bool refuse_protected();
+    void protection_toggled(bool on);
+    void open_in_console();
+
+    Session& session_;
+    UiServices& ui_;
+    CardKind kind_;
+    ConsoleEditor editor_;
+    int position_ = 0;
+    CardTicket ticket_;
+    TicketEvaluation evaluation_;
+
+    QStackedWidget* pages_ = nullptr;
+    PoolView* pool_ = nullptr;
+    QLabel* number_ = nullptr;
+    QLabel* draw_ = nullptr;
+    QLabel* date_ = nullptr;
+    QLineEdit* stake_ = nullptr;
+    QLineEdit* winnings_ = nullptr;
+    QLabel* counts_ = nullptr;
+    QLabel* side_ = nullptr;
+    QLabel* predicted_ = nullptr;
+    QLabel* crossed_ = nullptr;
+    QLabel* problems_ = nullptr;
+    QCheckBox* protect_ = nullptr;
+    QPushButton* switch_ = nullptr;
+};
+
+}  // namespace zw

@@ -1,0 +1,125 @@
+#include "cardindex/pool_view.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+#include <cstdlib>
+
+#include "evaluation/evaluation_format.h"
+
+namespace zw {
+
+int64_t amount_cents(const QString& text) {
+    std::string s = text.trimmed().toStdString();
+    for (char& c : s)
+        if (c == ',') c = '.';
+    const double v = std::strtod(s.c_str(), nullptr);
+    if (!std::isfinite(v)) return 0;
+    return static_cast<int64_t>(std::llround(std::clamp(v, -2.0e7, 2.0e7) * 100.0));
+}
+
+PoolView::PoolView(CardIndex& index, QString currency, QWidget* parent)
+    : QWidget(parent), index_(index), currency_(std::move(currency)) {
+    setObjectName(QStringLiteral("Dlg_6"));
+    auto* g = new QGridLayout(this);
+    auto label = [&](const QString& text, int row, int col) {
+        auto* l = new QLabel(text, this);
+        g->addWidget(l, row, col);
+        return l;
+    };
+    auto button = [&](const QString& text, int id, int row, int col) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QStringLiteral("cmd%1").arg(id));
+        b->setAutoDefault(false);
+        b->setMaximumWidth(40);
+        connect(b, &QPushButton::clicked, this, [this, id] { Dlg_6_Message(id); });
+        g->addWidget(b, row, col);
+    };
+    label(QStringLiteral("TippGemeinschaft"), 0, 0)->setStyleSheet(QStringLiteral("font-weight: bold"));
+    label(QStringLiteral("Mitglieder:"), 1, 0);
+    members_ = new QLineEdit(this);
+    members_->setObjectName(QStringLiteral("ed_members"));
+    g->addWidget(members_, 1, 1, 1, 2);
+    label(QStringLiteral("Start-Kapital:"), 2, 0);
+    capital_ = new QLineEdit(this);
+    capital_->setObjectName(QStringLiteral("ed_capital"));
+    g->addWidget(capital_, 2, 1, 1, 2);
+    label(currency_, 2, 3);
+    label(QStringLiteral("erster Schein"), 3, 0);
+    button(QStringLiteral("-"), 600, 3, 1);
+    first_label_ = label({}, 3, 2);
+    first_label_->setObjectName(QStringLiteral("lbl_first"));
+    button(QStringLiteral("+"), 602, 3, 3);
+    label(QStringLiteral("letzter Schein"), 4, 0);
+    button(QStringLiteral("-"), 603, 4, 1);
+    last_label_ = label({}, 4, 2);
+    last_label_->setObjectName(QStringLiteral("lbl_last"));
+    button(QStringLiteral("+"), 605, 4, 3);
+    label(QStringLiteral("Einsatz:"), 5, 0);
+    label(QStringLiteral("gesamt:"), 5, 1);
+    stake_total_ = label({}, 5, 2);
+    label(QStringLiteral("anteilig:"), 5, 3);
+    stake_share_ = label({}, 5, 4);
+    label(QStringLiteral("Gewinn:"), 6, 0);
+    label(QStringLiteral("gesamt:"), 6, 1);
+    win_total_ = label({}, 6, 2);
+    label(QStringLiteral("anteilig:"), 6, 3);
+    win_share_ = label({}, 6, 4);
+    label(QStringLiteral("Rest-Kapital:"), 7, 0);
+    rest_ = label({}, 7, 2);
+    stake_total_->setObjectName(QStringLiteral("lbl_stake_total"));
+    stake_share_->setObjectName(QStringLiteral("lbl_stake_share"));
+    win_total_->setObjectName(QStringLiteral("lbl_win_total"));
+    win_share_->setObjectName(QStringLiteral("lbl_win_share"));
+    rest_->setObjectName(QStringLiteral("lbl_rest"));
+    auto* compute = new QPushButton(QStringLiteral("&Berechnen"), this);
+    compute->setObjectName(QStringLiteral("cmd640"));
+    compute->setAutoDefault(false);
+    connect(compute, &QPushButton::clicked, this, [this] { Dlg_6_Message(640); });
+    g->addWidget(compute, 8, 0);
+    connect(members_, &QLineEdit::editingFinished, this, [this] { Dlg_6_Message(640); });
+    connect(capital_, &QLineEdit::editingFinished, this, [this] { Dlg_6_Message(640); });
+    members_->setText(QString::number(index_.members()));
+    capital_->setText(QString::fromStdString(cents_text(index_.capital())));
+    last_ = std::max(1, index_.count());
+    refresh();
+}
+
+void PoolView::take_values() {
+    const int members = std::max(1, members_->text().trimmed().toInt());
+    index_.set_pool(members, amount_cents(capital_->text()));
+    members_->setText(QString::number(index_.members()));
+    capital_->setText(QString::fromStdString(cents_text(index_.capital())));
+}
+
+void PoolView::Dlg_6_Message(int id) {
+    const int count = std::max(1, index_.count());
+    switch (id) {
+        case 600: first_ = std::max(1, first_ - 1); break;
+        case 602: first_ = std::min(last_, first_ + 1); break;
+        case 603: last_ = std::max(first_, last_ - 1); break;
+        case 605: last_ = std::min(count, last_ + 1); break;
+        default: break;
+    }
+    take_values();
+    refresh();
+}
+
+void PoolView::refresh() {
+    const int count = std::max(1, index_.count());
+    last_ = std::clamp(last_, 1, count);
+    first_ = std::clamp(first_, 1, last_);
+    figures_ = pool_figures(index_, first_, last_);
+    auto money = [&](int64_t cents) { return QString::fromStdString(cents_text(cents)) + QLatin1Char(' ') + currency_; };
+    first_label_->setText(QString::number(first_));
+    last_label_->setText(QString::number(last_));
+    stake_total_->setText(money(figures_.stake_total));
+    stake_share_->setText(money(figures_.stake_share));
+    win_total_->setText(money(figures_.win_total));
+    win_share_->setText(money(figures_.win_share));
+    rest_->setText(money(figures_.rest_capital));
+}
+
+}  // namespace zw

@@ -1,0 +1,305 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/main_window.h"
+#include "app/session.h"
+#include "cardindex/card_diagram_window.h"
+#include "cardindex/card_list_window.h"
+#include "cardindex/card_store.h"
+#include "cardindex/card_window.h"
+#include "cardindex/pool_view.h"
+#include "evaluation/review_widget.h"
+#include "gui_test_support.h"
+
+using namespace zw;
+using zw::test::ScriptedUi;
+
+namespace {
+
+QString pdf_text(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A Saturday archive of 40 draws and a normal card index of `tickets` tickets
+// (ticket i plays from draw i + 1, one row, stake 1.00, winnings 0.50 on every
+// third ticket).
+void make_folder(const QTemporaryDir& dir, int tickets) {
+    test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 40);
+    CardIndex index(CardKind::Normal);
+    std::vector<CardTicket> ts;
+    for (int i = 0; i < tickets; ++i) {
+        CardTicket t;
+        t.first_draw = static_cast<int16_t>(1 + i % 40);
+        t.rows[0] = {1, 8, 15, 22, 29, 36, 0};
+        t.stake = 100;
+        t.winnings = i % 3 == 0 ? 50 : 0;
+        ts.push_back(t);
+    }
+    index.assign(ts, 1, 0);
+    QVERIFY(save_card_index(dir.path().toStdString(), kLottoSaturday, index).ok());
+}
+
+QPushButton* button(QWidget& w, int id) { return w.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(id)); }
+
+}  // namespace
+
+class CardWindowsTest : public QObject {
+    Q_OBJECT
+
+    static void print_to(ScriptedUi& ui, const QString& path) {
+        ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
+
+private slots:
+    void listShowsEveryTicketAndScrolls() {
+        QTemporaryDir dir;
+        make_folder(dir, 60);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardListWindow w(s, ui.services, CardKind::Normal);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Kartei für alle getippten NORMAL-Scheine"));
+        QCOMPARE(w.lines().size(), 60);
+        QVERIFY(w.list()->painter().header.startsWith(QStringLiteral(" Nr.   Datum     Zieh. 6+S")));
+        QVERIFY(w.lines()[0].startsWith(QStringLiteral("   1 ")));
+        for (int id : {401, 402, 403, 404, 405, 406, 407}) QVERIFY(button(w, id));
+        w.resize(1000, 500);
+        w.show();
+        QVERIFY(w.list()->scroll_bar()->maximum() > 0);
+        w.list()->Win_2_MouseWheel(-120);
+        QCOMPARE(w.list()->first_line(), 3);
+        // Running total after ticket 60: 20 x 0.50 - 60 x 1.00.
+        QCOMPARE(w.evaluations().back().running_total, int64_t{-5000});
+    }
+
+    void cardStepsProtectsAndComputesAmounts() {
+        QTemporaryDir dir;
+        make_folder(dir, 2);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardWindow card(s, ui.services, CardKind::Normal, 0);
+        QCOMPARE(card.windowTitle(), QStringLiteral("KARTEIKARTE: Normal-Scheine"));
+        auto* number = card.findChild<QLabel*>(QStringLiteral("lbl_number"));
+        QCOMPARE(number->text(), QStringLiteral("1"));
+        card.Dlg_15_Message(500);  // not below the first
+        QCOMPARE(card.position(), 0);
+        card.Dlg_15_Message(507);
+        QCOMPARE(s.normal_cards.at(0).first_draw, 2);
+        QVERIFY(!s.normal_cards.saved());
+        // Stake rule: one row at 1.20, one week, fee 0.50.
+        card.Dlg_15_Message(592);
+        QCOMPARE(s.normal_cards.at(0).stake, 170);
+        QCOMPARE(card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->text(), QStringLiteral("1.70"));
+        // Typed amounts with a decimal comma are taken on stepping.
+        card.findChild<QLineEdit*>(QStringLiteral("ed_winnings"))->setText(QStringLiteral("12,345"));
+        card.Dlg_15_Message(502);
+        QCOMPARE(s.normal_cards.at(0).winnings, 1235);
+        // One past the last ticket: a new card starting at the archive's next draw.
+        card.Dlg_15_Message(502);
+        QCOMPARE(card.position(), 2);
+        QCOMPARE(card.ticket().first_draw, 41);
+        QCOMPARE(s.normal_cards.count(), 2);
+        card.Dlg_15_Message(502);
+        QCOMPARE(card.position(), 2);
+        card.Dlg_15_Message(500);
+        // Protection: every change refused.
+        card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
+        QVERIFY(s.normal_cards.at(1).protected_card);
+        card.Dlg_15_Message(505);
+        QCOMPARE(s.normal_cards.at(1).first_draw, 2);
+        card.Dlg_15_Message(592);
+        QVERIFY(ui.last_message().contains(QStringLiteral("schreibgeschützt (©)")));
+        card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->setText(QStringLiteral("99"));
+        card.Dlg_15_Message(552);
+        QCOMPARE(s.normal_cards.at(1).stake, 100);
+        QVERIFY(!button(card, 550)->isEnabled());
+    }
+
+    void tippscheinTakesTheConsoleRowsOnlyWhenConfirmed() {
+        QTemporaryDir dir;
+        make_folder(dir, 1);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        int opened = 0;
+        ConsoleEditor editor = [&](const CardTicket& t, CardKind) -> std::optional<CardTicket> {
+            ++opened;
+            CardTicket edited = t;
+            edited.rows[1] = {2, 3, 4, 5, 6, 7, 0};
+            edited.stake = 12345;  // the console does not set the card's amounts
+            return edited;
+        };
+        CardWindow card(s, ui.services, CardKind::Normal, 0, nullptr, editor);
+        QVERIFY(button(card, 550)->isEnabled());
+        ui.message_answers = {2};  // "NEIN": the ticket stays as it was
+        card.Dlg_15_Message(550);
+        QCOMPARE(ui.last_message(), QStringLiteral("Schein übernehmen"));
+        QCOMPARE(s.normal_cards.at(0).rows[1][0], 0);
+        ui.message_answers = {1};
+        card.Dlg_15_Message(550);
+        QCOMPARE(s.normal_cards.at(0).rows[1][0], 2);
+        QCOMPARE(s.normal_cards.at(0).stake, 100);
+        QCOMPARE(card.evaluation().rows, int64_t{2});
+        card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
+        card.Dlg_15_Message(550);
+        QCOMPARE(opened, 2);  // a protected ticket is not opened
+    }
+
+    void poolViewOverATicketRange() {
+        QTemporaryDir dir;
+        make_folder(dir, 4);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardWindow card(s, ui.services, CardKind::Normal, 0);
+        card.Dlg_15_Message(590);
+        QVERIFY(card.pool_shown());
+        QCOMPARE(button(card, 590)->text(), QStringLiteral("TG <<"));
+        PoolView* pool = card.pool();
+        pool->findChild<QLineEdit*>(QStringLiteral("ed_members"))->setText(QStringLiteral("2"));
+        pool->findChild<QLineEdit*>(QStringLiteral("ed_capital"))->setText(QStringLiteral("100,5"));
+        pool->Dlg_6_Message(602);  // first ticket 2
+        pool->Dlg_6_Message(605);  // last stays at 4
+        QCOMPARE(pool->first(), 2);
+        QCOMPARE(pool->last(), 4);
+        QCOMPARE(pool->figures().stake_total, int64_t{300});
+        QCOMPARE(pool->figures().stake_share, int64_t{150});
+        QCOMPARE(pool->figures().win_total, int64_t{50});  // ticket 4
+        QCOMPARE(pool->figures().rest_capital, int64_t{10050 + 50 - 300});
+        QCOMPARE(pool->findChild<QLabel*>(QStringLiteral("lbl_rest"))->text(), QStringLiteral("98.00 EUR"));
+        QCOMPARE(s.normal_cards.members(), 2);
+        pool->Dlg_6_Message(603);
+        pool->Dlg_6_Message(603);
+        pool->Dlg_6_Message(603);
+        QCOMPARE(pool->last(), 2);  // never before the first ticket
+    }
+
+    void balancePrintGoesToPdfAndFailuresAreShown() {
+        QTemporaryDir dir;
+        make_folder(dir, 3);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardListWindow w(s, ui.services, CardKind::Normal);
+        const QString pdf = dir.filePath(QStringLiteral("bilanz.pdf"));
+        print_to(ui, pdf);
+        w.Dlg_7_Message(404);
+        QCOMPARE(ui.messages.front().text, QStringLiteral("Bilanz ausdrucken"));
+        const QString text = pdf_text(pdf);
+        QVERIFY(text.contains(QStringLiteral("Bilanz-Druck")));
+        QVERIFY(text.contains(QStringLiteral("Zieh.6+S 6 5+S")));
+        QVERIFY(text.contains(QStringLiteral("-2.50")));  // the running total after ticket 3
+        print_to(ui, QStringLiteral("/nonexistent-folder/x/bilanz.pdf"));
+        w.Dlg_7_Message(404);
+        QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
+    }
+
+    void diagramsArePaintedByThePainter() {
+        QTemporaryDir dir;
+        make_folder(dir, 12);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardListWindow w(s, ui.services, CardKind::Normal);
+        ui.popup_answers = {1};
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = w.findChild<CardDiagramWindow*>();
+            QVERIFY(d);
+            shown = true;
+            QCOMPARE(d->windowTitle(), QStringLiteral("B i l a n z - D i a g r a m m"));
+            QCOMPARE(d->painter().values.size(), size_t{12});
+            QImage img(800, 500, QImage::Format_RGB32);
+            QPainter p(&img);
+            d->painter().paint(p, img.rect());
+            const QRect plot = d->painter().plot_area(img.rect());
+            // Balance falls: the last point lies below the first.
+            QVERIFY(d->painter().y_of(d->painter().values.back(), plot) > d->painter().y_of(d->painter().values.front(), plot));
+            QVERIFY(d->painter().x_of(11, plot) > d->painter().x_of(0, plot));
+            d->reject();
+        });
+        w.Dlg_7_Message(405);
+        QVERIFY(shown);
+        QVERIFY(ui.popups.front().contains(QStringLiteral("L A X - D i a g r a m m")));
+    }
+
+    void fileCommandsFollowTheNameRule() {
+        QTemporaryDir dir;
+        make_folder(dir, 2);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        s.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        CardListWindow w(s, ui.services, CardKind::Normal);
+        ui.file_answers = {QStringLiteral("M_KARTEI.NRM"), dir.filePath(QStringLiteral("MEINE.NRM"))};
+        ui.message_answers = {1, 1};
+        w.Dlg_7_Message(401);
+        QCOMPARE(ui.messages[0].text, QStringLiteral("Unzulässiger Karteiname!!!"));
+        QCOMPARE(ui.messages[1].text, QStringLiteral("Neue Kartei anlegen"));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("MEINE.NRM"))));
+        QCOMPARE(ui.file_requests[0].title, QStringLiteral("Kartei sichern"));
+        QCOMPARE(ui.file_requests[0].filter, QStringLiteral("NRM-Dateien|*.NRM"));
+        // A file of no known layout keeps the index; a missing one says so.
+        test::write_bytes(dir.filePath(QStringLiteral("KAPUTT.NRM")), {9, 9, 9});
+        ui.file_answers = {QStringLiteral("KAPUTT.NRM")};
+        w.Dlg_7_Message(402);
+        QCOMPARE(ui.last_message(), QStringLiteral("Unzulässiges Karteiformat!!!"));
+        QCOMPARE(s.normal_cards.count(), 2);
+        ui.file_answers = {QStringLiteral("FEHLT.NRM")};
+        w.Dlg_7_Message(402);
+        QCOMPARE(ui.last_message(), QStringLiteral("Kartei existiert nicht!!!"));
+        // Deleting another file keeps memory; deleting its own empties it.
+        ui.message_answers = {1};
+        ui.file_answers = {QStringLiteral("KAPUTT.NRM")};
+        w.Dlg_7_Message(406);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("KAPUTT.NRM"))));
+        QCOMPARE(s.normal_cards.count(), 2);
+        ui.message_answers = {1};
+        ui.file_answers = {QStringLiteral("MEINE.NRM")};
+        w.Dlg_7_Message(406);
+        QCOMPARE(s.normal_cards.count(), 0);
+        QCOMPARE(w.lines().size(), 0);
+    }
+
+    void unsavedCardsAreGuardedLikeUnsavedDraws() {
+        QTemporaryDir dir;
+        make_folder(dir, 2);
+        Session s(dir.path().toStdString());
+        s.start_up();
+        ScriptedUi ui;
+        MainWindow window(s, ui.services);
+        window.start_program(QString());
+        QCOMPARE(s.normal_cards.count(), 2);
+        QVERIFY(s.normal_cards.set_protected(0, true));
+        ui.message_answers = {1};  // "&Zurück"
+        QVERIFY(!window.warn_unsaved());
+        QVERIFY(ui.last_message().contains(QStringLiteral("Kartei")));
+        ui.message_answers = {2};  // "&Egal"
+        QVERIFY(window.warn_unsaved());
+        QVERIFY(s.cards_saved());
+        QVERIFY(window.menu_action(50)->isEnabled());
+        QVERIFY(window.menu_action(51)->isEnabled());
+    }
+};
+
+ZW_GUI_TEST_MAIN(CardWindowsTest)
+#include "card_windows_test.moc"
