@@ -96,6 +96,17 @@ int complete_rows(const CardTicket& t, const GameParams& p) {
 
 }  // namespace
 
+namespace {
+
+// The prepared draw of number n; draws never entered are not in the list.
+const EvalDraw* find_eval_draw(const std::vector<EvalDraw>& draws, int n) {
+    auto it = std::lower_bound(draws.begin(), draws.end(), n,
+                               [](const EvalDraw& d, int number) { return d.number < number; });
+    return it != draws.end() && it->number == n ? &*it : nullptr;
+}
+
+}  // namespace
+
 TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const EvaluationInputs& in) {
     return evaluate_card(t, kind, in, eval_draws(in.archive, in.params, 1, last_evaluable_draw(in.archive)));
 }
@@ -110,7 +121,7 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
     std::vector<EvalDraw> draws;
     draws.reserve(ev.played.size());
     for (int n : ev.played)
-        if (n >= 1 && n <= static_cast<int>(all_draws.size())) draws.push_back(all_draws[static_cast<size_t>(n - 1)]);
+        if (const EvalDraw* d = find_eval_draw(all_draws, n)) draws.push_back(*d);
     const TicketExtras extras = extras_for(t, p);
 
     uint64_t crossed = 0;
@@ -154,8 +165,8 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
     if (p.swiss && ev.side.joker) (*ev.side.joker)[1] = 0;
 
     ev.crossed = std::popcount(crossed);
-    if (t.first_draw >= 1 && t.first_draw <= static_cast<int>(all_draws.size())) {
-        const EvalDraw& d = all_draws[static_cast<size_t>(t.first_draw - 1)];
+    if (const EvalDraw* first = find_eval_draw(all_draws, t.first_draw)) {
+        const EvalDraw& d = *first;
         ev.predicted = std::popcount(crossed & d.drawn);
         const bool extra = p.german_lotto ? d.extra >= 0 && d.extra == t.super_number()
                                           : (d.zusatz > 0 && (crossed >> d.zusatz) & 1u) ||

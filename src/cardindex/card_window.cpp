@@ -230,7 +230,7 @@ void CardWindow::protection_toggled(bool on) {
 
 void CardWindow::open_in_console() {
     take_amounts();
-    const std::optional<CardTicket> edited = editor_(ticket_, kind_);
+    const std::optional<CardTicket> edited = editor_(ticket_, kind_, position_ + 1);
     if (!edited) return;
     if (ui_.message(this, kQuestion, QStringLiteral("Schein übernehmen"), 1, QStringLiteral(" JA |NEIN")) != 1) {
         redraw();  // the ticket stays as it was

@@ -22,10 +22,10 @@ class PoolView;
 class Session;
 struct UiServices;
 
-// Opens a ticket in the tip console and returns it as the player left it
+// Opens ticket `number` in the tip console and returns it as the player left it
 // there, or nullopt when the console was cancelled. Provided by the console;
 // without one "&Tippschein" stays greyed.
-using ConsoleEditor = std::function<std::optional<CardTicket>(const CardTicket&, CardKind)>;
+using ConsoleEditor = std::function<std::optional<CardTicket>(const CardTicket&, CardKind, int number)>;
 
 class CardWindow : public QDialog {
     Q_OBJECT

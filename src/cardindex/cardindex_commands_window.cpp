@@ -1,12 +1,21 @@
 // Connects the card-index menu entries: "&NRM-Kartei" (50) and "&SYS-Kartei" (51).
 #include "app/main_window.h"
 #include "cardindex/card_list_window.h"
+#include "tipping/tip_console_window.h"
 
 namespace zw {
 
 void install_cardindex_commands(MainWindow& window) {
-    window.set_command(50, [&window] { show_card_list(&window, window.session(), window.ui(), CardKind::Normal); });
-    window.set_command(51, [&window] { show_card_list(&window, window.session(), window.ui(), CardKind::System); });
+    // "&Tippschein" on a card opens the ticket in the card-index console.
+    const ConsoleEditor editor = [&window](const CardTicket& card, CardKind kind, int number) {
+        return edit_card_in_console(window, card, kind, number);
+    };
+    window.set_command(50, [&window, editor] {
+        show_card_list(&window, window.session(), window.ui(), CardKind::Normal, editor);
+    });
+    window.set_command(51, [&window, editor] {
+        show_card_list(&window, window.session(), window.ui(), CardKind::System, editor);
+    });
 }
 
 }  // namespace zw

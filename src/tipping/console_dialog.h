@@ -46,4 +46,25 @@ private:
     std::map<int, QPushButton*> buttons_;
 };
 
+// The console for one ticket of the card index ("Auswahl-Konsole:"): the
+// ticket picture with "Tippschein Nr.:", "P&ower-Tipp", "&Import Tipp",
+// "&Lösche Tipp" and "E&xit". Modal; E&xit keeps the edited ticket, the close
+// box gives it up.
+class CardConsoleDialog : public QDialog {
+    Q_OBJECT
+public:
+    CardConsoleDialog(Session& session, UiServices& ui, int number, ConsoleActions actions,
+                      QWidget* parent = nullptr);
+    void Dlg_11_Message(int id);
+    QPushButton* button(int id) const;
+    class TicketPictureWidget* picture() const { return picture_; }
+
+private:
+    Session& session_;
+    UiServices& ui_;
+    ConsoleActions actions_;
+    class TicketPictureWidget* picture_ = nullptr;
+    std::map<int, QPushButton*> buttons_;
+};
+
 }  // namespace zw

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/session.h"
+#include "cardindex/tip_transfer_dialog.h"
 #include "games/partial_guarantees.h"
 #include "tipping/system_catalogue.h"
 #include "tipping/ticket_number_dialog.h"
@@ -218,9 +219,7 @@ void TicketPictureWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TicketPictureWidget::ask_clear() {
-    MessageRequest req{kQuestion, QStringLiteral("Den ganzen Tippschein löschen?"), 2, QStringLiteral("&JA|&NEIN"),
-                       QStringLiteral("Schein löschen")};
-    if (ui_.message_box(this, req) != 1) return;
+    if (!confirm_clear_ticket(this, ui_)) return;
     session_.ticket.clear();
     typed_.clear();
     refresh();

@@ -1,76 +1,13 @@
 // Connects the menu entries of this subsystem to its windows: the settings
 // dialogs, the tip console (normal and system tickets) and the evaluation of
 // the ticket in progress.
-#include <QGuiApplication>
-#include <QPointer>
-#include <QScreen>
-
 #include "app/main_window.h"
-#include "evaluation/evaluation_dialog.h"
-#include "tipping/console_dialog.h"
-#include "tipping/expected_return.h"
 #include "tipping/fees_dialog.h"
 #include "tipping/quota_dialog.h"
 #include "tipping/ticket_picture_widget.h"
-#include "tipping/ticket_price.h"
+#include "tipping/tip_console_window.h"
 
 namespace zw {
-namespace {
-
-// "&Auswertung": the ticket in progress, rows or system boxes, with its options.
-void evaluate_ticket(MainWindow& window) {
-    Session& s = window.session();
-    EvaluationTicket ticket;
-    if (Status st = to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket); !st) {
-        window.ui().message(&window, kWarning, QString::fromStdString(st.message()), 1, QStringLiteral("&OK"));
-        return;
-    }
-    open_evaluation_dialog(window, ticket);
-    window.ticket_picture()->update();
-}
-
-// The console sits below the main window when the screen has room, else over
-// its lower right corner.
-void place_console(MainWindow& window, ConsoleDialog& console) {
-    console.adjustSize();
-    const QRect frame = window.frameGeometry();
-    QRect avail = window.screen() ? window.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-    int x = std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() - console.width()));
-    int y = frame.bottom() + 4;
-    if (y + console.height() > avail.bottom()) y = std::max(avail.top(), frame.bottom() - console.height() - 8);
-    console.move(x, y);
-}
-
-void open_console(MainWindow& window) {
-    auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
-    if (!console) {
-        ConsoleActions actions;
-        actions.evaluate = [&window] { evaluate_ticket(window); };
-        actions.clear_ticket = [&window] { window.ticket_picture()->ask_clear(); };
-        console = new ConsoleDialog(window.session(), window.ui(), std::move(actions), &window);
-        QObject::connect(window.ticket_picture(), &TicketPictureWidget::finished, console, &QWidget::close);
-        QObject::connect(window.ticket_picture(), &TicketPictureWidget::changed, console,
-                         &ConsoleDialog::refresh_buttons);
-        QObject::connect(&window, &MainWindow::display_changed, console, &ConsoleDialog::refresh_buttons);
-        place_console(window, *console);
-    }
-    console->refresh_buttons();
-    console->show();
-    console->raise();
-    window.ticket_picture()->setFocus();
-}
-
-}  // namespace
-
-// The expected return of the ticket in progress, shown under its price. A
-// German ticket without a lottery number still plays some Superzahl: the
-// expectation is the same for every digit.
-QString expected_return_of_ticket(Session& s) {
-    EvaluationTicket ticket;
-    if (!to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket)) return QString();
-    if (s.params.german_lotto && ticket.super_number < 0) ticket.super_number = 0;
-    return QString::fromStdString(expected_return_line(s.params, s.money, s.partial_systems, ticket));
-}
 
 void install_tipping_commands(MainWindow& window) {
     window.ticket_picture()->set_extra_line([&window] { return expected_return_of_ticket(window.session()); });

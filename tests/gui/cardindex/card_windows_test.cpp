@@ -138,7 +138,7 @@ private slots:
         s.select_game(kLottoSaturday);
         ScriptedUi ui;
         int opened = 0;
-        ConsoleEditor editor = [&](const CardTicket& t, CardKind) -> std::optional<CardTicket> {
+        ConsoleEditor editor = [&](const CardTicket& t, CardKind, int) -> std::optional<CardTicket> {
             ++opened;
             CardTicket edited = t;
             edited.rows[1] = {2, 3, 4, 5, 6, 7, 0};

@@ -1,0 +1,183 @@
+#include "tipping/tip_console_window.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <memory>
+
+#include "app/main_window.h"
+#include "cardindex/play_period.h"
+#include "cardindex/tip_transfer_dialog.h"
+#include "evaluation/evaluation_dialog.h"
+#include "tipping/console_dialog.h"
+#include "tipping/expected_return.h"
+#include "tipping/ticket_card.h"
+#include "tipping/ticket_picture_widget.h"
+#include "tipping/ticket_price.h"
+
+namespace zw {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The ticket numbers last fetched or kept, per card index, while the program runs.
+struct CardCursor {
+    int normal = 0;
+    int system = 0;
+    int& of(CardKind kind) { return kind == CardKind::Normal ? normal : system; }
+};
+
+CardKind kind_of(const Session& s) { return s.ticket.system_mode ? CardKind::System : CardKind::Normal; }
+
+// A ticket that can be stored: complete rows or boxes, as the evaluation would take it.
+bool storable(MainWindow& window) {
+    Session& s = window.session();
+    EvaluationTicket e;
+    if (Status st = to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), e); !st) {
+        window.ui().message(&window, kWarning, q(st.message()), 1, QStringLiteral("&OK"));
+        return false;
+    }
+    return true;
+}
+
+void fill_from_import(Session& s, const ImportResult& rows) {
+    s.ticket.clear_rows();
+    const int shown = std::min(s.ticket.visible_rows(), static_cast<int>(rows.rows.size()));
+    for (int r = 0; r < shown; ++r) s.ticket.set_row(r, rows.rows[static_cast<size_t>(r)]);
+    s.ticket.current = 0;
+}
+
+// The commands of both console variants; `parent` asks the questions, `redraw`
+// shows the changed ticket.
+ConsoleActions card_actions(MainWindow& window, QWidget* parent, std::function<void()> redraw) {
+    ConsoleActions a;
+    a.import_rows = [&window, parent, redraw] {
+        Session& s = window.session();
+        if (const auto rows = import_tip(parent, window.ui(), s)) {
+            fill_from_import(s, *rows);
+            redraw();
+        }
+    };
+    a.clear_ticket = [&window, parent, redraw] {
+        if (!confirm_clear_ticket(parent, window.ui())) return;
+        window.session().ticket.clear();
+        redraw();
+    };
+    return a;
+}
+
+ConsoleActions console_actions(MainWindow& window) {
+    auto cursor = std::make_shared<CardCursor>();
+    const auto redraw = [&window] { window.ticket_picture()->update(); };
+    ConsoleActions a = card_actions(window, &window, redraw);
+    a.evaluate = [&window] { evaluate_ticket(window); };
+    a.fetch = [&window, cursor, redraw] {
+        Session& s = window.session();
+        const CardKind kind = kind_of(s);
+        const Ticket saved_ticket = s.ticket;
+        const TicketOptions saved_options = s.ticket_options;
+        fetch_tip(
+            &window, window.ui(), s, kind, cursor->of(kind),
+            [&s, kind, redraw](const CardTicket& c) {
+                from_card(c, kind, s.params, s.ticket, s.ticket_options);
+                redraw();
+            },
+            [&s, saved_ticket, saved_options, redraw] {
+                s.ticket = saved_ticket;
+                s.ticket_options = saved_options;
+                redraw();
+            });
+    };
+    a.keep = [&window, cursor] {
+        Session& s = window.session();
+        if (!storable(window)) return;
+        CardTicket card = to_card(s.ticket, s.ticket_options, s.params);
+        card.first_draw = static_cast<int16_t>(next_card_draw(s.archive));
+        keep_tip(&window, window.ui(), s, kind_of(s), card, cursor->of(kind_of(s)));
+    };
+    a.online = [&window] {
+        Session& s = window.session();
+        if (!storable(window)) return;
+        online_tip(&window, window.ui(), s, to_card(s.ticket, s.ticket_options, s.params));
+    };
+    a.import_rows = [inner = a.import_rows, &window] {
+        if (!window.session().ticket.system_mode) inner();
+    };
+    return a;
+}
+
+// The console sits below the main window when the screen has room, else over
+// its lower right corner.
+void place_console(MainWindow& window, ConsoleDialog& console) {
+    console.adjustSize();
+    const QRect frame = window.frameGeometry();
+    QRect avail = window.screen() ? window.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    int x = std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() - console.width()));
+    int y = frame.bottom() + 4;
+    if (y + console.height() > avail.bottom()) y = std::max(avail.top(), frame.bottom() - console.height() - 8);
+    console.move(x, y);
+}
+
+}  // namespace
+
+void evaluate_ticket(MainWindow& window) {
+    Session& s = window.session();
+    EvaluationTicket ticket;
+    if (Status st = to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket); !st) {
+        window.ui().message(&window, kWarning, q(st.message()), 1, QStringLiteral("&OK"));
+        return;
+    }
+    open_evaluation_dialog(window, ticket);
+    window.ticket_picture()->update();
+}
+
+// A German ticket without a lottery number still plays some Superzahl: the
+// expectation is the same for every digit.
+QString expected_return_of_ticket(Session& s) {
+    EvaluationTicket ticket;
+    if (!to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket)) return QString();
+    if (s.params.german_lotto && ticket.super_number < 0) ticket.super_number = 0;
+    return q(expected_return_line(s.params, s.money, s.partial_systems, ticket));
+}
+
+void open_console(MainWindow& window) {
+    auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
+    if (!console) {
+        console = new ConsoleDialog(window.session(), window.ui(), console_actions(window), &window);
+        QObject::connect(window.ticket_picture(), &TicketPictureWidget::finished, console, &QWidget::close);
+        QObject::connect(window.ticket_picture(), &TicketPictureWidget::changed, console,
+                         &ConsoleDialog::refresh_buttons);
+        QObject::connect(&window, &MainWindow::display_changed, console, &ConsoleDialog::refresh_buttons);
+        place_console(window, *console);
+    }
+    console->refresh_buttons();
+    console->show();
+    console->raise();
+    window.ticket_picture()->setFocus();
+}
+
+std::optional<CardTicket> edit_card_in_console(MainWindow& window, const CardTicket& card, CardKind kind, int number) {
+    Session& s = window.session();
+    const Ticket saved_ticket = s.ticket;
+    const TicketOptions saved_options = s.ticket_options;
+    s.ticket.system_mode = kind == CardKind::System;
+    s.ticket.current = 0;
+    from_card(card, kind, s.params, s.ticket, s.ticket_options);
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
+    std::optional<CardTicket> edited;
+    {
+        CardConsoleDialog* d = nullptr;
+        ConsoleActions actions = card_actions(window, parent, [&d] {
+            if (d) d->picture()->update();
+        });
+        CardConsoleDialog dialog(s, window.ui(), number, std::move(actions), parent);
+        d = &dialog;
+        dialog.picture()->set_extra_line([&s] { return expected_return_of_ticket(s); });
+        if (dialog.exec() == QDialog::Accepted) edited = to_card(s.ticket, s.ticket_options, s.params);
+    }
+    s.ticket = saved_ticket;
+    s.ticket_options = saved_options;
+    window.ticket_picture()->update();
+    return edited;
+}
+
+}  // namespace zw
