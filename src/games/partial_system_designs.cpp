@@ -112,23 +112,51 @@ std::vector<uint32_t> golay_rows_16() {
     return distinct(std::move(rows));
 }
 
-std::vector<uint32_t> affine_rows_18() {
-    constexpr int q = 17;
-    constexpr int inf = 17;
-    constexpr std::array<std::array<int, 6>, 3> bases = {
-        {{0, 2, 3, 4, 5, 7}, {0, 2, 3, 5, 6, 8}, {0, 1, 4, 7, 8, inf}}};
+namespace {
+
+// Product in GF(8) = GF(2)[w] / (w^3 + w + 1); bit i of an element is the
+// coefficient of w^i.
+int gf8_product(int a, int b) {
+    int r = 0;
+    for (int i = 0; i < 3; ++i)
+        if (b & (1 << i)) r ^= a << i;
+    for (int i = 4; i >= 3; --i)
+        if (r & (1 << i)) r ^= 0b1011 << (i - 3);
+    return r;
+}
+
+}  // namespace
+
+std::vector<uint32_t> covering_4_6_18() {
+    constexpr int inf = 8;
+    constexpr int w = 2, w2 = 4;  // w and w^2
+    // One row of each orbit, as (element, copy) pairs.
+    struct Point {
+        int x, copy;
+    };
+    using Base = std::array<Point, 6>;
+    constexpr std::array<Base, 6> bases = {{
+        // An affine plane {0, 1, w, w + 1} with both infinities.
+        {{{0, 0}, {1, 0}, {w, 0}, {w ^ 1, 0}, {inf, 0}, {inf, 1}}},
+        // Pairs of difference 1, shifted by the four classes of GF(8) / {0, 1}.
+        {{{0, 0}, {1, 0}, {inf, 0}, {0, 1}, {1, 1}, {inf, 1}}},
+        {{{0, 0}, {1, 0}, {inf, 0}, {w, 1}, {w ^ 1, 1}, {inf, 1}}},
+        {{{0, 0}, {1, 0}, {inf, 0}, {w2, 1}, {w2 ^ 1, 1}, {inf, 1}}},
+        {{{0, 0}, {1, 0}, {inf, 0}, {w2 ^ w, 1}, {w2 ^ w ^ 1, 1}, {inf, 1}}},
+        {{{0, 0}, {1, 0}, {w, 0}, {w2, 0}, {w, 1}, {w2 ^ 1, 1}}},
+    }};
     std::vector<uint32_t> rows;
-    for (const auto& base : bases)
-        for (int a = 1; a < q; ++a) {
-            bool square = false;
-            for (int x = 1; x < q; ++x) square = square || x * x % q == a;
-            if (!square) continue;
-            for (int b = 0; b < q; ++b) {
-                uint32_t mask = 0;
-                for (int x : base) mask |= 1u << (x == inf ? inf : (a * x + b) % q);
-                rows.push_back(mask);
-            }
-        }
+    for (const Base& base : bases)
+        for (int a = 1; a < 8; ++a)
+            for (int b = 0; b < 8; ++b)
+                for (int swap = 0; swap < 2; ++swap) {
+                    uint32_t mask = 0;
+                    for (const Point& p : base) {
+                        const int y = p.x == inf ? inf : gf8_product(a, p.x) ^ b;
+                        mask |= 1u << (y + 9 * (p.copy ^ swap));
+                    }
+                    rows.push_back(mask);
+                }
     return distinct(std::move(rows));
 }
 

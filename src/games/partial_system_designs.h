@@ -36,12 +36,15 @@ std::vector<uint32_t> steiner_3_6_22();
 // an octad with four points of B) need further rows.
 std::vector<uint32_t> golay_rows_16();
 
-// 204 rows on 18 points, a start for the search for 18/252: the orbits of
-// {0,2,3,4,5,7}, {0,2,3,5,6,8} and {0,1,4,7,8,inf} under x -> ax+b over
-// GF(17) with a a non-zero square; point 17 is infinity. Of the unions of
-// such orbits with at most 252 rows these three leave the fewest 4-sets
-// uncovered (374 of 3060).
-std::vector<uint32_t> affine_rows_18();
+// 252 rows on 18 points that hold every 4-set. The points are two copies
+// of GF(8) + {inf}: element x of copy c is point x + 9c, infinity is 8 + 9c.
+// The rows are the orbits of six rows under the maps x -> ax + b (a != 0,
+// the same map on both copies), with or without exchanging the copies: an
+// affine plane of GF(8) with both infinities (28 rows); in each copy a pair
+// {x, x + d} with infinity, both pairs of the same difference d (four
+// orbits, 112 rows); {0, 1, w, w^2} in one copy with {w, w^2 + 1} in the
+// other (112 rows).
+std::vector<uint32_t> covering_4_6_18();
 
 // 130 rows on 26 points, every 3-set in exactly one row: the circles of the
 // inversive plane of order 5, images of GF(5) + {inf} under the Moebius maps

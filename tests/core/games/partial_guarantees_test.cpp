@@ -24,6 +24,7 @@ TEST(PartialGuarantees, TheTableHoldsForTheShippedRows) {
 
 TEST(PartialGuarantees, LabelsForTheConsoleList) {
     EXPECT_EQ(guarantee_label(0), "4 Richtige sicher bei 4 Treffern unter Ihren Zahlen");
+    EXPECT_EQ(guarantee_label(14), "4 Richtige sicher bei 4 Treffern unter Ihren Zahlen");
     EXPECT_EQ(guarantee_label(6), "3 Richtige sicher bei 3, 4 Richtige bei 5 Treffern unter Ihren Zahlen");
     EXPECT_EQ(guarantee_label(-1), "");
     EXPECT_EQ(guarantee_label(kPartialSystemCount), "");
