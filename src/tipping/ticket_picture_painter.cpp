@@ -102,8 +102,17 @@ void TicketPicturePainter::paint(QPainter& p, const TicketLayout& layout, const 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.fillRect(QRect(0, 0, layout.width(), layout.height()), Qt::white);
+    if (in.background()) paint_title(p, layout, in);
+    paint_fields(p, layout, in);
+    if (in.ticket.system_mode) paint_systems(p, layout, in);
+    paint_options(p, layout, in);
+    if (in.foreground()) paint_panel(p, layout, in);
+    p.restore();
+}
+
+void TicketPicturePainter::paint_title(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const {
     const SlipColours c = slip_colours(in.params);
+    p.fillRect(QRect(0, 0, layout.width(), layout.height()), Qt::white);
     // Title line of the slip.
     p.setPen(c.ink);
     p.setFont(sans(16, true));
@@ -116,21 +125,22 @@ void TicketPicturePainter::paint(QPainter& p, const TicketLayout& layout, const 
                in.ticket.system_mode
                    ? QStringLiteral("Taste 1 ankreuzen · 2 entfernen · 3 fertig · Systemfeld wählt das System")
                    : QStringLiteral("Maustaste 1 ankreuzen · 2 entfernen · 3 fertig · Ziffern tippen · L Laufzeit · C löschen"));
-    paint_fields(p, layout, in);
-    if (in.ticket.system_mode) paint_systems(p, layout, in);
-    paint_options(p, layout, in);
-    paint_panel(p, layout, in);
-    p.restore();
 }
 
 void TicketPicturePainter::paint_fields(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const {
     const SlipColours c = slip_colours(in.params);
     const Ticket& t = in.ticket;
     for (const NumberField& f : layout.fields()) {
-        const bool current = f.slot == t.current;
+        // The background has every field as not current; the foreground marks
+        // the current one over it.
+        const bool current = f.slot == t.current && in.foreground();
+        if (!in.background() && !current) {
+            paint_crosses(p, layout, f, in);
+            continue;
+        }
         const QRect frame = r(f.frame);
         p.setPen(QPen(current ? QColor(0x20, 0x20, 0x20) : c.ink, current ? 2 : 1));
-        p.setBrush(c.tint);
+        p.setBrush(in.background() ? QBrush(c.tint) : QBrush(Qt::NoBrush));
         p.drawRoundedRect(frame.adjusted(0, 0, -1, -1), 3, 3);
         // Caption: the row or system number.
         const bool strip_row = f.columns == 49 && !t.system_mode;
@@ -144,27 +154,36 @@ void TicketPicturePainter::paint_fields(QPainter& p, const TicketLayout& layout,
             p.drawText(cap, Qt::AlignCenter, caption);
         else
             p.drawText(cap.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, caption);
-        const QFont cell_font = sans(9);
-        p.setFont(cell_font);
-        for (int n = 1; n <= f.cells; ++n) {
-            const QRect cell = r(layout.cell(f, n));
-            if (cell.isEmpty()) continue;
-            const bool lucky = in.params.swiss && n > kLuckyCellBase;
-            p.setPen(QPen(c.ink, 0.6));
-            p.setBrush(lucky ? QColor(0xff, 0xf3, 0xb0) : Qt::white);
-            p.drawRect(cell.adjusted(1, 1, -1, -1));
-            p.setPen(c.ink);
-            p.drawText(cell, Qt::AlignCenter, QString::number(lucky ? n - kLuckyCellBase : n));
-            bool ticked = false;
-            if (t.system_mode) {
-                const SystemBox& b = t.box(f.slot);
-                ticked = lucky ? b.lucky == n - kLuckyCellBase : b.holds(n);
-            } else {
-                ticked = lucky ? t.row(f.slot)[6] == n - kLuckyCellBase : t.row_holds(f.slot, n);
+        if (in.background()) {
+            p.setFont(sans(9));
+            for (int n = 1; n <= f.cells; ++n) {
+                const QRect cell = r(layout.cell(f, n));
+                if (cell.isEmpty()) continue;
+                const bool lucky = in.params.swiss && n > kLuckyCellBase;
+                p.setPen(QPen(c.ink, 0.6));
+                p.setBrush(lucky ? QColor(0xff, 0xf3, 0xb0) : Qt::white);
+                p.drawRect(cell.adjusted(1, 1, -1, -1));
+                p.setPen(c.ink);
+                p.drawText(cell, Qt::AlignCenter, QString::number(lucky ? n - kLuckyCellBase : n));
             }
-            if (ticked) cross(p, cell);
         }
+        if (in.foreground()) paint_crosses(p, layout, f, in);
     }
+}
+
+void TicketPicturePainter::paint_crosses(QPainter& p, const TicketLayout& layout, const NumberField& f,
+                                         const TicketPictureInput& in) const {
+    const Ticket& t = in.ticket;
+    const auto ticked = [&](int n) {
+        const bool lucky = in.params.swiss && n > kLuckyCellBase;
+        if (t.system_mode) {
+            const SystemBox& b = t.box(f.slot);
+            return lucky ? b.lucky == n - kLuckyCellBase : b.holds(n);
+        }
+        return lucky ? t.row(f.slot)[6] == n - kLuckyCellBase : t.row_holds(f.slot, n);
+    };
+    for (int n = 1; n <= f.cells; ++n)
+        if (ticked(n)) cross(p, r(layout.cell(f, n)));
 }
 
 void TicketPicturePainter::paint_systems(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const {
@@ -176,15 +195,18 @@ void TicketPicturePainter::paint_systems(QPainter& p, const TicketLayout& layout
         const QRect part = r(layout.partial_area(b));
         const QRect label = r(layout.system_label(b));
         p.setFont(sans(10, true));
-        for (const auto& [rect, heading, chosen] :
+        for (const auto& [rect, heading, chosen_box] :
              {std::tuple{full, q(kFullSystemHeading).trimmed(), box.full},
               std::tuple{part, q(family_heading(fam)).trimmed(), box.partial}}) {
+            const bool chosen = chosen_box && in.foreground();
+            if (chosen ? !in.foreground() : !in.background()) continue;
             p.setPen(QPen(c.ink, 1));
             p.setBrush(chosen ? c.ink : QColor(Qt::white));
             p.drawRoundedRect(rect.adjusted(1, 1, -1, -1), 3, 3);
             p.setPen(chosen ? QColor(Qt::white) : c.ink);
             p.drawText(rect, Qt::AlignCenter, heading + (chosen ? QString() : QStringLiteral(" …")));
         }
+        if (!in.foreground()) continue;
         p.setFont(sans(10));
         p.setPen(QColor(0x20, 0x20, 0x20));
         QString text = QStringLiteral("kein System");
@@ -204,20 +226,34 @@ void TicketPicturePainter::paint_systems(QPainter& p, const TicketLayout& layout
 
 void TicketPicturePainter::paint_options(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const {
     const SlipColours c = slip_colours(in.params);
-    const QRect area = r(layout.option_area());
-    p.setPen(QPen(c.ink, 1));
-    p.setBrush(c.tint);
-    p.drawRoundedRect(area.adjusted(0, 0, -1, -1), 4, 4);
-    p.setFont(sans(11, true));
-    p.setPen(c.ink);
-    for (const OptionCaption& cap : layout.captions()) p.drawText(QPoint(cap.x, cap.y), q(cap.text));
+    if (in.background()) {
+        const QRect area = r(layout.option_area());
+        p.setPen(QPen(c.ink, 1));
+        p.setBrush(c.tint);
+        p.drawRoundedRect(area.adjusted(0, 0, -1, -1), 4, 4);
+        p.setFont(sans(11, true));
+        p.setPen(c.ink);
+        for (const OptionCaption& cap : layout.captions()) p.drawText(QPoint(cap.x, cap.y), q(cap.text));
+    }
     const TicketOptions& o = in.options;
     for (const OptionSpot& s : layout.options()) {
         const QRect box = r(s.rect);
-        if (s.field.kind == OptionKind::kLotteryNumber || s.field.kind == OptionKind::kSuperNumber) {
+        const bool number_field =
+            s.field.kind == OptionKind::kLotteryNumber || s.field.kind == OptionKind::kSuperNumber;
+        if (in.background()) {
             p.setPen(QPen(c.ink, 1));
             p.setBrush(Qt::white);
             p.drawRect(box);
+            p.setFont(sans(10));
+            p.setPen(c.ink);
+            if (s.label_beside)
+                p.drawText(QPoint(box.right() + 4, box.bottom() - 1), q(s.label));
+            else if (!s.label.empty())
+                p.drawText(QRect(box.x() - 6, box.y() + box.height(), box.width() + 12, 12), Qt::AlignCenter,
+                           q(s.label));
+        }
+        if (!in.foreground()) continue;
+        if (number_field) {
             p.setFont(mono(12, true));
             p.setPen(QColor(0x10, 0x20, 0x90));
             QString text;
@@ -228,18 +264,9 @@ void TicketPicturePainter::paint_options(QPainter& p, const TicketLayout& layout
             else if (o.lottery_number > 0)
                 text = q(lottery_number_preset(o, in.params));
             p.drawText(box, Qt::AlignCenter, text);
-            continue;
+        } else if (option_chosen(s.field, o, in.params)) {
+            cross(p, box);
         }
-        p.setPen(QPen(c.ink, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(box);
-        p.setFont(sans(10));
-        p.setPen(c.ink);
-        if (s.label_beside)
-            p.drawText(QPoint(box.right() + 4, box.bottom() - 1), q(s.label));
-        else if (!s.label.empty())
-            p.drawText(QRect(box.x() - 6, box.y() + box.height(), box.width() + 12, 12), Qt::AlignCenter, q(s.label));
-        if (option_chosen(s.field, o, in.params)) cross(p, box);
     }
 }
 

@@ -15,6 +15,10 @@ class Ticket;
 struct TicketOptions;
 class TicketLayout;
 
+// What to draw: everything, or the parts that do not change with the ticket
+// (cached by the widget) and the parts that do.
+enum class PictureLayer { kAll, kBackground, kForeground };
+
 struct TicketPictureInput {
     const GameParams& params;
     const Ticket& ticket;
@@ -23,6 +27,9 @@ struct TicketPictureInput {
     int bundesland = 0;
     QString typed;       // digits typed so far
     QString extra_line;  // an information line under the price
+    PictureLayer layer = PictureLayer::kAll;
+    bool background() const { return layer != PictureLayer::kForeground; }
+    bool foreground() const { return layer != PictureLayer::kBackground; }
 };
 
 class TicketPicturePainter {
@@ -30,7 +37,10 @@ public:
     void paint(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
 
 private:
+    void paint_title(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
     void paint_fields(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
+    void paint_crosses(QPainter& p, const TicketLayout& layout, const struct NumberField& f,
+                       const TicketPictureInput& in) const;
     void paint_systems(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
     void paint_options(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
     void paint_panel(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;

@@ -49,12 +49,33 @@ QPoint TicketPictureWidget::to_widget(int x, int y) const {
 
 void TicketPictureWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
     const double s = scale();
+    const TicketLayout l = layout();
+    TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
+                          session_.bundesland(), typed_, extra_line()};
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("%1/%2/%3/%4/%5x%6@%7")
+                            .arg(session_.params.code)
+                            .arg(session_.ticket.system_mode)
+                            .arg(session_.ticket.seven_by_seven)
+                            .arg(in.bundesland)
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio);
+    if (key != background_key_) {
+        background_ = QPixmap(size() * ratio);
+        background_.setDevicePixelRatio(ratio);
+        background_.fill(Qt::white);
+        QPainter bg(&background_);
+        bg.scale(s, s);
+        in.layer = PictureLayer::kBackground;
+        TicketPicturePainter().paint(bg, l, in);
+        background_key_ = key;
+    }
+    p.drawPixmap(0, 0, background_);
     p.scale(s, s);
-    const TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
-                                session_.bundesland(), typed_, extra_line()};
-    TicketPicturePainter().paint(p, layout(), in);
+    in.layer = PictureLayer::kForeground;
+    TicketPicturePainter().paint(p, l, in);
 }
 
 void TicketPictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 // picture down when the screen is smaller than the slip.
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -60,6 +61,10 @@ private:
 
     Session& session_;
     UiServices& ui_;
+    // The parts of the slip that no tick changes, drawn once per game, mode,
+    // layout, Bundesland and size.
+    QPixmap background_;
+    QString background_key_;
     QString typed_;
     std::function<QString()> extra_line_;
     std::function<void(const QString&)> help_;
