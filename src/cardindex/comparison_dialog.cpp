@@ -1,6 +1,7 @@
 #include "cardindex/comparison_dialog.h"
 
 #include <QFontMetrics>
+#include <cmath>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -146,28 +147,30 @@ void ComparisonDialog::show_comparison() {
 // The counts stand right-aligned under their header column; a count wider
 // than its column moves right instead of covering its neighbour.
 void ComparisonDialog::place_counts() {
-    const QFontMetrics fm(counts_box_->font());
-    const int cw = fm.horizontalAdvance(QLatin1Char('0'));
-    const int h = fm.height() + 2;
+    const QFontMetricsF fm(counts_box_->font());
+    // Fixed-pitch advances are fractional; columns are placed at exact multiples.
+    const double advance = fm.horizontalAdvance(QLatin1Char('0'));
+    auto px = [advance](int columns) { return static_cast<int>(std::ceil(columns * advance)); };
+    const int h = static_cast<int>(std::ceil(fm.height())) + 2;
     const std::string_view header = class_header(session_.params.code, kind_);
     const auto spans = token_spans(header);
     int row = 0;
     if (plus_label_) {
         const size_t first_plus = 8;  // after the eight Austrian classes
-        if (first_plus < spans.size()) plus_label_->setGeometry(spans[first_plus].first * cw, 0, 12 * cw, h);
+        if (first_plus < spans.size()) plus_label_->setGeometry(px(spans[first_plus].first), 0, px(12), h);
         row = h;
     }
-    header_->setGeometry(0, row, static_cast<int>(header.size() + 2) * cw, h);
+    header_->setGeometry(0, row, px(static_cast<int>(header.size()) + 2), h);
     int next_free = 0, right_edge = static_cast<int>(header.size());
     for (size_t i = 0; i < counts_.size() && i < spans.size(); ++i) {
         const int len = static_cast<int>(counts_[i]->text().size());
         const int end = spans[i].first + spans[i].second;
         const int start = std::max(end - len, next_free);
-        counts_[i]->setGeometry(start * cw, row + h, len * cw + 2, h);
+        counts_[i]->setGeometry(px(start), row + h, px(len) + 2, h);
         next_free = start + len + 1;
         right_edge = std::max(right_edge, start + len);
     }
-    counts_box_->setMinimumSize((right_edge + 2) * cw, row + 2 * h);
+    counts_box_->setMinimumSize(px(right_edge + 2), row + 2 * h);
 }
 
 void ComparisonDialog::Dlg_5_Message(int id) {

@@ -8,13 +8,8 @@
 namespace zw {
 namespace {
 
-enum Family { kGermanFamily, kTotoFamily, kAustriaFamily, kSwissFamily };
-Family family(int game) {
-    if (game == kToto) return kTotoFamily;
-    if (game == kAustria) return kAustriaFamily;
-    if (game == kSwiss) return kSwissFamily;
-    return kGermanFamily;
-}
+// Tables below are in rule-set order: German Lotto, Toto, Austria, Switzerland.
+size_t family(int game) { return static_cast<size_t>(rule_set_for(game)); }
 
 constexpr std::array<std::string_view, 4> kNormalHeader = {
     "6+S  6  5+S  5  4+S  4  3+S   3   2+S R.",
@@ -86,16 +81,16 @@ std::string empty_index_message(CardKind kind) {
 std::string distribution_caption(const Comparison& c) { return "Gewinn-Verteilung für den " + c.date; }
 
 std::vector<std::string> distribution_columns(int game) {
-    switch (family(game)) {
-        case kAustriaFamily:
+    switch (rule_set_for(game)) {
+        case RuleSet::Austria:
             return {" Nr.", "6er", " 5+", "5er", " 4+", "4er", " 3+", "3er", " ZZ", "P6", "P5", "P4", "P3",
                     "Einsatz", "~ Gewinn EUR", "JOKER "};
-        case kSwissFamily:
+        case RuleSet::Swiss:
             return {" Nr.", "6+G", "6er", "5+G", "5er", "4+G", "4er", "3+G", "3er", "Einsatz CHF", "~ Gewinn CHF", "JOKER "};
-        case kTotoFamily:
+        case RuleSet::Toto:
             return {" Nr.", "6er", "5+Z.", "5er", " 4er", "3+Z.", " 3er", "Einsatz EUR", "~ Gewinn EUR", "Spiel 77 EUR",
                     "Super 6 EUR"};
-        case kGermanFamily:
+        case RuleSet::German:
             break;
     }
     return {" Nr.", "6+S", " 6er", "5+S", " 5er", "4+S", " 4er", "3+S", " 3er", "2+S", "Einsatz", "~ Gewinn EUR",

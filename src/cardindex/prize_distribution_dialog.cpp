@@ -30,6 +30,7 @@ PrizeDistributionDialog::PrizeDistributionDialog(const Comparison& comparison, i
     list_->setUniformRowHeights(true);
     list_->setFont(evaluation_font());
     list_->setMinimumSize(900, 420);
+    list_->header()->setStretchLastSection(false);
     layout->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
     const std::array<std::pair<int, const char*>, 3> captions = {{{29, "&OK"}, {30, "&Drucken"}, {31, "&Abbruch"}}};
