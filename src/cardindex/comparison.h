@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -66,6 +67,13 @@ ComparedTicket compare_ticket(const CardTicket& ticket, int number, CardKind kin
 Comparison compare_with_draw(const CardIndex& index, int draw, const EvaluationInputs& in);
 
 // --- texts -----------------------------------------------------------------
+
+// The blank-separated tokens of a header line with their start columns.
+struct HeaderToken {
+    size_t start = 0;
+    std::string_view text;
+};
+std::vector<HeaderToken> header_tokens(std::string_view header);
 
 std::string_view comparison_title(CardKind kind);   // "VERGLEICH: NRM-Scheine"
 std::string_view class_header(int game, CardKind kind);  // lb3

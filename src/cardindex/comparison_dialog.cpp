@@ -25,19 +25,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
     return l;
 }
 
-// Start column and text of each token of a header line.
-std::vector<std::pair<int, int>> token_spans(std::string_view h) {
-    std::vector<std::pair<int, int>> out;
-    size_t i = 0;
-    while (i < h.size()) {
-        while (i < h.size() && h[i] == ' ') ++i;
-        const size_t start = i;
-        while (i < h.size() && h[i] != ' ') ++i;
-        if (i > start) out.emplace_back(static_cast<int>(start), static_cast<int>(i - start));
-    }
-    return out;
-}
-
 }  // namespace
 
 ComparisonDialog::ComparisonDialog(Session& session, UiServices& ui, CardKind kind, QWidget* parent)
@@ -153,18 +140,18 @@ void ComparisonDialog::place_counts() {
     auto px = [advance](int columns) { return static_cast<int>(std::ceil(columns * advance)); };
     const int h = static_cast<int>(std::ceil(fm.height())) + 2;
     const std::string_view header = class_header(session_.params.code, kind_);
-    const auto spans = token_spans(header);
+    const std::vector<HeaderToken> spans = header_tokens(header);
     int row = 0;
     if (plus_label_) {
         const size_t first_plus = 8;  // after the eight Austrian classes
-        if (first_plus < spans.size()) plus_label_->setGeometry(px(spans[first_plus].first), 0, px(12), h);
+        if (first_plus < spans.size()) plus_label_->setGeometry(px(static_cast<int>(spans[first_plus].start)), 0, px(12), h);
         row = h;
     }
     header_->setGeometry(0, row, px(static_cast<int>(header.size()) + 2), h);
     int next_free = 0, right_edge = static_cast<int>(header.size());
     for (size_t i = 0; i < counts_.size() && i < spans.size(); ++i) {
         const int len = static_cast<int>(counts_[i]->text().size());
-        const int end = spans[i].first + spans[i].second;
+        const int end = static_cast<int>(spans[i].start + spans[i].text.size());
         const int start = std::max(end - len, next_free);
         counts_[i]->setGeometry(px(start), row + h, px(len) + 2, h);
         next_free = start + len + 1;

@@ -33,19 +33,19 @@ std::string right(int64_t value, int width) {
     return buf;
 }
 
-std::vector<std::string_view> tokens(std::string_view s) {
-    std::vector<std::string_view> out;
+}  // namespace
+
+std::vector<HeaderToken> header_tokens(std::string_view s) {
+    std::vector<HeaderToken> out;
     size_t i = 0;
     while (i < s.size()) {
         while (i < s.size() && s[i] == ' ') ++i;
         const size_t start = i;
         while (i < s.size() && s[i] != ' ') ++i;
-        if (i > start) out.push_back(s.substr(start, i - start));
+        if (i > start) out.push_back({start, s.substr(start, i - start)});
     }
     return out;
 }
-
-}  // namespace
 
 std::string_view comparison_title(CardKind kind) {
     return kind == CardKind::Normal ? "VERGLEICH: NRM-Scheine" : "VERGLEICH: SYS-Scheine";
@@ -121,14 +121,14 @@ std::string_view distribution_print_header(int game) { return kPrintHeader[famil
 
 std::string distribution_print_line(int game, const ComparedTicket& t) {
     const std::string_view header = distribution_print_header(game);
-    const std::vector<std::string_view> names = tokens(header);
+    const std::vector<HeaderToken> names = header_tokens(header);
     const std::vector<int64_t> counts = shown_counts(game, t.counts);
     AlignedLine a(header);
-    a.under(names[0], right(t.ticket, 4));
-    for (size_t i = 0; i < counts.size() && i + 1 < names.size(); ++i) a.under(names[i + 1], std::to_string(counts[i]));
+    a.under(names[0].text, right(t.ticket, 4));
+    for (size_t i = 0; i < counts.size() && i + 1 < names.size(); ++i) a.under(names[i + 1].text, std::to_string(counts[i]));
     bool super = false;
     for (size_t i = counts.size() + 1; i < names.size(); ++i) {
-        const std::string_view n = names[i];
+        const std::string_view n = names[i].text;
         if (n == "R.") a.under(n, std::to_string(t.rows));
         else if (n == "Einsatz") a.under(n, cents_text(t.stake));
         else if (n == "Gewinn") a.under(n, tenths_text(t.winnings));
@@ -149,9 +149,9 @@ std::vector<std::string> comparison_lines(const Comparison& c, int game, CardKin
     const std::string_view header = class_header(game, kind);
     out.emplace_back(header);
     AlignedLine counts(header);
-    const std::vector<std::string_view> names = tokens(header);
+    const std::vector<HeaderToken> names = header_tokens(header);
     const std::vector<int64_t> totals = shown_totals(game, c);
-    for (size_t i = 0; i < totals.size() && i < names.size(); ++i) counts.under(names[i], std::to_string(totals[i]));
+    for (size_t i = 0; i < totals.size() && i < names.size(); ++i) counts.under(names[i].text, std::to_string(totals[i]));
     out.push_back(counts.text());
     out.push_back("Einsatz: " + money_text(c.stake) + " " + cur + "  Gewinn: ~" + money_text(c.winnings * 10) + " " + cur);
     std::string side(side_label(game, kind));
