@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "archive/calendar.h"
 #include "cardindex/card_list_format.h"
 #include "evaluation/evaluation_format.h"
 
@@ -89,6 +90,9 @@ Comparison compare_with_draw(const CardIndex& index, int draw, const EvaluationI
     c.draw = std::clamp(draw, 1, std::max(last, 1));
     c.date = eval_draw_date(in.archive, in.params, c.draw);
     c.draws = compared_draws(in.archive, in.params, c.draw);
+    // A day of two draws compared as one shows its date; a single A or B draw says which.
+    if (in.params.code == kLottoWednesday && c.draw <= kLastTwoADayDraw && c.draws.size() == 1)
+        c.date = draw_date(kLottoWednesday, c.draw).prefix + c.date;
     c.tickets = index.count();
     const std::vector<EvalDraw> draws = eval_draws(in.archive, in.params, c.draws.front(), c.draws.back());
     for (int i = 0; i < index.count(); ++i) {

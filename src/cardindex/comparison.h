@@ -40,7 +40,7 @@ struct ComparedTicket {
 
 struct Comparison {
     int draw = 0;
-    std::string date;           // dd.mm.yyyy (Wednesday A/B days with their prefix)
+    std::string date;           // dd.mm.yyyy; "A " / "B " before it when one draw of a two-draw day is compared alone
     std::vector<int> draws;     // draws compared: draw, and for a Wednesday A draw before 1515 also its B draw
     int tickets = 0;
     int64_t stake = 0;          // cents

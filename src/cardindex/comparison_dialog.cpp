@@ -95,6 +95,9 @@ ComparisonDialog::ComparisonDialog(Session& session, UiServices& ui, CardKind ki
     money->addWidget(side_, 1, 3);
     money->setColumnStretch(4, 1);
     layout->addLayout(money);
+    problems_ = label(this, "problems", {});
+    problems_->setWordWrap(true);
+    layout->addWidget(problems_);
 
     auto* buttons = new QHBoxLayout;
     auto* distribution = new QPushButton(QStringLiteral("&Gewinn-Verteilung"), this);
@@ -128,6 +131,15 @@ void ComparisonDialog::show_comparison() {
     stake_->setText(q(money_text(comparison_.stake)) + cur);
     winnings_->setText(q(money_text(comparison_.winnings * 10)) + cur);
     side_->setText(q(money_text(comparison_.side_winnings * 10)) + cur);
+    // System fields the evaluation cannot read are named, not silently left out.
+    const auto& problems = comparison_.problems;
+    QString note;
+    if (!problems.empty()) {
+        note = QStringLiteral("Nicht verglichen: ") + q(problems.front());
+        if (problems.size() > 1) note += QStringLiteral(" (und %1 weitere)").arg(problems.size() - 1);
+    }
+    problems_->setText(note);
+    problems_->setVisible(!note.isEmpty());
     place_counts();
 }
 

@@ -49,6 +49,7 @@ private:
     QLabel* stake_ = nullptr;    // lb532
     QLabel* winnings_ = nullptr; // lb540
     QLabel* side_ = nullptr;
+    QLabel* problems_ = nullptr;
 };
 
 // Menu ids 52 and 53: the comparison of the normal or system card index;

@@ -162,6 +162,9 @@ TEST(Comparison, WednesdayDrawsBefore1515PairOnlyADrawWithItsBDraw) {
     EXPECT_EQ(compare_with_draw(index, 1514, f.inputs()).classes[8], 1);
     EXPECT_EQ(compare_with_draw(index, 1512, f.inputs()).classes[8], 0);
     EXPECT_EQ(compare_with_draw(index, 1513, f.inputs()).stake, 200);
+    EXPECT_EQ(compare_with_draw(index, 1513, f.inputs()).date, "29.11.2000");
+    EXPECT_EQ(compare_with_draw(index, 1514, f.inputs()).date, "B 29.11.2000");
+    EXPECT_EQ(compare_with_draw(index, 1515, f.inputs()).date, "06.12.2000");
 
     // An archive ending with an A draw never reads past its end.
     EvalFixture g(kLottoWednesday);
@@ -210,6 +213,22 @@ TEST(Comparison, LargeSystemCountsWidenTheirColumnsInsteadOfOverflowing) {
     EXPECT_NE(line.find(" 1890 "), std::string::npos);
     EXPECT_NE(line.find(" 4200 "), std::string::npos);
     EXPECT_NE(line.find(" 10296 "), std::string::npos);
+}
+
+TEST(Comparison, SystemFieldsThatCannotBeReadAreReportedNotCounted) {
+    EvalFixture f(kLottoSaturday);
+    f.set_draw(2, {1, 2, 3, 4, 5, 6}, 0);
+    CardTicket t;
+    t.fields[0] = {true, {1, 2, 3, 4, 5, 6, 7}, 7, 0, false, true, 0};
+    t.fields[1] = {true, {1, 2, 3, 4, 5, 6, 7, 8}, 8, 3, false, false, 0};  // 10/50 does not fit eight numbers
+    CardIndex index(CardKind::System);
+    index.assign({t}, 1, 0);
+    const Comparison c = compare_with_draw(index, 2, f.inputs());
+    EXPECT_EQ(c.classes[2], 1);
+    EXPECT_EQ(c.classes[4], 6);
+    ASSERT_EQ(c.problems.size(), 1u);
+    EXPECT_EQ(c.problems[0].rfind("Schein 1, Feld 2: ", 0), 0u) << c.problems[0];
+    EXPECT_EQ(c.stake, 7 * 100);  // only the readable system is staked
 }
 
 TEST(ComparisonTexts, HeadersCaptionsAndMessages) {
