@@ -1,11 +1,13 @@
 // Building the card-index list over the shipped Saturday+Wednesday archive:
 // 800 normal tickets of 18 rows playing 8 weeks Mi+Sa, and 800 system tickets
-// of six 13-number full systems.
+// of six 13-number full systems; and the comparison of either index with one
+// draw, stepped over the archive as "+" does.
 #include <benchmark/benchmark.h>
 
 #include "archive/draw_archive.h"
 #include "cardindex/balance.h"
 #include "cardindex/card_list_format.h"
+#include "cardindex/comparison.h"
 #include "games/partial_systems.h"
 #include "games/random_source.h"
 #include "tipping/money_tables.h"
@@ -87,6 +89,23 @@ void BM_CardListNormal(benchmark::State& state) { build_list(state, fixture().no
 void BM_CardListSystem(benchmark::State& state) { build_list(state, fixture().system); }
 BENCHMARK(BM_CardListNormal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CardListSystem)->Unit(benchmark::kMillisecond);
+
+// One step of "+": the whole index compared with the next draw.
+void compare_step(benchmark::State& state, const CardIndex& index) {
+    const Fixture& f = fixture();
+    const EvaluationInputs in{f.params, f.archive, f.range, f.money, f.partial};
+    int draw = std::max(1, f.archive.newest() - 500);
+    for (auto _ : state) {
+        const Comparison c = compare_with_draw(index, draw, in);
+        benchmark::DoNotOptimize(c.winnings);
+        draw = draw >= f.archive.newest() ? 1 : draw + 1;
+    }
+}
+
+void BM_CompareStepNormal(benchmark::State& state) { compare_step(state, fixture().normal); }
+void BM_CompareStepSystem(benchmark::State& state) { compare_step(state, fixture().system); }
+BENCHMARK(BM_CompareStepNormal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareStepSystem)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zw

@@ -4,6 +4,7 @@
 #include "evaluation/evaluation_format.h"
 #include "cardindex/card_list_format.h"
 #include "cardindex/card_store.h"
+#include "cardindex/comparison.h"
 #include "cardindex/tip_transfer.h"
 #include "cli.h"
 #include "json.h"
@@ -29,7 +30,7 @@ CardIndex& chosen_index(Context& ctx, std::vector<std::string>& rest) {
     for (size_t i = 0; i < ctx.options.args.size(); ++i) {
         const std::string& a = ctx.options.args[i];
         if (a == "--sys") continue;
-        if (a == "--file" || a == "--from" || a == "--to") {
+        if (a == "--file" || a == "--from" || a == "--to" || a == "--draw") {
             ++i;
             continue;
         }
@@ -139,14 +140,56 @@ int cards_pool(Context& ctx, CardIndex& index) {
     return 0;
 }
 
+void write_counts(Json& j, const char* key, const auto& counts, int last) {
+    j.key(key).begin_array();
+    for (int k = 1; k <= last; ++k) j.value(static_cast<int64_t>(counts[static_cast<size_t>(k)]));
+    j.end_array();
+}
+
+int cards_compare(Context& ctx, CardIndex& index) {
+    Session& s = ctx.session;
+    const auto draw = option_value(ctx.options.args, "--draw");
+    if (!draw) throw UsageError("cards compare braucht --draw N.");
+    const int n = parse_int(*draw, "--draw");
+    const int last = last_evaluable_draw(s.archive);
+    if (n < 1 || n > last)
+        throw UsageError("Ziehung " + *draw + " gibt es nicht (1 bis " + std::to_string(last) + ").");
+    if (index.empty())
+        throw UsageError(plain(empty_index_message(index.kind())));
+    const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
+    const Comparison c = compare_with_draw(index, n, in);
+    if (!ctx.options.json) {
+        for (const std::string& line : comparison_lines(c, s.params.code, index.kind(), s.params.currency))
+            ctx.out << line << "\n";
+        return 0;
+    }
+    Json j;
+    j.begin_object().key("draw").value(c.draw).key("date").value(c.date).key("tickets").value(c.tickets);
+    j.key("stake").value(c.stake);
+    write_counts(j, "classes", c.classes, kClassCount);
+    if (s.params.austria) write_counts(j, "plus", c.plus, kPlusClassCount);
+    j.key("winnings").value(c.winnings).key("side_winnings").value(c.side_winnings).key("winners").begin_array();
+    for (const ComparedTicket& t : c.winners) {
+        j.begin_object().key("ticket").value(t.ticket);
+        write_counts(j, "classes", t.counts.cls, kClassCount);
+        if (s.params.austria) write_counts(j, "plus", t.counts.plus, kPlusClassCount);
+        j.key("stake").value(t.stake).key("winnings").value(t.winnings).key("spiel77").value(t.spiel77);
+        j.key("super6").value(t.super6).key("joker").value(t.joker).end_object();
+    }
+    j.end_array().end_object();
+    ctx.out << j.str() << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int cmd_cards(Context& ctx) {
     std::vector<std::string> rest;
     CardIndex& index = chosen_index(ctx, rest);
-    if (rest.size() != 1) throw UsageError("cards braucht list oder pool.");
+    if (rest.size() != 1) throw UsageError("cards braucht list, pool oder compare.");
     if (rest[0] == "list") return cards_list(ctx, index);
     if (rest[0] == "pool") return cards_pool(ctx, index);
+    if (rest[0] == "compare") return cards_compare(ctx, index);
     throw UsageError("Unbekannte Angabe \"" + rest[0] + "\" für cards.");
 }
 

@@ -185,7 +185,7 @@ const std::vector<CommandEntry>& commands() {
          cmd_evaluate},
         {"odds", "odds --row \"..\" | --system \"..\" --full|--partial K   Chancen und erwartete Auszahlung",
          cmd_odds, false},
-        {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B]   Kartei und Bilanz", cmd_cards},
+        {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B] | compare --draw N   Kartei, Bilanz, Vergleich", cmd_cards},
         {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
     };
     return table;

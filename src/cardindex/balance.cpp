@@ -11,19 +11,7 @@
 #include "tipping/system_catalogue.h"
 
 namespace zw {
-namespace {
 
-struct ResolvedField {
-    std::optional<TicketLine> line;
-    int64_t rows = 0;
-    std::string label;
-    std::string problem;
-};
-
-// A stored field as the evaluation reads it: its first n numbers, full systems
-// by size, partial systems through the label family of the Bundesland. The
-// size must match the resolved system, so a type read in another family than
-// it was stored in is refused rather than evaluated as a different system.
 ResolvedField resolve_field(const SystemField& f, int number, int game, int bundesland) {
     ResolvedField r;
     if (!f.in_use) return r;
@@ -65,12 +53,14 @@ ResolvedField resolve_field(const SystemField& f, int number, int game, int bund
     return r;
 }
 
-TicketExtras extras_for(const CardTicket& t, const GameParams& p) {
+TicketExtras card_extras(const CardTicket& t, const GameParams& p) {
     TicketExtras e;
     if (p.german_lotto) e.super_number = t.super_number();
     e.lotto_plus = p.austria && (t.options & kOptLottoPlus);
     return e;
 }
+
+namespace {
 
 SideGameTicket side_ticket(const CardTicket& t, const GameParams& p) {
     SideGameTicket s;
@@ -95,6 +85,22 @@ int complete_rows(const CardTicket& t, const GameParams& p) {
 }
 
 }  // namespace
+
+SideGameResult card_side_games(const CardTicket& t, const DrawArchive& archive, const GameParams& p,
+                               std::span<const int> draws) {
+    SideGameResult side = evaluate_side_games(archive, p, draws, side_ticket(t, p));
+    // The Swiss Joker pays from two final digits on.
+    if (p.swiss && side.joker) (*side.joker)[1] = 0;
+    return side;
+}
+
+int card_rows(const CardTicket& t, CardKind kind, const GameParams& p, int bundesland) {
+    if (kind == CardKind::Normal) return complete_rows(t, p);
+    int64_t rows = 0;
+    for (int f = 0; f < kCardFields; ++f)
+        rows += resolve_field(t.fields[static_cast<size_t>(f)], f + 1, p.code, bundesland).rows;
+    return static_cast<int>(rows);
+}
 
 namespace {
 
@@ -122,7 +128,7 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
     draws.reserve(ev.played.size());
     for (int n : ev.played)
         if (const EvalDraw* d = find_eval_draw(all_draws, n)) draws.push_back(*d);
-    const TicketExtras extras = extras_for(t, p);
+    const TicketExtras extras = card_extras(t, p);
 
     uint64_t crossed = 0;
     if (kind == CardKind::Normal) {
@@ -160,9 +166,7 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
         }
     }
 
-    ev.side = evaluate_side_games(in.archive, p, ev.played, side_ticket(t, p));
-    // The Swiss Joker pays from two final digits on.
-    if (p.swiss && ev.side.joker) (*ev.side.joker)[1] = 0;
+    ev.side = card_side_games(t, in.archive, p, ev.played);
 
     ev.crossed = std::popcount(crossed);
     if (const EvalDraw* first = find_eval_draw(all_draws, t.first_draw)) {
@@ -199,19 +203,14 @@ std::vector<TicketEvaluation> evaluate_card_index(const CardIndex& index, const 
     return out;
 }
 
-int64_t ticket_stake(const CardTicket& t, CardKind kind, const GameParams& p, const MoneyTables& money,
-                     int bundesland) {
+int64_t ticket_stake_per_draw(const CardTicket& t, CardKind kind, const GameParams& p, const MoneyTables& money,
+                              int bundesland) {
     const int game = p.code;
     const int64_t row_price = money.fee(game, kRowStake);
     const int64_t side1 = money.fee(game, kSideStake1);
     const int64_t side2 = money.fee(game, kSideStake2);
     const bool lotto_plus = p.austria && (t.options & kOptLottoPlus);
-    int64_t rows = 0;
-    if (kind == CardKind::Normal) {
-        rows = complete_rows(t, p);
-    } else {
-        for (int f = 0; f < kCardFields; ++f) rows += resolve_field(t.fields[static_cast<size_t>(f)], f + 1, game, bundesland).rows;
-    }
+    const int64_t rows = card_rows(t, kind, p, bundesland);
     int64_t per_draw = rows * row_price;
     if (is_german_game(game)) {
         if (t.options & kOptSpiel77) per_draw += side1;
@@ -226,9 +225,14 @@ int64_t ticket_stake(const CardTicket& t, CardKind kind, const GameParams& p, co
         if (t.options & 0x01) per_draw += side2;
         per_draw += std::popcount(static_cast<unsigned>(t.options & kOptSwissJokers)) * side1;
     }
+    return per_draw;
+}
+
+int64_t ticket_stake(const CardTicket& t, CardKind kind, const GameParams& p, const MoneyTables& money,
+                     int bundesland) {
     const int64_t draws = int64_t{t.weeks()} * (t.draw_days == 2 ? 2 : 1);
-    const int64_t fee = money.fee(game, kind == CardKind::Normal ? kFeeNormal : kFeeSystem);
-    return per_draw * draws + fee;
+    const int64_t fee = money.fee(p.code, kind == CardKind::Normal ? kFeeNormal : kFeeSystem);
+    return ticket_stake_per_draw(t, kind, p, money, bundesland) * draws + fee;
 }
 
 int64_t ticket_winnings(const TicketEvaluation& ev, CardKind kind, const EvaluationInputs& in) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,27 @@ struct TicketEvaluation {
     int16_t running_lax = 0;       // running luck index x 100
 };
 
+// A stored system field as the evaluation reads it: its first n numbers, full
+// systems by size, partial systems through the label family of the
+// Bundesland. The size must match the resolved system, so a type read in
+// another family than it was stored in is refused (`problem`) rather than
+// evaluated as a different system. An unused field gives no line and no problem.
+struct ResolvedField {
+    std::optional<TicketLine> line;
+    int64_t rows = 0;
+    std::string label;
+    std::string problem;
+};
+ResolvedField resolve_field(const SystemField& field, int number, int game, int bundesland);
+
+// What the ticket brings to every row: its super number (German Lotto) and LottoPlus (Austria).
+TicketExtras card_extras(const CardTicket& ticket, const GameParams& params);
+// The side games the ticket plays over the listed draws (the Swiss Joker pays from two digits on).
+SideGameResult card_side_games(const CardTicket& ticket, const DrawArchive& archive, const GameParams& params,
+                               std::span<const int> draws);
+// Rows the ticket plays per draw: its complete rows, or the rows of its evaluable systems.
+int card_rows(const CardTicket& ticket, CardKind kind, const GameParams& params, int bundesland);
+
 // Evaluates one ticket over its play period (rows or system fields, side games,
 // crossed numbers). System types are read in the label family of the
 // archive's Bundesland; a field whose size disagrees with its system is
@@ -50,6 +72,10 @@ std::vector<TicketEvaluation> evaluate_card_index(const CardIndex& index, const 
 // (weeks, doubled for Mi+Sa), plus the processing fee once. Cents.
 int64_t ticket_stake(const CardTicket& ticket, CardKind kind, const GameParams& params,
                      const MoneyTables& money, int bundesland);
+// The same rule for one draw: rows, side games and riding lotteries, without
+// the processing fee that the ticket pays once. Cents.
+int64_t ticket_stake_per_draw(const CardTicket& ticket, CardKind kind, const GameParams& params,
+                              const MoneyTables& money, int bundesland);
 // Winnings rule of the card ("Gewinn" button): class counts priced with the
 // quotas and the side-game counts with the fixed prizes. Cents.
 int64_t ticket_winnings(const TicketEvaluation& evaluation, CardKind kind, const EvaluationInputs& in);

@@ -114,24 +114,24 @@ std::string lax_text(int16_t lax100) {
     return buf;
 }
 
-std::vector<int64_t> shown_counts(int game, const WinCounts& c) {
-    std::vector<int64_t> out;
-    auto cls = [&](int k) { out.push_back(c.cls[static_cast<size_t>(k)]); };
+std::vector<int> shown_classes(int game) {
     switch (family(game)) {
-        case kGermanFamily:
-            for (int k = 1; k <= 9; ++k) cls(k);
-            break;
         case kTotoFamily:
-            for (int k : {2, 3, 4, 6, 7, 8}) cls(k);
-            break;
+            return {2, 3, 4, 6, 7, 8};
         case kAustriaFamily:
-            for (int k = 2; k <= 9; ++k) cls(k);
-            for (int p = 1; p <= 4; ++p) out.push_back(c.plus[static_cast<size_t>(p)]);
-            break;
+            return {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
         case kSwissFamily:
-            for (int k = 1; k <= 8; ++k) cls(k);
+            return {1, 2, 3, 4, 5, 6, 7, 8};
+        case kGermanFamily:
             break;
     }
+    return {1, 2, 3, 4, 5, 6, 7, 8, 9};
+}
+
+std::vector<int64_t> shown_counts(int game, const WinCounts& c) {
+    std::vector<int64_t> out;
+    for (int k : shown_classes(game))
+        out.push_back(k <= kClassCount ? c.cls[static_cast<size_t>(k)] : c.plus[static_cast<size_t>(k - kClassCount)]);
     return out;
 }
 

@@ -33,6 +33,9 @@ std::string align_to_header(std::string_view header, const std::vector<LineCell>
 // Running luck index (x 100) with one decimal.
 std::string lax_text(int16_t lax100);
 
+// The classes a line shows for the game, in header order: 1..9, and 10..13
+// for LottoPlus P6..P3 (Austria, after the classes).
+std::vector<int> shown_classes(int game);
 // The class counts a line shows for the game, in header order (LottoPlus after them).
 std::vector<int64_t> shown_counts(int game, const WinCounts& counts);
 

@@ -71,6 +71,35 @@ TEST(CliCards, PoolAndRefusedFiles) {
     EXPECT_NE(missing.err.find("Kartei existiert nicht!!!"), std::string::npos);
 }
 
+TEST(CliCards, CompareListsClassesStakeAndWinnersOfOneDraw) {
+    TempFolder dir;
+    make_folder(dir);
+    const auto r = run_cli({"--data", dir.path().string(), "--json", "cards", "compare", "--draw", "10"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"draw\":10,\"date\":\"", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\"tickets\":2,\"stake\":"), std::string::npos);
+    EXPECT_NE(r.out.find("\"classes\":[0,0,0,0,0,0,0,1,0],\"winnings\":"), std::string::npos);
+    EXPECT_NE(r.out.find("\"winners\":[{\"ticket\":1,\"classes\":[0,0,0,0,0,0,0,1,0],\"stake\":"), std::string::npos);
+    EXPECT_EQ(r.out.find("\"ticket\":2"), std::string::npos);
+    EXPECT_EQ(r.out.find("\"plus\""), std::string::npos);
+
+    const auto text = run_cli({"--data", dir.path().string(), "cards", "compare", "--draw", "10"});
+    ASSERT_EQ(text.code, 0) << text.err;
+    EXPECT_NE(text.out.find("VERGLEICH: NRM-Scheine\nVergleich mit der Ziehung vom: "), std::string::npos);
+    EXPECT_NE(text.out.find("Gewinn aus Spiel 77 & Super 6:"), std::string::npos);
+    EXPECT_NE(text.out.find("\n   1   0  0    0  0     0   0      0    1      0  1 "), std::string::npos) << text.out;
+
+    EXPECT_EQ(run_cli({"--data", dir.path().string(), "cards", "compare"}).code, 2);
+    const auto beyond = run_cli({"--data", dir.path().string(), "cards", "compare", "--draw", "31"});
+    EXPECT_EQ(beyond.code, 2);
+    EXPECT_NE(beyond.err.find("1 bis 30"), std::string::npos);
+    CardIndex empty(CardKind::System);
+    ASSERT_TRUE(save_card_index(dir.path(), kLottoSaturday, empty).ok());
+    const auto none = run_cli({"--data", dir.path().string(), "cards", "--sys", "compare", "--draw", "3"});
+    EXPECT_EQ(none.code, 2);
+    EXPECT_NE(none.err.find("Es befinden sich noch keine Scheine in der SYS-Kartei!"), std::string::npos);
+}
+
 TEST(CliCards, ImportRowsShowsWhatTheImportTakes) {
     TempFolder dir;
     make_folder(dir);
