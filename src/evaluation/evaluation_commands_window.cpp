@@ -53,6 +53,10 @@ private:
     void show_dialog(BestListWindow& list_window, const BacktestList& list) {
         ListDialog dialog(list, window_.ui(), QString::fromStdString(window_.session().data_folder().string()),
                           &list_window);
+        // Below the list, beside the number list, so that the 30 lines stay readable.
+        dialog.adjustSize();
+        dialog.move(list_window.mapToGlobal(QPoint(list_window.width() - dialog.width() - 10,
+                                                   list_window.height() - dialog.height() - 30)));
         dialog.exec();
         list_window.close();
     }
