@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <iostream>
+#include <sstream>
 
 #include "app/data_folder.h"
 
@@ -13,6 +14,17 @@ int parse_int(const std::string& text, const char* what) {
     if (text.empty() || ec != std::errc() || p != text.data() + text.size())
         throw UsageError(std::string("Ungültige Zahl für ") + what + ": \"" + text + "\"");
     return v;
+}
+
+std::vector<int> parse_numbers(const std::string& text, const char* what) {
+    std::string spaced = text;
+    for (char& c : spaced)
+        if (c == ',' || c == ';') c = ' ';
+    std::istringstream in(spaced);
+    std::vector<int> out;
+    std::string word;
+    while (in >> word) out.push_back(parse_int(word, what));
+    return out;
 }
 
 std::pair<int, int> parse_range(const std::string& text) {

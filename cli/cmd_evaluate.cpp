@@ -1,7 +1,5 @@
 // evaluate: win classes, stakes, estimated winnings and luck indices of rows
 // and systems over the draw range, plus the side games.
-#include <sstream>
-
 #include "cli.h"
 #include "ticket_args.h"
 #include "evaluation/evaluation.h"
@@ -10,17 +8,6 @@
 
 namespace zw::cli {
 namespace {
-
-std::vector<int> parse_numbers(const std::string& text, const char* what) {
-    std::string spaced = text;
-    for (char& c : spaced)
-        if (c == ',' || c == ';') c = ' ';
-    std::istringstream in(spaced);
-    std::vector<int> out;
-    std::string word;
-    while (in >> word) out.push_back(parse_int(word, what));
-    return out;
-}
 
 std::vector<uint8_t> as_bytes(const std::vector<int>& numbers, int highest, const char* what) {
     std::vector<uint8_t> out;

@@ -173,6 +173,7 @@ int cmd_evaluate(Context& ctx);
 int cmd_odds(Context& ctx);
 int cmd_cards(Context& ctx);
 int cmd_import_rows(Context& ctx);
+int cmd_backtest(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -187,6 +188,8 @@ const std::vector<CommandEntry>& commands() {
          cmd_odds, false},
         {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B] | compare --draw N   Kartei, Bilanz, Vergleich", cmd_cards},
         {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
+        {"backtest", "backtest --tips \"..\" [--bankers \"..\"] [--worst] [--export DATEI]   Besten-/Nietenliste",
+         cmd_backtest},
     };
     return table;
 }
