@@ -169,6 +169,8 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_tip(Context& ctx);
+int cmd_matrix(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -179,6 +181,8 @@ const std::vector<CommandEntry>& commands() {
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"tip", "tip power --rows K [--seed S]   Power-Tipp über matrix.par", cmd_tip},
+        {"matrix", "matrix                     Gewichtungs-Matrix des Spiels", cmd_matrix, false},
     };
     return table;
 }

@@ -12,6 +12,7 @@
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
 #include "tipping/money_tables.h"
+#include "tipping/weight_matrix.h"
 
 namespace zw {
 
@@ -52,6 +53,8 @@ public:
     ModulePresence modules;
     // Quotas and fees: built-in defaults until start_up reads Ziehwerk.Par.
     MoneyTables money = default_money_tables();
+    // Power-tip weights of every game: all 0 until start_up reads matrix.par.
+    WeightMatrix weights;
 
 private:
     fs::path folder_;
