@@ -174,6 +174,8 @@ int cmd_odds(Context& ctx);
 int cmd_cards(Context& ctx);
 int cmd_import_rows(Context& ctx);
 int cmd_backtest(Context& ctx);
+int cmd_tip(Context& ctx);
+int cmd_matrix(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -190,6 +192,8 @@ const std::vector<CommandEntry>& commands() {
         {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
         {"backtest", "backtest --tips \"..\" [--bankers \"..\"] [--worst] [--export DATEI]   Besten-/Nietenliste",
          cmd_backtest},
+        {"tip", "tip power --rows K [--seed S]   Power-Tipp über matrix.par", cmd_tip},
+        {"matrix", "matrix                     Gewichtungs-Matrix des Spiels", cmd_matrix, false},
     };
     return table;
 }

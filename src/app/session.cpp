@@ -29,6 +29,7 @@ std::vector<std::string> Session::start_up(bool change_files) {
     if (Status s = load_money_tables(folder_, money); !s) messages.push_back(s.message());
     if (Status s = load_partial_systems(folder_, partial_systems); !s)
         messages.push_back(s.message());
+    if (Status s = load_weight_matrix(folder_, weights); !s) messages.push_back(s.message());
     modules = ModulePresence::probe([&](std::string_view f) { return file_exists(folder_, f); });
     return messages;
 }

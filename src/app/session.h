@@ -15,6 +15,7 @@
 #include "tipping/money_tables.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_options.h"
+#include "tipping/weight_matrix.h"
 
 namespace zw {
 
@@ -68,6 +69,8 @@ public:
     CardIndex normal_cards{CardKind::Normal};
     CardIndex system_cards{CardKind::System};
     bool cards_saved() const { return normal_cards.saved() && system_cards.saved(); }
+    // Power-tip weights of every game: all 0 until start_up reads matrix.par.
+    WeightMatrix weights;
 
 private:
     // The game's parameters, an empty ticket and the game's card indexes.

@@ -6,7 +6,6 @@
 #include "games/game_catalogue.h"
 
 namespace zw {
-namespace {
 
 Status wrong_length(std::string_view file, size_t found, size_t expected, std::string_view kept) {
     return Status::failure("Die Datei " + std::string(file) + " ist " + std::to_string(found) +
@@ -14,13 +13,15 @@ Status wrong_length(std::string_view file, size_t found, size_t expected, std::s
                            " Bytes lang und wurde nicht gelesen.|" + std::string(kept));
 }
 
+namespace {
+
 Status out_of_range(std::string_view file, std::string_view what, std::string_view kept) {
     return Status::failure("Die Datei " + std::string(file) + " enthält " + std::string(what) +
                            " und wurde nicht gelesen.|" + std::string(kept));
 }
 
-// Reads a file of exactly `expected` bytes. nullopt with `status` set when it
-// cannot be read or has another length; nullopt with `status` ok when absent.
+}  // namespace
+
 std::optional<std::vector<uint8_t>> read_exact(const fs::path& folder, std::string_view name,
                                                size_t expected, std::string_view kept,
                                                Status& status) {
@@ -41,6 +42,8 @@ std::optional<std::vector<uint8_t>> read_exact(const fs::path& folder, std::stri
     }
     return bytes;
 }
+
+namespace {
 
 constexpr std::string_view kMoneyKept = "Es gelten weiter die bisherigen Quoten und Gebühren.";
 constexpr std::string_view kSwissKept = "Es gelten weiter die bisherigen Schweizer Quoten.";

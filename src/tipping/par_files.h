@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,16 @@ constexpr size_t kMoneyFileSize = 6 * 9 * 4 + 5 * 6 * 2;
 constexpr size_t kSwissQuotaFileSize = 11 * 4;
 constexpr size_t kLottoPlusFileSize = 4 * 4;
 static_assert(kMoneyFileSize == 276);
+
+// The refusal of a fixed-size file of another length, ending with `kept`
+// (what the program uses instead).
+Status wrong_length(std::string_view file, size_t found, size_t expected, std::string_view kept);
+// Reads `name` from `folder` when it is exactly `expected` bytes long.
+// nullopt with `status` set when it cannot be read or has another length;
+// nullopt with `status` ok when the file is absent.
+std::optional<std::vector<uint8_t>> read_exact(const fs::path& folder, std::string_view name,
+                                               size_t expected, std::string_view kept,
+                                               Status& status);
 
 // Quota table (game-major) and fee lists; the Swiss quotas are not part of it.
 std::vector<uint8_t> encode_money_tables(const MoneyTables& tables);

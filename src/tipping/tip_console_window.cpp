@@ -10,6 +10,7 @@
 #include "evaluation/evaluation_dialog.h"
 #include "tipping/console_dialog.h"
 #include "tipping/expected_return.h"
+#include "tipping/power_tip_window.h"
 #include "tipping/ticket_card.h"
 #include "tipping/ticket_picture_widget.h"
 #include "tipping/ticket_price.h"
@@ -56,6 +57,19 @@ ConsoleActions card_actions(MainWindow& window, QWidget* parent, std::function<v
             fill_from_import(s, *rows);
             redraw();
         }
+    };
+    // "P&ower-Tipp" (normal tickets only): the rows found replace the ticket's rows.
+    a.power_tip = [&window, parent, redraw] {
+        Session& s = window.session();
+        if (s.ticket.system_mode) return;
+        open_power_tip_window(
+            parent, s, window.ui(), s.ticket.seven_by_seven, [&window](const QString& topic) { window.show_help(topic); },
+            [&s, redraw](const PowerTipResult& result) {
+                s.ticket.clear_rows();
+                for (size_t r = 0; r < result.rows.size(); ++r) s.ticket.set_row(static_cast<int>(r), result.rows[r]);
+                s.ticket.current = 0;
+                redraw();
+            });
     };
     a.clear_ticket = [&window, parent, redraw] {
         if (!confirm_clear_ticket(parent, window.ui())) return;
