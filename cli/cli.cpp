@@ -15,6 +15,20 @@ int parse_int(const std::string& text, const char* what) {
     return v;
 }
 
+std::vector<int> parse_int_list(const std::string& text, const char* what) {
+    std::vector<int> values;
+    std::string token;
+    for (char ch : text + " ") {
+        if (ch == ' ' || ch == ',') {
+            if (!token.empty()) values.push_back(parse_int(token, what));
+            token.clear();
+        } else {
+            token += ch;
+        }
+    }
+    return values;
+}
+
 std::pair<int, int> parse_range(const std::string& text) {
     const auto dots = text.find("..");
     if (dots == std::string::npos)

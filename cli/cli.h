@@ -44,6 +44,8 @@ const std::vector<CommandEntry>& commands();
 // Parses "A..B".
 std::pair<int, int> parse_range(const std::string& text);
 int parse_int(const std::string& text, const char* what);
+// Numbers separated by blanks or commas ("7 23", "0,1,2").
+std::vector<int> parse_int_list(const std::string& text, const char* what);
 // The draw range the command works on: --range, else the game's default.
 DrawRange effective_range(Context& ctx);
 

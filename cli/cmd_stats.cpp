@@ -130,16 +130,7 @@ std::vector<int> fixed_numbers(const Context& ctx) {
     const std::string refusal = "--with braucht 1 bis 3 verschiedene Zahlen von 1 bis " + std::to_string(n) + ".";
     const auto text = option_value(ctx.options.args, "--with");
     if (!text) throw UsageError(refusal);
-    std::vector<int> fixed;
-    std::string token;
-    for (char ch : *text + " ") {
-        if (ch == ' ' || ch == ',') {
-            if (!token.empty()) fixed.push_back(parse_int(token, "eine Zahl von --with"));
-            token.clear();
-        } else {
-            token += ch;
-        }
-    }
+    const std::vector<int> fixed = parse_int_list(*text, "eine Zahl von --with");
     std::vector<int> sorted = fixed;
     std::sort(sorted.begin(), sorted.end());
     if (fixed.empty() || fixed.size() > 3 || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() ||

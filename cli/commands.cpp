@@ -169,6 +169,7 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_generate(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -179,6 +180,9 @@ const std::vector<CommandEntry>& commands() {
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"generate", "generate --tips \"..\" [--bankers \"..\"] [--even 0,1,..] [--low 0,1,..] "
+                     "[--formula H,R,P,PF,PG[,skip]] [--lucky \"..\"] [--lucky-banker G] [--rows K] [--seed S]   Zufallsreihen",
+         cmd_generate},
     };
     return table;
 }
