@@ -25,7 +25,8 @@ int BestListPainter::balls_above() const {
     return (size + 1) / 2;
 }
 
-int BestListPainter::lower_ball_y(int ball) const { return kLowerTop + m_.gap_length + 16 + 20 * ball; }
+// Below the longest gap bar and its value (up to four digits, one under the other).
+int BestListPainter::lower_ball_y(int ball) const { return kLowerTop + m_.gap_length + 4 * 13 + 4 + 20 * ball; }
 
 void BestListPainter::paint(QPainter& p) const {
     p.save();
@@ -43,7 +44,7 @@ void BestListPainter::paint(QPainter& p) const {
         p.setPen(palette_colour(0));
         p.setFont(value_font());
         text_centred(p, x, kBarWidth, kUpperBase - hc - 12, QString::number(e.count));
-        text_centred(p, x, kBarWidth, kLowerTop + hg + 1, QString::number(e.gap));
+        paint_vertical_value(p, x, kLowerTop + hg + 1, e.gap, digit_count(e.gap));
         text_centred(p, x, kBarWidth, kPlaceY - 14, QString::number(i + 1));
         for (int b = 0; b < e.combination.size; ++b) {
             const int n = e.combination.numbers[static_cast<size_t>(b)];
