@@ -1,11 +1,13 @@
 // stats KIND: frequencies, gaps, twins, triplets, distributions and the
 // probability view over the draw range.
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
 #include "cli.h"
 #include "json.h"
 #include "stats/chance_charts.h"
+#include "stats/combinations.h"
 #include "stats/distributions.h"
 #include "stats/frequencies.h"
 #include "stats/probability.h"
@@ -129,13 +131,94 @@ void require_austria(const Context& ctx) {
         throw UsageError("PLUS-Zahlen gibt es nur im Spiel 3 (Österreich Lotto).");
 }
 
+void print_best(Context& ctx, const std::string& kind, const DrawRange& r, const std::vector<BestEntry>& best) {
+    if (ctx.options.json) {
+        Json j;
+        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
+            .value(r.last).end_array().key("best").begin_array();
+        for (const BestEntry& e : best) {
+            j.begin_object().key("numbers").begin_array();
+            for (int i = 0; i < e.combination.size; ++i) j.value(static_cast<int>(e.combination.numbers[static_cast<size_t>(i)]));
+            j.end_array().key("count").value(e.count).key("gap").value(e.gap).end_object();
+        }
+        j.end_array().end_object();
+        ctx.out << j.str() << "\n";
+        return;
+    }
+    ctx.out << kind << " über die Ziehungen " << r.first << ".." << r.last
+            << " (gleiche Anzahl: aufsteigend nach Kombination)\n";
+    for (size_t i = 0; i < best.size(); ++i) {
+        char buf[96];
+        int len = std::snprintf(buf, sizeof buf, "%2zu.", i + 1);
+        for (int k = 0; k < best[i].combination.size; ++k)
+            len += std::snprintf(buf + len, sizeof buf - static_cast<size_t>(len), " %2d", best[i].combination.numbers[static_cast<size_t>(k)]);
+        std::snprintf(buf + len, sizeof buf - static_cast<size_t>(len), "  %5d mal  Rückstand %5d\n", best[i].count, best[i].gap);
+        ctx.out << buf;
+    }
+}
+
+// "--with": one to three different numbers of the game.
+std::vector<int> fixed_numbers(const Context& ctx) {
+    const int n = ctx.session.params.highest_number;
+    const std::string refusal = "--with braucht 1 bis 3 verschiedene Zahlen von 1 bis " + std::to_string(n) + ".";
+    const auto text = option_value(ctx.options.args, "--with");
+    if (!text) throw UsageError(refusal);
+    const std::vector<int> fixed = parse_numbers(*text, "eine Zahl von --with");
+    std::vector<int> sorted = fixed;
+    std::sort(sorted.begin(), sorted.end());
+    if (fixed.empty() || fixed.size() > 3 || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() ||
+        sorted.front() < 1 || sorted.back() > n)
+        throw UsageError(refusal);
+    return sorted;
+}
+
+// Pairs, triples, quadruples, boundary pairs, partners and extremes; false
+// for other kinds.
+bool combination_stats(Context& ctx, const std::string& kind, const DrawRange& r, const DrawSource& source) {
+    const bool plus = has_flag(ctx.options.args, "--plus");
+    if (plus) require_austria(ctx);
+    const int n = ctx.session.params.highest_number;
+    static const std::pair<const char*, CombinationFamily> kFamilies[] = {
+        {"pairs", CombinationFamily::kPairs},
+        {"triples", CombinationFamily::kTriples},
+        {"quadruples", CombinationFamily::kQuadruples},
+        {"boundary-pairs", CombinationFamily::kBoundaryPairs},
+    };
+    for (auto [name, family] : kFamilies)
+        if (kind == name) {
+            print_best(ctx, kind, r, best_combinations(source, r, family, plus));
+            return true;
+        }
+    NumberTable values{};
+    if (kind == "partners" || kind == "partner-gaps") {
+        const std::vector<int> fixed = fixed_numbers(ctx);
+        if (kind == "partners")
+            partner_frequencies(source, r, fixed, plus, values);
+        else
+            partner_gaps(source, r.last, fixed, plus, values);
+    } else if (kind == "smallest") {
+        smallest_frequencies(source, r, plus, values);
+    } else if (kind == "smallest-gaps") {
+        smallest_gaps(source, r.last, plus, values);
+    } else if (kind == "largest") {
+        largest_frequencies(source, r, plus, values);
+    } else if (kind == "largest-gaps") {
+        largest_gaps(source, r.last, plus, values);
+    } else {
+        return false;
+    }
+    print_values(ctx, kind, r, numbers_of(values, n));
+    return true;
+}
+
 }  // namespace
 
 int cmd_stats(Context& ctx) {
     if (ctx.options.args.empty())
         throw UsageError("stats braucht eine Art: frequency, gaps, extra-frequency, extra-gaps, "
                          "plus-frequency, plus-gaps, twins, twin-gaps, triplets, triplet-gaps, "
-                         "even-odd, low-high, probability, chance.");
+                         "even-odd, low-high, probability, chance, pairs, triples, quadruples, boundary-pairs, "
+                         "partners, partner-gaps, smallest, smallest-gaps, largest, largest-gaps.");
     const std::string kind = ctx.options.args[0];
     const DrawRange r = effective_range(ctx);
     const GameParams& p = ctx.session.params;
@@ -195,7 +278,7 @@ int cmd_stats(Context& ctx) {
                           r.first, r.last, v.mean, v.sd, v.mean_gap);
             ctx.out << buf;
         }
-    } else {
+    } else if (!combination_stats(ctx, kind, r, source)) {
         throw UsageError("Unbekannte Statistik \"" + kind + "\".");
     }
     return 0;

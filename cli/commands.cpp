@@ -176,6 +176,7 @@ int cmd_import_rows(Context& ctx);
 int cmd_backtest(Context& ctx);
 int cmd_tip(Context& ctx);
 int cmd_matrix(Context& ctx);
+int cmd_generate(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -194,6 +195,9 @@ const std::vector<CommandEntry>& commands() {
          cmd_backtest},
         {"tip", "tip power --rows K [--seed S]   Power-Tipp über matrix.par", cmd_tip},
         {"matrix", "matrix                     Gewichtungs-Matrix des Spiels", cmd_matrix, false},
+        {"generate", "generate --tips \"..\" [--bankers \"..\"] [--even 0,1,..] [--low 0,1,..] "
+                     "[--formula H,R,P,PF,PG[,skip]] [--lucky \"..\"] [--lucky-banker G] [--rows K] [--seed S]   Zufallsreihen",
+         cmd_generate},
     };
     return table;
 }

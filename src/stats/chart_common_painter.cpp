@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "stats/chart_painter.h"
 #include "ui/draw_helpers.h"
@@ -61,12 +62,21 @@ void paint_heading(QPainter& p, const ChartHeading& h) {
     p.save();
     p.setFont(heading_font());
     p.setPen(palette_colour(0));
+    // A long title (partner titles with three numbers) is narrowed to end before the "-" button.
+    const int room = minus_button_rect().left() - 2 - h.title_x;
+    const int width = p.fontMetrics().horizontalAdvance(qs(h.title));
+    if (width > room) {
+        QFont f = p.font();
+        f.setStretch(std::max(50, 100 * room / width));
+        p.setFont(f);
+    }
     text_at(p, h.title_x, 4, qs(h.title));
     if (h.date.empty()) {
         text_at(p, 446, 4, QStringLiteral("Keine Ziehungen im Rahmen."));
         p.restore();
         return;
     }
+    p.setFont(heading_font());
     text_at(p, 446, 4, qs(draw_number_label(h.range_last)));
     const QString tail = h.overview ? QStringLiteral(" im Überblick:") : QStringLiteral(":");
     text_at(p, 534, 4, QStringLiteral("Ziehung vom ") + qs(h.date) + tail);

@@ -20,15 +20,20 @@ ChartHeading heading_for(int code, const DrawSource& source, const DrawRange& ra
     return h;
 }
 
+}  // namespace
+
 void mark_six(ChartModel& m, const uint8_t* six) {
     for (int j = 0; j < 6; ++j)
         if (six[j] >= 1 && six[j] < kNumberSlots) m.marked[six[j]] = true;
 }
 
-// Fills columns, values and means from the display order of `upper`.
+ChartHeading chart_heading(int code, const DrawSource& source, const DrawRange& range) {
+    return heading_for(code, source, range);
+}
+
 void fill_bars(ChartModel& m, const NumberTable& upper, const NumberTable* lower, int shown,
-               double divisor) {
-    const DisplayOrder order = order_for_display(upper, m.highest);
+               double divisor, bool sorted) {
+    const DisplayOrder order = order_for_display(upper, m.highest, sorted);
     m.columns = display_columns(order, m.highest, m.highest - shown + 1);
     double upper_sum = 0, lower_sum = 0;
     for (int n : m.columns) {
@@ -42,8 +47,6 @@ void fill_bars(ChartModel& m, const NumberTable& upper, const NumberTable* lower
     m.upper_mean = upper_sum / divisor;
     m.lower_mean = lower_sum / divisor;
 }
-
-}  // namespace
 
 int ChartModel::ball_label(int number, int ball) const {
     const int n = number + ball;

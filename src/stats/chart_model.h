@@ -85,6 +85,17 @@ std::optional<DistributionModel> distribution_chart(int code, const DrawSource& 
 std::optional<ProbabilityModel> probability_chart(int code, const DrawSource& source,
                                                   const DrawRange& range, StatTables& tables);
 
+// Heading of a code: its title, range last and that draw's date.
+ChartHeading chart_heading(int code, const DrawSource& source, const DrawRange& range);
+
+// Fills columns, values and means of the `shown` first columns of the display
+// order of `upper` (sorted: descending value; else numbers 1..N).
+void fill_bars(ChartModel& m, const NumberTable& upper, const NumberTable* lower, int shown,
+               double divisor, bool sorted = true);
+
+// Marks the columns of six drawn numbers (zeros ignored).
+void mark_six(ChartModel& m, const uint8_t* six);
+
 // "Ø = " and the mean right-aligned in `width` characters.
 std::string mean_label(double mean, int decimals, int width);
 // Range last right-aligned in 4 characters with a full stop.

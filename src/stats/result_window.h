@@ -26,6 +26,8 @@ public:
 
     // Further statistics register their codes here.
     StatisticDispatch& dispatch() { return dispatch_; }
+    // The tables behind the charts; the partner statistics keep their fixed numbers here.
+    StatTables& tables() { return tables_; }
 
     // Sets the statistic code, computes and draws it, and shows the window.
     void open_statistic(int code);

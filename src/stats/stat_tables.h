@@ -32,6 +32,9 @@ struct StatTables {
     int32_t main_gap_sum = 0;
     int32_t extra_gap_sum = 0;
     int32_t plus_gap_sum = 0;
+    // The one to three numbers the partner statistics are about.
+    std::array<int, 3> fixed{};
+    int fixed_count = 0;
 };
 
 // The draws as the statistics see them: draw d is record d of the archive,

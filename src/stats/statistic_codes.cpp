@@ -45,6 +45,12 @@ std::string statistic_title(int code, const GameParams& p) {
         case 16: case 55: return "Gerade/Ungerade Zahlen-Verteilung der";
         case 24: case 56: return "Tief/Hoch Zahlen-Verteilung der";
         case 17: case 57: return "Wahrscheinlichkeitsbetrachtungen für die";
+        case 36: case 37: return "Häufigkeit & Rückstand der besten Paare";
+        case 40: case 41: return "Häufigkeit & Rückstand der besten Dreier";
+        case 45: case 44: return "Häufigkeit & Rückstand der besten Vierer";
+        case 20: case 54: return "Häufigkeit & Rückstand der Grenz-Paare";
+        case 18: case 52: return "Häufigkeit & Rückstand der kleinsten Zahl";
+        case 19: case 53: return "Häufigkeit & Rückstand der größten Zahl";
         default: return {};
     }
 }

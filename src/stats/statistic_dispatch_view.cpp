@@ -57,6 +57,7 @@ StatisticDispatch default_statistics() {
     add_number_statistics(d);
     add_run_statistics(d);
     add_distribution_statistics(d);
+    add_combination_statistics(d);
     return d;
 }
 

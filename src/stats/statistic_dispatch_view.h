@@ -36,6 +36,9 @@ private:
 void add_number_statistics(StatisticDispatch& dispatch);
 void add_run_statistics(StatisticDispatch& dispatch);
 void add_distribution_statistics(StatisticDispatch& dispatch);
+// Partners (7..12), extremes (18..20), best lists (36, 40, 45) and their
+// LottoPlus counterparts.
+void add_combination_statistics(StatisticDispatch& dispatch);
 StatisticDispatch default_statistics();
 
 }  // namespace zw

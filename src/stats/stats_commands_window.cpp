@@ -6,6 +6,7 @@
 #include "stats/range_dialog.h"
 #include "stats/result_window.h"
 #include "stats/statistic_codes.h"
+#include "tipping/number_choice_dialog.h"
 
 namespace zw {
 namespace {
@@ -20,6 +21,22 @@ public:
 
     void open(int code) { result().open_statistic(code); }
     void gap_average() { result().open_gap_average(false); }
+
+    // Partner statistics: the fixed numbers are chosen first; any other count
+    // than the code needs ends the command without a chart.
+    void open_partners(int code) {
+        const int k = (code - kStatPartnerGaps) / 2 + 1;
+        static const char* const kNames[] = {"Paare", "Dreier", "Vierer"};
+        const QString title = QString::fromUtf8(code % 2 ? "Rückstand" : "Überblick") +
+                              QStringLiteral("-Diagramm der ") + QString::fromLatin1(kNames[k - 1]);
+        const QString prompt = QStringLiteral("  BITTE %1 von %2 ZAHLEN AUSWÄHLEN!").arg(k).arg(k + 1);
+        const auto chosen = NumberChoiceDialog::choose(window_.session(), title, prompt, &window_);
+        if (!chosen || static_cast<int>(chosen->size()) != k) return;
+        StatTables& t = result().tables();
+        t.fixed_count = k;
+        std::copy(chosen->begin(), chosen->end(), t.fixed.begin());
+        open(code);
+    }
 
     void choose_range() {
         if (range_ && range_->isVisible()) {
@@ -67,6 +84,17 @@ void install_stats_commands(MainWindow& window) {
         {64, kStatEvenOdd},          {71, kStatLowHigh},       {66, kStatProbability},
     };
     for (auto [id, code] : charts) window.set_command(id, [c, code = code] { c->open(code); });
+    const std::pair<int, int> partners[] = {
+        {30, kStatPartnerGaps},          {31, kStatPartnerOverview},
+        {33, kStatTriplePartnerGaps},    {34, kStatTriplePartnerOverview},
+        {35, kStatQuadruplePartnerGaps}, {36, kStatQuadruplePartnerOverview},
+    };
+    for (auto [id, code] : partners) window.set_command(id, [c, code = code] { c->open_partners(code); });
+    const std::pair<int, int> combinations[] = {
+        {32, kStatBestPairs}, {37, kStatBestTriples}, {65, kStatBestQuadruples},
+        {74, kStatSmallest},  {75, kStatLargest},     {76, kStatBoundaryPairs},
+    };
+    for (auto [id, code] : combinations) window.set_command(id, [c, code = code] { c->open(code); });
 }
 
 }  // namespace zw

@@ -75,7 +75,7 @@ TEST(CliStats, RefusesUnknownKindsAndLottoPlusOutsideAustria) {
     CliRun r = stats(dir, {"--game", "2", "stats", "plus-frequency"});
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("nur im Spiel 3"), std::string::npos);
-    r = stats(dir, {"--game", "2", "stats", "pairs"});
+    r = stats(dir, {"--game", "2", "stats", "quintets"});
     EXPECT_EQ(r.code, 2);
     r = stats(dir, {"--game", "2", "stats"});
     EXPECT_EQ(r.code, 2);

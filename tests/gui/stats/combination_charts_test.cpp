@@ -1,0 +1,130 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "stats/bar_chart_painter.h"
+#include "stats/best_list_painter.h"
+#include "stats/result_window.h"
+#include "stats_gui_fixture.h"
+#include "tipping/number_choice_dialog.h"
+#include "tipping/number_grid_widget.h"
+
+using namespace zw;
+using test::StatsFixture;
+
+class CombinationChartsTest : public QObject {
+    Q_OBJECT
+
+    // Answers the number-choice console that the next command opens.
+    static void answer_console(std::vector<int> numbers, bool ok, QString* title = nullptr,
+                               QString* prompt = nullptr) {
+        QTimer::singleShot(0, [=] {
+            auto* d = qobject_cast<NumberChoiceDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            if (title) *title = d->windowTitle();
+            if (prompt) *prompt = d->findChild<QLabel*>("prompt")->text();
+            for (int n : numbers) d->grid()->cell(n)->click();
+            d->findChild<QPushButton*>(ok ? "cmd_ok" : "cmd_abbruch")->click();
+        });
+    }
+    static ResultWindow* result(StatsFixture& f) { return f.find<ResultWindow>("dclick"); }
+    static const ChartModel& bars(ResultWindow* w) {
+        return dynamic_cast<BarChartPainter*>(w->chart()->painter())->model();
+    }
+
+private slots:
+    void bestListsAndExtremesOpenFromTheMenu() {
+        StatsFixture f;
+        const std::pair<int, int> best[] = {{32, 36}, {37, 40}, {65, 45}, {76, 20}};
+        for (auto [id, code] : best) {
+            f.window->Win_1_MenuEvent(id);
+            ResultWindow* w = result(f);
+            QVERIFY(w);
+            QCOMPARE(w->code(), code);
+            auto* chart = dynamic_cast<BestListPainter*>(w->chart()->painter());
+            QVERIFY(chart);
+            QCOMPARE(chart->model().entries.size(), size_t(49));
+            QVERIFY(!w->kind_switch_shown());  // LottoPlus only in Austria
+        }
+        for (auto [id, code] : {std::pair{74, 18}, std::pair{75, 19}}) {
+            f.window->Win_1_MenuEvent(id);
+            QCOMPARE(result(f)->code(), code);
+            QCOMPARE(bars(result(f)).columns.front(), 1);  // number order
+            QVERIFY(bars(result(f)).overview);
+        }
+    }
+
+    void partnerChartAsksForItsNumbersAndKeepsThemWhileStepping() {
+        StatsFixture f;
+        QString title, prompt;
+        answer_console({8, 15}, true, &title, &prompt);
+        f.window->Win_1_MenuEvent(34);  // triples, overview
+        QCOMPARE(title, QStringLiteral("Überblick-Diagramm der Dreier"));
+        QCOMPARE(prompt, QStringLiteral("  BITTE 2 von 3 ZAHLEN AUSWÄHLEN!"));
+        ResultWindow* w = result(f);
+        QVERIFY(w);
+        QCOMPARE(w->code(), 10);
+        QCOMPARE(QString::fromStdString(bars(w).heading.title),
+                 QStringLiteral(" Häufigkeit & Rückstand zu  8 15 nach der"));
+        QTest::keyClick(w, Qt::Key_Minus);
+        QCOMPARE(bars(w).heading.range_last, 39);
+        QVERIFY(QString::fromStdString(bars(w).heading.title).contains(QStringLiteral("  8 15")));
+        w->close();
+
+        // Another count than asked for, or cancel: no chart.
+        answer_console({8, 9}, true);
+        f.window->Win_1_MenuEvent(30);
+        QCOMPARE(w->code(), 10);
+        answer_console({8}, false);
+        f.window->Win_1_MenuEvent(30);
+        QCOMPARE(w->code(), 10);
+        answer_console({8}, true);
+        f.window->Win_1_MenuEvent(30);
+        QCOMPARE(w->code(), 7);
+        QCOMPARE(QString::fromStdString(bars(w).heading.title),
+                 QStringLiteral("      Rückstände der Partner zur  8 ab der"));
+    }
+
+    void austrianKindSwitchReachesTheLottoPlusCounterparts() {
+        StatsFixture f(QStringLiteral("3"));
+        answer_console({2}, true);
+        f.window->Win_1_MenuEvent(31);
+        ResultWindow* w = result(f);
+        QVERIFY(w->kind_switch_shown());
+        QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&PLUS-Zahlen"));
+        QTest::keyClick(w, Qt::Key_P);
+        QCOMPARE(w->code(), 35);
+        QVERIFY(bars(w).plus_mark);
+        f.window->Win_1_MenuEvent(65);
+        QTest::keyClick(w, Qt::Key_P);
+        QCOMPARE(w->code(), 44);
+        // No LottoPlus draws in this archive: all zero, drawn without a division by zero.
+        auto* chart = dynamic_cast<BestListPainter*>(w->chart()->painter());
+        QVERIFY(chart);
+        QCOMPARE(chart->model().entries.front().count, 0);
+        QVERIFY(!w->chart()->render_image().isNull());
+        QTest::keyClick(w, Qt::Key_G);
+        QCOMPARE(w->code(), 45);
+    }
+
+    void consoleTogglesTypedNumbersAndListsTheTopEighteen() {
+        StatsFixture f(QStringLiteral("0"), 40);
+        NumberChoiceDialog d(*f.session, QStringLiteral("t"), QStringLiteral("p"));
+        QTest::keyClicks(&d, QStringLiteral("12"));
+        QTest::keyClick(&d, Qt::Key_Return);
+        d.grid()->cell(3)->click();
+        d.grid()->cell(3)->click();
+        d.toggle(49);
+        QCOMPARE(d.chosen(), (std::vector<int>{12, 49}));
+        QVERIFY(d.grid()->cell(12)->text().contains(QStringLiteral("(")));
+        const QString top = d.findChild<QLabel*>("top_hauf")->text();
+        QVERIFY(top.startsWith(QStringLiteral("TOP 18\nHAUF\n")));
+        QCOMPARE(top.count(QLatin1Char('\n')), 2 + 18);
+        QVERIFY(d.findChild<QLabel*>("top_ruck")->text().contains(QStringLiteral("RUCK")));
+    }
+};
+
+ZW_GUI_TEST_MAIN(CombinationChartsTest)
+#include "combination_charts_test.moc"
