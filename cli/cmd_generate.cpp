@@ -92,9 +92,9 @@ int cmd_generate(Context& ctx) {
             if (g < 1 || g > 6) throw UsageError("--lucky: Glückszahlen von 1 bis 6.");
         for (int g : cells_of(ctx, "--lucky-banker", 0))
             if (g < 1 || g > 6) throw UsageError("--lucky-banker: Glückszahlen von 1 bis 6.");
-        choose_all(state, cells_of(ctx, "--lucky-banker", kLuckyCellOffset), GeneratorState::Mode::kBankers,
+        choose_all(state, cells_of(ctx, "--lucky-banker", kLuckyCellBase), GeneratorState::Mode::kBankers,
                    "--lucky-banker");
-        choose_all(state, cells_of(ctx, "--lucky", kLuckyCellOffset), GeneratorState::Mode::kTips, "--lucky");
+        choose_all(state, cells_of(ctx, "--lucky", kLuckyCellBase), GeneratorState::Mode::kTips, "--lucky");
     } else if (option_value(ctx.options.args, "--lucky") || option_value(ctx.options.args, "--lucky-banker")) {
         throw UsageError("Glückszahlen gibt es nur im Spiel 5 (Swisslotto).");
     }

@@ -67,6 +67,9 @@ struct ModulePresence {
 
 // First draw of the Swiss game that carries the Glückszahl.
 constexpr int kSwissLuckyStart = 3074;
+// Swiss slips, weights and number grids put the Glückszahl k (1..6) into
+// cell kLuckyCellBase + k, after the 42 numbers.
+constexpr int kLuckyCellBase = 42;
 
 // The process-wide parameters of the selected game. Other code reads these,
 // never the catalogue rows.

@@ -92,14 +92,14 @@ std::vector<int> GeneratorState::lucky_tips() const {
     std::vector<int> out;
     if (!swiss_) return out;
     for (int g = 1; g <= 6; ++g)
-        if (tips_[static_cast<size_t>(g + kLuckyCellOffset)]) out.push_back(g);
+        if (tips_[static_cast<size_t>(g + kLuckyCellBase)]) out.push_back(g);
     return out;
 }
 
 int GeneratorState::lucky_banker() const {
     if (!swiss_) return 0;
     for (int g = 1; g <= 6; ++g)
-        if (bankers_[static_cast<size_t>(g + kLuckyCellOffset)]) return g;
+        if (bankers_[static_cast<size_t>(g + kLuckyCellBase)]) return g;
     return 0;
 }
 

@@ -18,8 +18,6 @@ namespace zw {
 
 constexpr int kGeneratorAttemptLimit = 100000;
 constexpr int kMaxGeneratedRows = 16;
-// Swiss grid cells 43..48 stand for the Glückszahlen 1..6.
-constexpr int kLuckyCellOffset = 42;
 
 // Six numbers in ascending order; byte 6 the Swiss Glückszahl (0: none).
 using GeneratedRow = std::array<uint8_t, 7>;
@@ -92,7 +90,7 @@ public:
 
 private:
     static constexpr int kCells = 64;
-    bool lucky_cell(int cell) const { return swiss_ && cell > kLuckyCellOffset && cell <= kLuckyCellOffset + 6; }
+    bool lucky_cell(int cell) const { return swiss_ && cell > kLuckyCellBase && cell <= kLuckyCellBase + 6; }
     int highest_ = 49;
     bool swiss_ = false;
     std::bitset<kCells> tips_;

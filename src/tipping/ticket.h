@@ -10,15 +10,13 @@
 #include <cstdint>
 #include <vector>
 
-namespace zw {
+#include "games/game_catalogue.h"
 
-struct GameParams;
+namespace zw {
 
 constexpr int kTicketRowSlots = 18;
 constexpr int kSystemBoxCount = 6;
 constexpr int kMaxBoxNumbers = 26;
-// Swiss slips put the lucky numbers 1..6 into cells 43..48 of a field.
-constexpr int kLuckyCellBase = 42;
 
 // A row as stored: six numbers in the order they were placed (0 = empty) and,
 // for the Swiss game, the lucky number 1..6 in byte 6.

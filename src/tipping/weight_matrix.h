@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "games/game_catalogue.h"
+
 #include "archive/file_io.h"
 
 namespace zw {
@@ -23,8 +25,6 @@ constexpr size_t kMatrixFileSize = kMatrixCells * kMatrixGames * 2;
 static_assert(kMatrixFileSize == 600);
 
 constexpr int kMaxWeight = 3;  // "keine", "gering", "mittel", "hoch"
-// Swiss Glückszahl k (1..6) is weighted in cell kLuckyCellBase + k.
-constexpr int kLuckyCellBase = 42;
 constexpr int kLuckyCellCount = 6;
 
 inline constexpr std::array<std::string_view, kMaxWeight + 1> kWeightNames = {

@@ -58,7 +58,7 @@ TEST(RowGenerator, PossibleRowsByClassesEqualAFullEnumeration) {
                 s.choose(1 + static_cast<int>(random.below(static_cast<uint32_t>(p.highest_number))), Mode::kTips, {});
             if (p.swiss)
                 for (int g = 1; g <= 6; ++g)
-                    if (random.below(2)) s.choose(kLuckyCellOffset + g, random.below(4) ? Mode::kTips : Mode::kBankers, {});
+                    if (random.below(2)) s.choose(kLuckyCellBase + g, random.below(4) ? Mode::kTips : Mode::kBankers, {});
             GeneratorFilter f;
             for (int k = 0; k < 7; ++k) {
                 f.even[static_cast<size_t>(k)] = random.below(3) != 0;
@@ -175,8 +175,8 @@ TEST(RowGenerator, SwissGlueckszahlenStayApartFromTheMainNumbers) {
     GeneratorState s = with(p, {1, 2, 3, 4, 5, 6, 7, 8});
     const uint64_t plain = possible_rows(s, GeneratorFilter{}, p);
     EXPECT_EQ(plain, 28u);  // no Glückszahl chosen: rows without one
-    s.choose(kLuckyCellOffset + 2, Mode::kTips, {});
-    s.choose(kLuckyCellOffset + 5, Mode::kTips, {});
+    s.choose(kLuckyCellBase + 2, Mode::kTips, {});
+    s.choose(kLuckyCellBase + 5, Mode::kTips, {});
     EXPECT_EQ(possible_rows(s, GeneratorFilter{}, p), 2 * plain);
     EXPECT_EQ(s.tips().size(), 8u);
     EXPECT_EQ(s.lucky_tips(), (std::vector<int>{2, 5}));
@@ -188,8 +188,8 @@ TEST(RowGenerator, SwissGlueckszahlenStayApartFromTheMainNumbers) {
         EXPECT_LE(row[5], 8);
     }
     // A lucky banker is the Glückszahl of every row, never a main number.
-    GeneratorState b = with(p, {10, 11, 12, 13, 14, 15, 16}, {kLuckyCellOffset + 6});
-    EXPECT_FALSE(b.choose(kLuckyCellOffset + 1, Mode::kBankers, {}));  // one lucky banker only
+    GeneratorState b = with(p, {10, 11, 12, 13, 14, 15, 16}, {kLuckyCellBase + 6});
+    EXPECT_FALSE(b.choose(kLuckyCellBase + 1, Mode::kBankers, {}));  // one lucky banker only
     EXPECT_EQ(b.banker_count(), 0);
     EXPECT_FALSE(is_ready(b, GeneratorTarget{}));  // seven main numbers are too few
     b.choose(17, Mode::kTips, {});
