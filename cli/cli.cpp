@@ -117,7 +117,13 @@ fs::path resolve_data_folder(const Options& o) {
 
 }  // namespace
 
-int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
+std::string plain_text(std::string message) {
+    for (char& c : message)
+        if (c == '|') c = ' ';
+    return message;
+}
+
+int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Network* network) {
     try {
         const Options o = parse_options(argc, argv);
         if (o.command.empty() || o.command == "help" || has_flag(o.args, "--help")) {
@@ -138,13 +144,10 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
         SelectOutcome sel = session.select_game(game);
         if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
         if (sel.draw_file_missing && entry->needs_draws) {
-            std::string m = sel.status.message();
-            for (char& c : m)
-                if (c == '|') c = ' ';
-            throw UsageError(m);
+            throw UsageError(plain_text(sel.status.message()));
         }
         for (const auto& w : sel.warnings) err << "Warnung: " << w << "\n";
-        Context ctx{session, o, out, err};
+        Context ctx{session, o, out, err, network};
         return entry->run(ctx);
     } catch (const UsageError& e) {
         err << "ziehwerk-cli: " << e.what() << "\n";

@@ -169,6 +169,10 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_bundle(Context& ctx);
+int cmd_update(Context& ctx);
+int cmd_fetch(Context& ctx);
+int cmd_import_draws(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -179,6 +183,14 @@ const std::vector<CommandEntry>& commands() {
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"bundle", "bundle --out DATEI         Update-Paket (Mega.Dat) des Datenordners schreiben",
+         cmd_bundle, false},
+        {"update", "update [--from URL] [--dry-run]   Net-Update aus einem Update-Paket", cmd_update,
+         false},
+        {"fetch", "fetch --draw N [--url BASIS]   Ziehung N von der Ergebnisseite holen", cmd_fetch,
+         false},
+        {"import-draws", "import-draws DATEI.csv [--dry-run]   Ziehungen aus einer CSV-Datei",
+         cmd_import_draws, false},
     };
     return table;
 }
