@@ -86,7 +86,7 @@ Download NetClient::get(const std::string& address) {
     timeout.stop();
     poll.stop();
 
-    const QByteArray body = reply->readAll();
+    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QNetworkReply::NetworkError error = reply->error();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
@@ -99,9 +99,11 @@ Download NetClient::get(const std::string& address) {
                              .arg(host)
                              .arg(timeout_ms_ / 1000.0, 0, 'g', 3));
     } else if (too_large || body.size() > max_bytes_) {
-        result.error = s(QStringLiteral("Die Antwort von %1 ist größer als %2 MB|und wird verworfen.")
-                             .arg(host)
-                             .arg(max_bytes_ / (1024 * 1024)));
+        const QString limit = max_bytes_ >= 1024 * 1024
+                                  ? QStringLiteral("%1 MB").arg(max_bytes_ / (1024 * 1024))
+                                  : QStringLiteral("%1 KB").arg(max_bytes_ / 1024);
+        result.error = s(QStringLiteral("Die Antwort von %1 ist größer als %2|und wird verworfen.")
+                             .arg(host, limit));
     } else if (redirect_refused) {
         result.error = s(QStringLiteral("%1 leitet auf eine unsichere Adresse um;|der Download wurde abgebrochen.").arg(host));
     } else if (status >= 400) {
