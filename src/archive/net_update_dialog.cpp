@@ -35,9 +35,10 @@ constexpr std::array<const char*, 4> kUpdatedTexts = {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// The texts carry their hyphenations ("Ziehun- gen"): the line breaks there.
+// The texts carry the hyphenations of a narrow label ("Ziehun- gen"): they
+// become soft hyphens, so the word breaks there only when the line is full.
 QString shown(const char* text) {
-    return QString::fromUtf8(text).replace(QStringLiteral("- "), QStringLiteral("-\n"));
+    return QString::fromUtf8(text).replace(QStringLiteral("- "), QString(QChar(0x00AD)));
 }
 
 }  // namespace
@@ -65,6 +66,7 @@ NetUpdateDialog::NetUpdateDialog(Session& session, UiServices& ui, NetAddresses 
     auto* buttons = new QHBoxLayout;
     cmd40_ = new QPushButton(QStringLiteral("&Hilfe"), this);
     cmd40_->setObjectName(QStringLiteral("cmd40"));
+    cmd40_->setAutoDefault(false);
     cmd41_ = new QPushButton(QStringLiteral("&Abbrechen"), this);
     cmd41_->setObjectName(QStringLiteral("cmd41"));
     cmd41_->setDefault(true);
@@ -122,6 +124,7 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
     cmd41_->setEnabled(false);  // the swap is quick and is not interrupted
     const Status s = update_from_bundle(session_.data_folder(), d.body, false, plan_);
     cmd41_->setEnabled(true);
+    cmd41_->setFocus();  // RETURN closes, never opens the help
     if (!s) {
         fail(s.message());
         return outcome_;

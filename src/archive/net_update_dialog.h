@@ -40,7 +40,7 @@ public:
     void cmd40_Click();  // help "Net-Update.htm"
     void cmd41_Click();  // "&Abbrechen" while running, "&OK" at the end
 
-    // The four texts as shown (line breaks at the hyphenations).
+    // The four texts as shown (soft hyphens at the hyphenations).
     QStringList texts() const;
 
 protected:

@@ -175,7 +175,7 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.run(), NetUpdateDialog::Outcome::kUpdated);
         QVERIFY(ui.messages.empty());
-        QCOMPARE(dialog.texts().value(0), QStringLiteral("Das Net-Update konnte erfolgreich durch-\ngeführt werden."));
+        QCOMPARE(dialog.texts().value(0), QStringLiteral("Das Net-Update konnte erfolgreich durch\u00adgeführt werden."));
         QCOMPARE(dialog.texts().value(1), QStringLiteral("Schritt 2:"));
         QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("cmd41"))->text(), QStringLiteral("&OK"));
         QCOMPARE(session.archive.newest(), before + 3);
@@ -188,7 +188,7 @@ private slots:
         NetUpdateDialog again(session, ui.services, read_net_addresses(QString::fromStdString(f.path.string())));
         QCOMPARE(again.run(), NetUpdateDialog::Outcome::kNothingNewer);
         QCOMPARE(again.texts().value(0),
-                 QStringLiteral("Momentan sind keine aktuelleren Ziehun-\ngen auf der Autorenseite verfügbar."));
+                 QStringLiteral("Momentan sind keine aktuelleren Ziehun\u00adgen auf der Autorenseite verfügbar."));
     }
 
     void failedOrCancelledUpdatesLeaveTheArchiveAlone() {
