@@ -136,7 +136,13 @@ fs::path resolve_data_folder(const Options& o) {
 
 }  // namespace
 
-int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
+std::string plain_text(std::string message) {
+    for (char& c : message)
+        if (c == '|') c = ' ';
+    return message;
+}
+
+int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Network* network) {
     try {
         const Options o = parse_options(argc, argv);
         if (o.command.empty() || o.command == "help" || has_flag(o.args, "--help")) {
@@ -160,7 +166,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
         if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
         if (sel.draw_file_missing && entry->needs_draws) throw UsageError(sel.status.message());
         for (const auto& w : sel.warnings) err << "Warnung: " << message_lines(w) << "\n";
-        Context ctx{session, o, out, err};
+        Context ctx{session, o, out, err, network};
         return entry->run(ctx);
     } catch (const UsageError& e) {
         err << "ziehwerk-cli: " << message_lines(e.what()) << "\n";

@@ -1,6 +1,7 @@
 // The command line's shared state: parsed options and the output streams.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "archive/result_pages.h"
 
 namespace zw::cli {
 
@@ -25,11 +27,20 @@ struct Options {
     std::vector<std::string> args;  // everything after the command
 };
 
+// Downloads for the commands that use the Internet (update, fetch); the
+// program supplies them, tests supply a stand-in.
+struct Network {
+    std::function<Download(const std::string& url, int timeout_seconds)> get;
+    // The configured addresses of a data folder (Ziehwerk.ini).
+    std::function<NetAddresses(const fs::path& folder)> addresses;
+};
+
 struct Context {
     Session& session;
     const Options& options;
     std::ostream& out;
     std::ostream& err;
+    const Network* network = nullptr;
 };
 
 struct CommandEntry {
@@ -57,6 +68,10 @@ bool has_flag(const std::vector<std::string>& args, const std::string& name);
 // A message of the program as terminal lines: "|" starts a new line.
 std::string message_lines(std::string_view message);
 
-int run(int argc, char** argv, std::ostream& out, std::ostream& err);
+// A message text with its "|" line breaks as blanks.
+std::string plain_text(std::string message);
+
+int run(int argc, char** argv, std::ostream& out, std::ostream& err,
+        const Network* network = nullptr);
 
 }  // namespace zw::cli

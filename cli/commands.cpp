@@ -177,6 +177,10 @@ int cmd_backtest(Context& ctx);
 int cmd_tip(Context& ctx);
 int cmd_matrix(Context& ctx);
 int cmd_generate(Context& ctx);
+int cmd_bundle(Context& ctx);
+int cmd_update(Context& ctx);
+int cmd_fetch(Context& ctx);
+int cmd_import_draws(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -198,6 +202,14 @@ const std::vector<CommandEntry>& commands() {
         {"generate", "generate --tips \"..\" [--bankers \"..\"] [--even 0,1,..] [--low 0,1,..] "
                      "[--formula H,R,P,PF,PG[,skip]] [--lucky \"..\"] [--lucky-banker G] [--rows K] [--seed S]   Zufallsreihen",
          cmd_generate},
+        {"bundle", "bundle --out DATEI         Update-Paket (Mega.Dat) des Datenordners schreiben",
+         cmd_bundle, false},
+        {"update", "update [--from URL] [--dry-run]   Net-Update aus einem Update-Paket", cmd_update,
+         false},
+        {"fetch", "fetch --draw N [--url BASIS]   Ziehung N von der Ergebnisseite holen", cmd_fetch,
+         false},
+        {"import-draws", "import-draws DATEI.csv [--dry-run]   Ziehungen aus einer CSV-Datei",
+         cmd_import_draws, false},
     };
     return table;
 }

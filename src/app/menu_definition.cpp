@@ -19,7 +19,7 @@ const std::vector<std::string>& menu_definition() {
         "54:&Beenden", "",
         "&Ziehungen",
         "15:&laden", "16:&sichern", "19:&anzeigen", "-",
-        "21:&ergänzen", "25:&Bonus-Ziehung", "-",
+        "21:&ergänzen", "90:CSV-Import…", "25:&Bonus-Ziehung", "-",
         "70:&Net-Update", "",
         "&Statistik",
         "24:&Setze Rahmen", "-",

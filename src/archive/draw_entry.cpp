@@ -80,13 +80,32 @@ std::string DrawEntry::extra_label() const {
     return "ZZ";
 }
 
-bool DrawEntry::validate_field(int f, int v) const {
-    if (f < 0 || f >= kFields) return false;
-    if (f == 6 && extra_is_lucky_number(params_, e_)) return v >= 1 && v <= 6;
-    if (f == 6 && extra_is_superzahl(params_, e_)) return v >= 0 && v <= 9;
-    if (v < 1 || v > params_.highest_number) return false;
+bool entry_value_valid(const GameParams& params, int n, int f, int v, const int* before) {
+    if (f < 0 || f >= DrawEntry::kFields) return false;
+    if (f == 6 && extra_is_lucky_number(params, n)) return v >= 1 && v <= 6;
+    if (f == 6 && extra_is_superzahl(params, n)) return v >= 0 && v <= 9;
+    if (v < 1 || v > params.highest_number) return false;
     for (int k = 0; k < f; ++k)
-        if (fields_[static_cast<size_t>(k)] == v) return false;
+        if (before[k] == v) return false;
+    return true;
+}
+
+bool entry_draw_values_valid(const GameParams& params, int n, const std::array<int, 7>& values) {
+    for (int f = 0; f < DrawEntry::kFields; ++f)
+        if (!entry_value_valid(params, n, f, values[static_cast<size_t>(f)], values.data()))
+            return false;
+    return true;
+}
+
+bool DrawEntry::validate_field(int f, int v) const {
+    return entry_value_valid(params_, e_, f, v, fields_.data());
+}
+
+bool DrawEntry::fill_fields(const std::array<int, kFields>& values) {
+    if (!entry_draw_values_valid(params_, e_, values)) return false;
+    fields_ = values;
+    cursor_ = kFields;
+    typed_.clear();
     return true;
 }
 
@@ -109,6 +128,8 @@ EntryStep DrawEntry::digit(int d) {
 }
 
 EntryStep DrawEntry::enter() {
+    // All seven fields filled (a fetched draw): RETURN asks for the confirmation.
+    if (cursor_ >= kFields && typed_.empty()) return EntryStep::kComplete;
     if (typed_.size() != 1 || cursor_ >= kFields) return EntryStep::kNothing;
     return take(typed_[0] - '0');
 }

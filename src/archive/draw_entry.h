@@ -52,6 +52,10 @@ public:
 
     // Whether value v may go into field f of the entry draw.
     bool validate_field(int f, int v) const;
+    // Puts seven fetched values into the fields with the cursor after the
+    // last one, so that the next RETURN asks "Alle Zahlen korrekt". Values
+    // that the entry itself would refuse change nothing; false then.
+    bool fill_fields(const std::array<int, kFields>& values);
     // Writes the seven fields into draw E (extending the archive and the
     // range when E is new). Refused when a field is blank or E is beyond the capacity.
     Status store_entry_draw();
@@ -95,6 +99,12 @@ private:
     int cursor_ = 0;
     std::string typed_;
 };
+
+// Whether value v may go into field f (0..6) of draw n, given the values
+// already in fields 0..f-1 (`before`).
+bool entry_value_valid(const GameParams& params, int n, int f, int v, const int* before);
+// Whether all seven values together would be accepted for draw n.
+bool entry_draw_values_valid(const GameParams& params, int n, const std::array<int, 7>& values);
 
 // Whether the fetch of draw E from a result page is offered: the draw date
 // lies between today and 6 days back (3 days for the games with two draws a

@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "archive/calendar.h"
 #include "archive/draw_output_dialog.h"
+#include "archive/net_update_dialog.h"
 #include "archive/side_games_widget.h"
 #include "archive/slip_grid_widget.h"
 #include "ui/fonts.h"
@@ -256,9 +257,15 @@ void DrawEntryDialog::after_step(EntryStep step) {
             refresh();
             if (ui_.message(this, kQuestion, QStringLiteral("Alle Zahlen korrekt"), 1,
                             QStringLiteral(" JA |NEIN")) == 1) {
-                if (Status s = entry_.store_entry_draw(); !s)
+                if (Status s = entry_.store_entry_draw(); !s) {
                     ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+                } else if (advance_after_store_) {
+                    advance_after_store_ = false;
+                    plus_key();
+                    return;
+                }
             } else {
+                advance_after_store_ = false;
                 // The fields return to the stored draw; typed side numbers stay.
                 const std::string side = entry_.side_box, super6 = entry_.super6_box;
                 const auto plus = entry_.plus_boxes;
@@ -354,9 +361,14 @@ void DrawEntryDialog::cmd38_Click() {
     if (show_help) show_help(QStringLiteral("ergaenzen.htm"));
 }
 
+void DrawEntryDialog::set_fetch_draw(std::function<bool(DrawEntry&)> fetch) {
+    fetch_draw = std::move(fetch);
+    refresh();
+}
+
 void DrawEntryDialog::cmd50_Click() {
     if (!cmd50_->isEnabled() || !fetch_draw) return;
-    fetch_draw(entry_);
+    advance_after_store_ = fetch_draw(entry_);
     load_boxes();
     refresh();
 }
@@ -410,6 +422,7 @@ bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
 void enter_draws(MainWindow& window) {
     DrawEntryDialog dialog(window.session(), window.ui(), window.seven_by_seven(), &window);
     dialog.show_help = [&window](const QString& topic) { window.show_help(topic); };
+    dialog.set_fetch_draw(draw_fetcher(window.session(), window.ui(), &dialog));
     window.add_secondary_window(&dialog);
     // Window-modal, so that the help window stays usable beside it.
     dialog.setWindowModality(Qt::WindowModal);

@@ -30,9 +30,12 @@ public:
 
     // Shows a help topic (the main window's help).
     std::function<void(const QString&)> show_help;
-    // Fetches draw E from a result page into the entry; none until the
-    // Internet update exists, so "U" stays greyed.
-    std::function<void(DrawEntry&)> fetch_draw;
+    // Fetches draw E from a result page into the entry ("U"; greyed without
+    // it). True when the German side boxes were filled too: the entry then
+    // moves on to the next draw once the fetched draw is stored.
+    std::function<bool(DrawEntry&)> fetch_draw;
+    // Sets fetch_draw and shows "U" enabled where a fetch is offered.
+    void set_fetch_draw(std::function<bool(DrawEntry&)> fetch);
 
     DrawEntry& entry() { return entry_; }
     int beeps() const { return beeps_; }
@@ -70,6 +73,7 @@ private:
     int grid_count_;
     int beeps_ = 0;
     bool finished_ = false;
+    bool advance_after_store_ = false;  // set by a complete fetch
     SlipGridWidget* grids_ = nullptr;
     QLabel* number_ = nullptr;
     QLabel* date_ = nullptr;

@@ -30,7 +30,7 @@ TEST(MenuDefinition, EveryIdAppearsOnce) {
                                     15, 16, 19, 21, 25, 70, 24, 26, 27, 28, 30, 31, 32, 33, 34,
                                     37, 35, 36, 65, 61, 62, 63, 67, 68, 69, 74, 75, 76, 38, 64,
                                     71, 66, 39, 40, 2,  41, 42, 44, 45, 47, 48, 49, 58, 59, 50,
-                                    51, 52, 53, 60, 1,  88};
+                                    51, 52, 53, 60, 1,  88, 90};
     EXPECT_EQ(unique, expected);
 }
 
@@ -38,11 +38,12 @@ TEST(MenuDefinition, BonusEntryOnlyForAustriaAfterASeparator) {
     const auto plain = build_menu(menu_definition(), false);
     EXPECT_EQ(find_menu_id(plain, kBonusMenuId), nullptr);
     EXPECT_EQ(labels(plain[1]), (std::vector<std::string>{"&laden", "&sichern", "&anzeigen", "-",
-                                                          "&ergänzen", "-", "&Net-Update"}));
+                                                          "&ergänzen", "CSV-Import…", "-", "&Net-Update"}));
     const auto austria = build_menu(menu_definition(), true);
     EXPECT_EQ(labels(austria[1]),
-              (std::vector<std::string>{"&laden", "&sichern", "&anzeigen", "-", "&ergänzen", "-",
-                                        "&Bonus-Ziehung", "-", "&Net-Update"}));
+              (std::vector<std::string>{"&laden", "&sichern", "&anzeigen", "-", "&ergänzen",
+                                        "CSV-Import…", "-", "&Bonus-Ziehung", "-",
+                                        "&Net-Update"}));
 }
 
 TEST(MenuDefinition, SubmenusNestAndKeepLabelsExactly) {

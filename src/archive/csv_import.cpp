@@ -1,0 +1,227 @@
+#include "archive/csv_import.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+
+#include "archive/calendar.h"
+#include "archive/draw_entry.h"
+#include "archive/result_pages.h"
+
+namespace zw {
+namespace {
+
+std::string trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
+    return std::string(s);
+}
+
+std::vector<std::string> split(std::string_view line, char sep) {
+    std::vector<std::string> cells;
+    size_t start = 0;
+    while (true) {
+        const size_t end = line.find(sep, start);
+        cells.push_back(trim(line.substr(start, end == std::string_view::npos ? end : end - start)));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return cells;
+}
+
+std::optional<int> to_int(const std::string& s) {
+    int v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+// yyyy-mm-dd or dd.mm.yyyy; the yyyymmdd key of a real calendar day, else 0.
+int32_t date_key(const std::string& s) {
+    CivilDate d;
+    auto part = [&](size_t pos, size_t len) { return to_int(s.substr(pos, len)).value_or(-1); };
+    if (s.size() == 10 && s[4] == '-' && s[7] == '-')
+        d = {part(0, 4), part(5, 2), part(8, 2)};
+    else if (s.size() == 10 && s[2] == '.' && s[5] == '.')
+        d = {part(6, 4), part(3, 2), part(0, 2)};
+    else
+        return 0;
+    if (d.year < 1900 || d.month < 1 || d.month > 12 || d.day < 1) return 0;
+    if (civil_from_days(days_from_civil(d)) != d) return 0;
+    return d.year * 10000 + d.month * 100 + d.day;
+}
+
+std::string header_name(std::string s) {
+    s = to_lower_ascii(s);
+    if (s == "datum") return "date";
+    if (s == "glueckszahl" || s == "glückszahl" || s == "gz") return "gluckszahl";
+    if (s == "zz") return "zusatzzahl";
+    if (s == "sz") return "superzahl";
+    return s;
+}
+
+}  // namespace
+
+Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws& out) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos
+                                                                         : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    auto refuse = [](int line, const std::string& why) {
+        return Status::failure("Die CSV-Datei ist fehlerhaft:|Zeile " + std::to_string(line) + ": " +
+                               why + "|Es wurde nichts importiert.");
+    };
+    size_t h = 0;
+    while (h < lines.size() && trim(lines[h]).empty()) ++h;
+    if (h == lines.size()) return Status::failure("Die CSV-Datei ist leer.|Es wurde nichts importiert.");
+    const char sep = lines[h].find(';') != std::string_view::npos ? ';' : ',';
+    std::map<std::string, size_t> column;
+    const auto header = split(lines[h], sep);
+    for (size_t i = 0; i < header.size(); ++i) column.emplace(header_name(header[i]), i);
+    for (const char* need : {"date", "n1", "n2", "n3", "n4", "n5", "n6"})
+        if (!column.count(need))
+            return refuse(static_cast<int>(h) + 1, std::string("die Spalte \"") + need + "\" fehlt.");
+
+    // Draw numbers by date (two Wednesday draws share a date: "A " before "B ").
+    const int capacity = params.capacity();
+    std::multimap<int32_t, std::pair<int, std::string>> by_date;
+    for (int n = 1; n <= capacity; ++n) {
+        const DrawDate d = draw_date(params.code, n);
+        by_date.emplace(d.key, std::make_pair(n, d.prefix));
+    }
+    const int32_t last_key = draw_date(params.code, capacity).key;
+
+    CsvDraws result;
+    std::map<int, int> line_of_draw;
+    for (size_t li = h + 1; li < lines.size(); ++li) {
+        const int line = static_cast<int>(li) + 1;
+        if (trim(lines[li]).empty()) continue;
+        const auto cells = split(lines[li], sep);
+        if (cells.size() > header.size()) return refuse(line, "mehr Felder als Spalten.");
+        auto cell = [&](const char* name) -> std::string {
+            auto it = column.find(name);
+            return it == column.end() || it->second >= cells.size() ? std::string() : cells[it->second];
+        };
+        const int32_t key = date_key(cell("date"));
+        if (key == 0) return refuse(line, "ungültiges Datum \"" + cell("date") + "\".");
+        if (key > last_key)
+            return refuse(line, "die Ziehung liegt hinter der letzten möglichen Ziehung " +
+                                    std::to_string(capacity) + ".");
+        const std::string sub = to_upper_ascii(cell("draw"));
+        // The draw of that date (with "A"/"B" the named one, else the first one not yet taken).
+        int n = 0, taken = 0;
+        for (auto [it, end] = by_date.equal_range(key); it != end; ++it) {
+            if (!sub.empty() && it->second.second != sub + " ") continue;
+            if (sub.empty() && line_of_draw.count(it->second.first)) {
+                taken = taken ? taken : it->second.first;
+                continue;
+            }
+            n = it->second.first;
+            break;
+        }
+        if (n == 0) n = taken;
+        if (n == 0) {
+            // A date on which this game has no draw (another game's row).
+            result.skipped_lines.push_back(line);
+            continue;
+        }
+        if (auto seen = line_of_draw.find(n); seen != line_of_draw.end())
+            return refuse(line, "die Ziehung " + std::to_string(n) + " steht schon in Zeile " +
+                                    std::to_string(seen->second) + ".");
+        CsvDraw d;
+        d.line = line;
+        d.draw = n;
+        std::array<int, 7> values{};
+        for (int k = 0; k < 6; ++k) {
+            const std::string name = "n" + std::to_string(k + 1);
+            const auto v = to_int(cell(name.c_str()));
+            if (!v || !entry_value_valid(params, n, k, *v, values.data()))
+                return refuse(line, "ungültige oder doppelte Zahl \"" + cell(name.c_str()) + "\" in " +
+                                        name + ".");
+            values[static_cast<size_t>(k)] = *v;
+        }
+        const char* extra_column = extra_is_lucky_number(params, n) ? "gluckszahl"
+                                   : extra_is_superzahl(params, n)  ? "superzahl"
+                                                                    : "zusatzzahl";
+        if (const std::string e = cell(extra_column); !e.empty()) {
+            const auto v = to_int(e);
+            if (!v || !entry_value_valid(params, n, 6, *v, values.data()))
+                return refuse(line, "ungültiger Wert \"" + e + "\" in " + extra_column + ".");
+            d.extra = static_cast<uint8_t>(extra_is_superzahl(params, n) && *v == 0 ? 10 : *v);
+        }
+        for (int k = 0; k < 6; ++k) d.numbers[static_cast<size_t>(k)] = static_cast<uint8_t>(values[static_cast<size_t>(k)]);
+        std::sort(d.numbers.begin(), d.numbers.end());
+        // Side numbers: exactly their 7 (Spiel 77) or 6 digits, leading zeros kept.
+        auto side_value = [&](const char* name, size_t digits, std::optional<int32_t>& to) {
+            const std::string s = cell(name);
+            if (s.empty()) return true;
+            if (s.size() != digits || !all_digits(s)) return false;
+            to = to_int(s);
+            return true;
+        };
+        const bool german = is_german_game(params.code);
+        if (german && !side_value("spiel77", 7, d.side))
+            return refuse(line, "ungültige Spiel-77-Zahl \"" + cell("spiel77") + "\" (7 Ziffern erwartet).");
+        if (german && !side_value("super6", 6, d.super6))
+            return refuse(line, "ungültige Super-6-Zahl \"" + cell("super6") + "\" (6 Ziffern erwartet).");
+        if (!german && !params.info().side_file.empty() && !side_value("joker", 6, d.side))
+            return refuse(line, "ungültige Joker-Zahl \"" + cell("joker") + "\" (6 Ziffern erwartet).");
+        line_of_draw.emplace(n, line);
+        result.draws.push_back(d);
+    }
+    out = std::move(result);
+    return {};
+}
+
+std::string ImportPreview::summary() const {
+    return std::to_string(added.size()) + " neue Ziehungen, " + std::to_string(changed.size()) +
+           " abweichende";
+}
+
+ImportPreview preview_import(const DrawArchive& archive, const CsvDraws& csv) {
+    ImportPreview p;
+    for (const CsvDraw& d : csv.draws) {
+        const bool held = archive.has_draw(d.draw) && archive.record(d.draw)[0] != 0;
+        if (!held) {
+            p.added.push_back(d.draw);
+            continue;
+        }
+        const uint8_t* rec = archive.record(d.draw);
+        bool same = std::equal(d.numbers.begin(), d.numbers.end(), rec);
+        if (d.extra != 0 && d.extra != rec[6]) same = false;
+        if (d.side && *d.side != archive.side_number(d.draw)) same = false;
+        if (d.super6 && *d.super6 != archive.super6_number(d.draw)) same = false;
+        if (same)
+            ++p.unchanged;
+        else
+            p.changed.push_back(d.draw);
+    }
+    return p;
+}
+
+Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range) {
+    const bool range_at_end = range.last >= archive.default_range().last;
+    int highest = 0;
+    for (const CsvDraw& d : csv.draws) highest = std::max(highest, d.draw);
+    if (highest > 0)
+        if (Status s = archive.extend_to(highest); !s) return s;
+    for (const CsvDraw& d : csv.draws) {
+        uint8_t* rec = archive.record(d.draw);
+        std::copy(d.numbers.begin(), d.numbers.end(), rec);
+        if (d.extra != 0) rec[6] = d.extra;
+        if (d.side) archive.set_side_number(d.draw, *d.side);
+        if (d.super6) archive.set_super6_number(d.draw, *d.super6);
+    }
+    archive.set_saved(false);
+    if (archive.game() == kAustria) archive.merge_bonus_draws();
+    if (range_at_end) range.set(range.first, archive.default_range().last);
+    return {};
+}
+
+}  // namespace zw

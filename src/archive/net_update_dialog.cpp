@@ -1,0 +1,217 @@
+#include "archive/net_update_dialog.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/main_window.h"
+#include "app/session.h"
+#include "archive/draw_entry.h"
+#include "ui/fonts.h"
+#include "ui/net_client.h"
+#include "ui/ui_services.h"
+
+namespace zw {
+namespace {
+
+constexpr std::array<const char*, 4> kStartTexts = {
+    "Es wird jetzt versucht die Ziehungen über das Internet zu aktualisieren.",
+    "Schritt 1:",
+    "Eine Verbindung zur Autorenseite wird aufgebaut und die aktuellen Ziehungen herunter geladen.",
+    "Bitte warten Sie ab was passiert und bestätigen Sie eventuell notwendige Internet-Operationen."};
+constexpr std::array<const char*, 4> kNothingNewerTexts = {
+    "Momentan sind keine aktuelleren Ziehun- gen auf der Autorenseite verfügbar.",
+    "Schritt 2:",
+    "Die Internetverbindung wird wieder abge- brochen.",
+    "Bitte rufen Sie die Net-Update Funktion zu einen späteren Zeitpunkt noch mal auf."};
+constexpr std::array<const char*, 4> kUpdatedTexts = {
+    "Das Net-Update konnte erfolgreich durch- geführt werden.",
+    "Schritt 2:",
+    "Alle Ziehungen wurden aktualisiert. Die Internetverbindung wird wieder unter- brochen.",
+    "Der eventuell geöffnete Internet-Explorer kann wieder geschlossen werden."};
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The texts carry the hyphenations of a narrow label ("Ziehun- gen"): they
+// become soft hyphens, so the word breaks there only when the line is full.
+QString shown(const char* text) {
+    return QString::fromUtf8(text).replace(QStringLiteral("- "), QString(QChar(0x00AD)));
+}
+
+}  // namespace
+
+NetUpdateDialog::NetUpdateDialog(Session& session, UiServices& ui, NetAddresses addresses,
+                                 QWidget* parent)
+    : QDialog(parent), session_(session), ui_(ui), addresses_(std::move(addresses)) {
+    setObjectName(QStringLiteral("frm4"));
+    setWindowTitle(QStringLiteral("Net-Update"));
+    auto* layout = new QVBoxLayout(this);
+    for (size_t k = 0; k < labels_.size(); ++k) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("lbl%1").arg(k + 1));
+        l->setWordWrap(true);
+        QFont f = ui_font(4);
+        if (k == 1) f.setBold(true);
+        l->setFont(f);
+        labels_[k] = l;
+        layout->addWidget(l);
+    }
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("pb1"));
+    progress_->setRange(0, 0);  // busy until the size is known
+    layout->addWidget(progress_);
+    auto* buttons = new QHBoxLayout;
+    cmd40_ = new QPushButton(QStringLiteral("&Hilfe"), this);
+    cmd40_->setObjectName(QStringLiteral("cmd40"));
+    cmd40_->setAutoDefault(false);
+    cmd41_ = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cmd41_->setObjectName(QStringLiteral("cmd41"));
+    cmd41_->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(cmd40_);
+    buttons->addWidget(cmd41_);
+    layout->addLayout(buttons);
+    connect(cmd40_, &QPushButton::clicked, this, &NetUpdateDialog::cmd40_Click);
+    connect(cmd41_, &QPushButton::clicked, this, &NetUpdateDialog::cmd41_Click);
+    show_texts(kStartTexts);
+    setFixedWidth(440);
+}
+
+void NetUpdateDialog::show_texts(const std::array<const char*, 4>& texts) {
+    for (size_t k = 0; k < texts.size(); ++k) labels_[k]->setText(shown(texts[k]));
+}
+
+QStringList NetUpdateDialog::texts() const {
+    QStringList out;
+    for (const QLabel* l : labels_) out << l->text();
+    return out;
+}
+
+void NetUpdateDialog::fail(const std::string& message) {
+    outcome_ = Outcome::kFailed;
+    ui_.message(this, kWarning, QStringLiteral("Das Net-Update ist fehlgeschlagen:|") + q(message), 1,
+                QStringLiteral("&OK"));
+    done(QDialog::Rejected);
+}
+
+NetUpdateDialog::Outcome NetUpdateDialog::run() {
+    outcome_ = Outcome::kRunning;
+    cancel_ = false;
+    NetClient client(addresses_.timeout_seconds * 1000);
+    client.cancelled = [this] { return cancel_; };
+    client.progress = [this](qint64 received, qint64 total) {
+        if (total > 0) {
+            progress_->setRange(0, static_cast<int>(total));
+            progress_->setValue(static_cast<int>(received));
+        }
+    };
+    const Download d = client.get(addresses_.bundle);
+    if (cancel_) {
+        // Nothing was changed yet: no message, no reload.
+        outcome_ = Outcome::kCancelled;
+        done(QDialog::Rejected);
+        return outcome_;
+    }
+    if (!d.ok) {
+        fail(d.error);
+        return outcome_;
+    }
+    progress_->setRange(0, 1);
+    progress_->setValue(1);
+    cmd41_->setEnabled(false);  // the swap is quick and is not interrupted
+    const Status s = update_from_bundle(session_.data_folder(), d.body, false, plan_);
+    cmd41_->setEnabled(true);
+    cmd41_->setFocus();  // RETURN closes, never opens the help
+    if (!s) {
+        fail(s.message());
+        return outcome_;
+    }
+    cmd41_->setText(QStringLiteral("&OK"));
+    if (!plan_.any_newer()) {
+        outcome_ = Outcome::kNothingNewer;
+        show_texts(kNothingNewerTexts);
+        return outcome_;
+    }
+    const SelectOutcome reload = session_.select_game(session_.params.code);
+    if (!reload.status) ui_.message(this, kWarning, q(reload.status.message()), 1, QStringLiteral("&OK"));
+    outcome_ = Outcome::kUpdated;
+    show_texts(kUpdatedTexts);
+    return outcome_;
+}
+
+void NetUpdateDialog::cmd40_Click() {
+    if (show_help) show_help(QStringLiteral("Net-Update.htm"));
+}
+
+void NetUpdateDialog::cmd41_Click() {
+    if (outcome_ == Outcome::kRunning) {
+        cancel_ = true;
+        return;
+    }
+    accept();
+}
+
+void NetUpdateDialog::reject() {
+    // The close box while downloading cancels like "&Abbrechen".
+    if (outcome_ == Outcome::kRunning) {
+        cancel_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+void net_update(MainWindow& window) {
+    if (!window.warn_unsaved()) return;
+    Session& session = window.session();
+    NetUpdateDialog dialog(session, window.ui(),
+                           read_net_addresses(QString::fromStdString(session.data_folder().string())),
+                           &window);
+    dialog.show_help = [&window](const QString& topic) { window.show_help(topic); };
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    const auto outcome = dialog.run();
+    if (outcome == NetUpdateDialog::Outcome::kNothingNewer ||
+        outcome == NetUpdateDialog::Outcome::kUpdated)
+        dialog.exec();
+    if (outcome == NetUpdateDialog::Outcome::kUpdated) window.refresh_menu_marks();
+}
+
+bool fetch_into_entry(DrawEntry& entry, const NetAddresses& addresses, const Fetcher& get,
+                      UiServices& ui, QWidget* parent) {
+    const FetchResult r = fetch_draw(entry.params(), entry.entry_draw(), addresses, get);
+    if (!r.draw || !entry.fill_fields(r.draw->values)) {
+        entry.side_box.clear();
+        entry.super6_box.clear();
+        ui.message(parent, kWarning, q(r.draw ? kNoNumbersYet : r.message), 1, QStringLiteral("&OK"));
+        return false;
+    }
+    const FetchedDraw& d = *r.draw;
+    if (entry.side_box_usable() && !d.side.empty()) entry.side_box = d.side;
+    if (entry.super6_box_usable() && !d.super6.empty()) entry.super6_box = d.super6;
+    if (entry.plus_boxes_usable())
+        for (size_t k = 0; k < 6; ++k)
+            if (d.plus[k] != 0) entry.plus_boxes[k] = std::to_string(d.plus[k]);
+    return is_german_game(entry.params().code) && !entry.side_box.empty() &&
+           !entry.super6_box.empty();
+}
+
+std::function<bool(DrawEntry&)> draw_fetcher(Session& session, UiServices& ui, QWidget* parent) {
+    return [&session, &ui, parent](DrawEntry& entry) {
+        const NetAddresses a =
+            read_net_addresses(QString::fromStdString(session.data_folder().string()));
+        NetClient client(a.timeout_seconds * 1000);
+        // A wait cursor during each download only, so messages show the normal one.
+        const Fetcher get = [&client](const std::string& url) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            Download d = client.get(url);
+            QApplication::restoreOverrideCursor();
+            return d;
+        };
+        return fetch_into_entry(entry, a, get, ui, parent);
+    };
+}
+
+}  // namespace zw

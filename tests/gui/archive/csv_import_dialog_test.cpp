@@ -1,0 +1,81 @@
+#include "archive/csv_import_dialog.h"
+
+#include <QFile>
+
+#include "app/session.h"
+#include "gui_test_support.h"
+
+using namespace zw;
+using zw::test::ScriptedUi;
+
+class CsvImportDialogTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ScriptedUi ui;
+        std::unique_ptr<Session> session;
+        Fixture() {
+            // Austrian draws 1 and 2 (07.09. and 14.09.1986).
+            test::write_bytes(dir.filePath(QStringLiteral("O_Lotto.Dat")),
+                              {126, 126, 0, 0, 1, 20, 22, 24, 27, 40, 12, 9, 10, 20, 30, 32, 36, 25});
+            session = std::make_unique<Session>(dir.path().toStdString());
+            session->select_game(kAustria);
+        }
+        QString csv(const QByteArray& text) {
+            const QString path = dir.filePath(QStringLiteral("ziehungen.csv"));
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write(text);
+            return path;
+        }
+        QByteArray draw_file() {
+            QFile f(dir.filePath(QStringLiteral("O_LOTTO.DAT")));
+            if (!f.exists()) f.setFileName(dir.filePath(QStringLiteral("O_Lotto.Dat")));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }
+    };
+
+private slots:
+    void previewAsksBeforeOverwritingAndNoKeepsEverything() {
+        Fixture f;
+        const QString file = f.csv(
+            "date;n1;n2;n3;n4;n5;n6;zusatzzahl\n"
+            "14.09.1986;9;10;20;30;32;35;25\n"
+            "21.09.1986;2;3;4;5;6;7;8\n");
+        const QByteArray before = f.draw_file();
+        f.ui.message_answers = {2};
+        QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.ui.messages.size(), size_t(1));
+        const MessageRequest& m = f.ui.messages[0];
+        QVERIFY(m.text.startsWith(QStringLiteral("1 neue Ziehungen, 1 abweichende|Neu: 3|"
+                                                 "Abweichend (werden überschrieben): 2")));
+        QCOMPARE(m.default_button, 2);  // overwriting is never the default
+        QCOMPARE(m.buttons, QStringLiteral("&JA|&NEIN"));
+        QCOMPARE(f.session->archive.newest(), 2);
+        QCOMPARE(f.draw_file(), before);
+
+        f.ui.message_answers = {1};
+        QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+        QCOMPARE(f.session->archive.newest(), 3);
+        QCOMPARE(f.session->range.last, 3);
+        QVERIFY(f.session->archive.saved());
+        QCOMPARE(f.draw_file().size(), before.size() + 7);
+    }
+
+    void aMalformedFileIsRefusedWithItsLine() {
+        Fixture f;
+        const QString file = f.csv("date,n1,n2,n3,n4,n5,n6\n1986-09-21,1,2,3,4,5,6\n1986-09-28,1,2,3,4,5\n");
+        QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.ui.messages.size(), size_t(1));
+        QCOMPARE(f.ui.messages[0].kind, int(kWarning));
+        QVERIFY(f.ui.last_message().contains(QStringLiteral("Zeile 3: ")));
+        QVERIFY(f.ui.last_message().endsWith(QStringLiteral("Es wurde nichts importiert.")));
+        QCOMPARE(f.session->archive.newest(), 2);
+    }
+};
+
+ZW_GUI_TEST_MAIN(CsvImportDialogTest)
+#include "csv_import_dialog_test.moc"
