@@ -1,7 +1,11 @@
-// Saves killed at random moments: every file stays a complete old or new
-// version, and the next start removes the temporary files left behind.
+// Saves killed at random moments (draw files, money tables, card indexes):
+// every file stays a complete old or new version, and the next start removes
+// the temporary files left behind (it runs after every kill).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <map>
@@ -11,6 +15,7 @@
 
 #include "app/session.h"
 #include "archive/draw_archive.h"
+#include "cardindex/card_store.h"
 #include "games/random_source.h"
 #include "temp_folder.h"
 #include "tipping/par_files.h"
@@ -20,13 +25,39 @@ namespace {
 
 using test::TempFolder;
 
-const std::vector<std::string> kSavedFiles = {"LOTTO.DAT", "Spiel77Sam.Dat", "Super6Sam.Dat",
-                                              "Ziehwerk.Par"};
+const std::vector<std::string> kSavedFiles = {
+    "LOTTO.DAT", "Spiel77Sam.Dat", "Super6Sam.Dat", "Ziehwerk.Par",
+    default_card_file(kLottoSaturday, CardKind::Normal), default_card_file(kLottoSaturday, CardKind::System)};
 
 struct Version {
     DrawArchive archive;
     MoneyTables money = default_money_tables();
+    CardIndex normal_cards{CardKind::Normal};
+    CardIndex system_cards{CardKind::System};
 };
+
+// Card indexes of 790 + v tickets (about 100 kB and 50 kB), so that kills
+// also land inside their writes.
+void build_cards(Version& out, int v) {
+    std::vector<CardTicket> normal, system;
+    for (int i = 0; i < 790 + v; ++i) {
+        CardRow row{};
+        for (size_t k = 0; k < 6; ++k) row[k] = static_cast<uint8_t>(1 + k * 8 + (i + v) % 8);
+        CardTicket t = make_normal_card({row, row}, kLottoSaturday);
+        t.first_draw = static_cast<int16_t>(1 + i);
+        t.stake = 250 + v;
+        normal.push_back(t);
+        CardTicket s;
+        s.first_draw = t.first_draw;
+        s.fields[0].in_use = true;
+        s.fields[0].numbers = {1, 2, 3, 4, 5, 6, static_cast<uint8_t>(7 + (i + v) % 40)};
+        s.fields[0].size = 7;
+        s.fields[0].full = true;
+        system.push_back(s);
+    }
+    out.normal_cards.assign(normal, static_cast<int16_t>(1 + v), 0);
+    out.system_cards.assign(system, static_cast<int16_t>(1 + v), 0);
+}
 
 // Version v has 1900 + v draws and side numbers and quotas that tell it apart.
 void build(Version& out, int v, const std::filesystem::path& folder) {
@@ -42,13 +73,28 @@ void build(Version& out, int v, const std::filesystem::path& folder) {
     for (int n = 1005; n <= draws; ++n) out.archive.set_side_number(n, 1000000 + n * 3 + v);
     for (int n = 1875; n <= draws; ++n) out.archive.set_super6_number(n, n + v);
     out.money.quota[0][0] = 100000 + v;
+    build_cards(out, v);
     // The Super 6 file is rewritten only where it exists.
     write_file_atomic(folder / "Super6Sam.Dat", std::string_view{});
 }
 
+// The saves of one version, one step each: the draw files, the money tables
+// and the two card indexes, as the program saves them.
+constexpr int kSaveSteps = 4;
+
+bool save_step(Version& version, int step, const std::filesystem::path& folder) {
+    switch (step) {
+        case 0: return version.archive.save_draws(folder).ok();
+        case 1: return save_money_files(folder, version.money, game_params(kLottoSaturday)).ok();
+        case 2: return save_card_index(folder, kLottoSaturday, version.normal_cards).ok();
+        default: return save_card_index(folder, kLottoSaturday, version.system_cards).ok();
+    }
+}
+
 bool save(Version& version, const std::filesystem::path& folder) {
-    return version.archive.save_draws(folder) &&
-           save_money_files(folder, version.money, game_params(kLottoSaturday));
+    for (int step = 0; step < kSaveSteps; ++step)
+        if (!save_step(version, step, folder)) return false;
+    return true;
 }
 
 std::vector<std::string> temporaries(const std::filesystem::path& folder) {
@@ -75,19 +121,31 @@ TEST(CrashSafety, SavesKilledAtRandomLeaveCompleteFilesAndStartUpRemovesTemporar
     write_file_atomic(work / "Super6Sam.Dat", std::string_view{});
     ASSERT_TRUE(save(a, work.path()));
 
+    // Each child starts at a random step of the round "a then b" and saves on
+    // from there; the kill comes within about two steps, however long the disk
+    // takes, so that every save is interrupted now and then.
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(save(b, work.path()));
+    ASSERT_TRUE(save(a, work.path()));
+    const auto round_us = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - started)
+                              .count();
+    const auto delay_range = static_cast<uint32_t>(std::clamp<int64_t>(round_us / kSaveSteps, 4000, 1000000));
+
     RandomSource random(20261209);
     constexpr int kKills = 300;
     int mixed = 0, with_temporaries = 0;
+    std::map<std::string, std::array<int, 2>> seen;  // kills that left each file old / new
+    std::map<std::string, int> inside;                // kills that left its temporary file
     for (int kill_no = 0; kill_no < kKills; ++kill_no) {
+        const int first_step = static_cast<int>(random.below(2 * kSaveSteps));
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (;;) {
-                save(a, work.path());
-                save(b, work.path());
-            }
+            for (int step = first_step;; step = (step + 1) % (2 * kSaveSteps))
+                save_step(step < kSaveSteps ? a : b, step % kSaveSteps, work.path());
         }
-        usleep(200 + random.below(4000));
+        usleep(200 + random.below(delay_range));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -99,20 +157,28 @@ TEST(CrashSafety, SavesKilledAtRandomLeaveCompleteFilesAndStartUpRemovesTemporar
             ASSERT_TRUE(bytes == old_bytes || bytes == new_bytes)
                 << name << " is torn after kill " << kill_no << " (" << bytes.size() << " bytes)";
             versions.push_back(bytes == old_bytes ? 0 : 1);
+            ++seen[name][static_cast<size_t>(versions.back())];
         }
         if (std::adjacent_find(versions.begin(), versions.end(), std::not_equal_to<>()) !=
             versions.end())
             ++mixed;
-        if (!temporaries(work.path()).empty()) ++with_temporaries;
+        const auto left = temporaries(work.path());
+        // One recognisable temporary name per file: never more than one each.
+        ASSERT_LE(left.size(), kSavedFiles.size());
+        if (!left.empty()) ++with_temporaries;
+        for (const auto& name : left) ++inside[name.substr(0, name.size() - kTempSuffix.size())];
+        Session(work.path()).start_up();
+        ASSERT_TRUE(temporaries(work.path()).empty()) << "after kill " << kill_no;
     }
-    std::printf("%d kills: %d left files of two saves (killed between renames), %d left "
-                "temporary files\n",
-                kKills, mixed, with_temporaries);
-    // One recognisable temporary name per file: never more than one each.
-    EXPECT_LE(temporaries(work.path()).size(), kSavedFiles.size());
-    Session session(work.path());
-    session.start_up();
-    EXPECT_TRUE(temporaries(work.path()).empty());
+    std::printf("%d kills: %d left files of different versions, %d left temporary files\n", kKills,
+                mixed, with_temporaries);
+    for (const auto& name : kSavedFiles)
+        std::printf("  %-14s old %3d, new %3d, killed while written %3d\n", name.c_str(), seen[name][0],
+                    seen[name][1], inside[name]);
+    // The kills reached every save: each file was found in both versions.
+    for (const auto& name : kSavedFiles)
+        EXPECT_TRUE(seen[name][0] > 0 && seen[name][1] > 0)
+            << name << ": old " << seen[name][0] << ", new " << seen[name][1];
 }
 
 TEST(CrashSafety, StartUpRemovesOurAndOlderNumberedTemporariesOnly) {
