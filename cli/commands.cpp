@@ -169,6 +169,7 @@ int cmd_draws(Context& ctx) {
 int cmd_export(Context& ctx);
 int cmd_stats(Context& ctx);
 int cmd_evaluate(Context& ctx);
+int cmd_slip(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -179,6 +180,8 @@ const std::vector<CommandEntry>& commands() {
         {"stats", "stats ART                  Statistik (frequency, gaps, ...)", cmd_stats},
         {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
          cmd_evaluate},
+        {"slip", "slip --rows \"1 2 3 4 5 6; ...\" [--bundesland K] [--pdf DATEI]   Kreuze auf dem Spielschein",
+         cmd_slip, false},
     };
     return table;
 }

@@ -175,21 +175,44 @@ void DrawArchive::load_austrian_extras(const fs::path& folder, std::vector<std::
     merge_bonus_draws();
 }
 
-Status DrawArchive::save_header(const fs::path& folder) {
+std::vector<uint8_t> DrawArchive::header_bytes() const {
     std::vector<uint8_t> out;
-    const size_t records = static_cast<size_t>(draw_count());
-    out.reserve(kHeaderBytes + records * record_length_);
     out.push_back(calibration_x);
     out.push_back(calibration_y);
     put_i16(out, bundesland);
+    return out;
+}
+
+Status DrawArchive::write_draw_file(const fs::path& folder) const {
+    std::vector<uint8_t> out = header_bytes();
+    const size_t records = static_cast<size_t>(draw_count());
+    out.reserve(kHeaderBytes + records * record_length_);
     out.insert(out.end(), table_.begin(),
                table_.begin() + static_cast<std::ptrdiff_t>(records * record_length_));
     const std::string name = to_upper_ascii(game_info(game_).draw_file);
     return write_file_atomic(path_for_write(folder, name), out);
 }
 
+Status DrawArchive::save_header(const fs::path& folder) {
+    // Only the four header bytes of the file on disk change: draws entered
+    // since the last save stay out of it until the draws are saved.
+    const std::string name = to_upper_ascii(game_info(game_).draw_file);
+    const fs::path path = path_for_write(folder, name);
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        if (saved_) return write_draw_file(folder);
+        return write_file_atomic(path, header_bytes());
+    }
+    auto bytes = read_file(path, static_cast<size_t>(kHeaderBytes) + kDrawTableBytes + 1);
+    if (!bytes) return Status::failure("Die Datei " + path.filename().string() + " kann nicht gelesen werden.");
+    std::vector<uint8_t> out = header_bytes();
+    if (bytes->size() > static_cast<size_t>(kHeaderBytes))
+        out.insert(out.end(), bytes->begin() + kHeaderBytes, bytes->end());
+    return write_file_atomic(path, out);
+}
+
 Status DrawArchive::save_draws(const fs::path& folder) {
-    if (Status s = save_header(folder); !s) return s;
+    if (Status s = write_draw_file(folder); !s) return s;
     saved_ = true;
     auto side_bytes = [](const std::vector<int32_t>& table, int count) {
         std::vector<uint8_t> out;

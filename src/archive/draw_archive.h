@@ -50,7 +50,8 @@ public:
     // Writes the draw file (capitalised name unless it exists in another
     // spelling), the side-game files and the Austrian LottoPlus file.
     Status save_draws(const fs::path& folder);
-    // Rewrites the draw file only (after the slip calibration changed).
+    // Writes the header (slip calibration, Bundesland) into the draw file.
+    // While draws are unsaved only the header bytes of the file on disk change.
     Status save_header(const fs::path& folder);
 
     // --- the game this archive belongs to
@@ -113,6 +114,8 @@ public:
 
 private:
     Status load_main(const fs::path& file, const GameParams& params);
+    std::vector<uint8_t> header_bytes() const;
+    Status write_draw_file(const fs::path& folder) const;
     void load_side_games(const fs::path& folder, std::vector<std::string>* warnings);
     void load_austrian_extras(const fs::path& folder, std::vector<std::string>* warnings);
 

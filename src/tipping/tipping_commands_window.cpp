@@ -10,6 +10,7 @@
 #include "tipping/console_dialog.h"
 #include "tipping/fees_dialog.h"
 #include "tipping/quota_dialog.h"
+#include "tipping/slip_print_dialog.h"
 #include "tipping/ticket_picture_widget.h"
 #include "tipping/ticket_price.h"
 
@@ -45,6 +46,7 @@ void open_console(MainWindow& window) {
     if (!console) {
         ConsoleActions actions;
         actions.evaluate = [&window] { evaluate_ticket(window); };
+        actions.print = [&window] { open_slip_print(window); };
         actions.clear_ticket = [&window] { window.ticket_picture()->ask_clear(); };
         console = new ConsoleDialog(window.session(), window.ui(), std::move(actions), &window);
         QObject::connect(window.ticket_picture(), &TicketPictureWidget::finished, console, &QWidget::close);
