@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -165,7 +166,10 @@ void SlipPrintDialog::preview() {
     dialog->resize(900, 760);
     const SlipSheet shown = *sheet;
     connect(dialog, &QPrintPreviewDialog::paintRequested, this, [shown](QPrinter* printer) {
-        print_slip(*printer, shown, true);
+        // The preview pages are recorded as pictures and get the outline; the
+        // preview's own print button gives the paper print without it.
+        const bool on_screen = printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
+        print_slip(*printer, shown, on_screen);
     });
     dialog->open();
 }
