@@ -181,6 +181,7 @@ int cmd_bundle(Context& ctx);
 int cmd_update(Context& ctx);
 int cmd_fetch(Context& ctx);
 int cmd_import_draws(Context& ctx);
+int cmd_slip(Context& ctx);
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
@@ -210,6 +211,8 @@ const std::vector<CommandEntry>& commands() {
          false},
         {"import-draws", "import-draws DATEI.csv [--dry-run]   Ziehungen aus einer CSV-Datei",
          cmd_import_draws, false},
+        {"slip", "slip --rows \"1 2 3 4 5 6; ...\" [--bundesland K] [--pdf DATEI]   Kreuze auf dem Spielschein",
+         cmd_slip, false},
     };
     return table;
 }

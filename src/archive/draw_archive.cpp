@@ -164,13 +164,18 @@ void DrawArchive::load_austrian_extras(const fs::path& folder, std::vector<std::
     merge_bonus_draws();
 }
 
-std::vector<uint8_t> DrawArchive::encode_draw_file() const {
+std::vector<uint8_t> DrawArchive::header_bytes() const {
     std::vector<uint8_t> out;
-    const size_t records = static_cast<size_t>(draw_count());
-    out.reserve(kDrawHeaderBytes + records * record_length_);
     out.push_back(calibration_x);
     out.push_back(calibration_y);
     put_i16(out, bundesland);
+    return out;
+}
+
+std::vector<uint8_t> DrawArchive::encode_draw_file() const {
+    std::vector<uint8_t> out = header_bytes();
+    const size_t records = static_cast<size_t>(draw_count());
+    out.reserve(kDrawHeaderBytes + records * record_length_);
     out.insert(out.end(), table_.begin(),
                table_.begin() + static_cast<std::ptrdiff_t>(records * record_length_));
     return out;
@@ -183,7 +188,17 @@ fs::path DrawArchive::draw_file_path(const fs::path& folder) const {
 }
 
 Status DrawArchive::save_header(const fs::path& folder) {
-    return write_file_atomic(draw_file_path(folder), encode_draw_file());
+    // Only the four header bytes of the file on disk change: draws entered
+    // since the last save stay out of it until the draws are saved.
+    const fs::path path = draw_file_path(folder);
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return write_file_atomic(path, saved_ ? encode_draw_file() : header_bytes());
+    auto bytes = read_file(path, static_cast<size_t>(kDrawHeaderBytes) + kDrawTableBytes + 1);
+    if (!bytes) return Status::failure("Die Datei " + path.filename().string() + " kann nicht gelesen werden.");
+    std::vector<uint8_t> out = header_bytes();
+    if (bytes->size() > static_cast<size_t>(kDrawHeaderBytes))
+        out.insert(out.end(), bytes->begin() + kDrawHeaderBytes, bytes->end());
+    return write_file_atomic(path, out);
 }
 
 Status DrawArchive::save_draws(const fs::path& folder) {

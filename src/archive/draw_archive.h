@@ -50,7 +50,8 @@ public:
     // Writes the draw file (the file the load reads; a new one in capitals),
     // the side-game files and the Austrian LottoPlus file as one set.
     Status save_draws(const fs::path& folder);
-    // Rewrites the draw file only (after the slip calibration changed).
+    // Writes the header (slip calibration, Bundesland) into the draw file.
+    // While draws are unsaved only the header bytes of the file on disk change.
     Status save_header(const fs::path& folder);
 
     // --- the game this archive belongs to
@@ -116,6 +117,7 @@ private:
                      std::vector<std::string>* warnings);
     std::vector<uint8_t> encode_draw_file() const;
     fs::path draw_file_path(const fs::path& folder) const;
+    std::vector<uint8_t> header_bytes() const;
     void load_side_games(const fs::path& folder, std::vector<std::string>* warnings);
     void load_austrian_extras(const fs::path& folder, std::vector<std::string>* warnings);
 

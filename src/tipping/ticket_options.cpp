@@ -196,4 +196,23 @@ int apply_joker_numbers(TicketOptions& o, const std::array<std::string, 10>& fie
     return 0;
 }
 
+bool option_chosen(const OptionField& f, const TicketOptions& o, const GameParams& params) {
+    switch (f.kind) {
+        case OptionKind::kDuration: return duration_weeks(params, f.value) == o.weeks();
+        case OptionKind::kDrawDays: return o.draw_days == f.value;
+        case OptionKind::kSpiel77: return o.spiel77 == (f.value != 0);
+        case OptionKind::kSuper6: return o.super6 == (f.value != 0);
+        case OptionKind::kGluecksSpirale: return o.gluecksspirale == (f.value != 0);
+        case OptionKind::kSiegerChance: return o.siegerchance == (f.value != 0);
+        case OptionKind::kJoker: {
+            static constexpr int counts[] = {10, 5, 4, 3, 2, 1, 0, -1};
+            return f.value >= 0 && f.value < 8 && counts[f.value] == o.joker_count;
+        }
+        case OptionKind::kLottoPlus: return o.lotto_plus == (f.value != 0);
+        case OptionKind::kSwissJoker:
+            return f.value == 0 ? (o.swiss_joker_bits & 0x0e) == 0 : (o.swiss_joker_bits >> f.value) & 1;
+        default: return false;
+    }
+}
+
 }  // namespace zw

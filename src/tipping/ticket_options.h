@@ -61,6 +61,10 @@ enum class OptionFollowUp { kNone, kAskSiegerChance, kLotteryDialog, kJokerDialo
 OptionFollowUp apply_option(TicketOptions& o, const OptionField& field, const GameParams& params,
                             bool system_mode);
 
+// Whether an option field is the one the ticket's options choose (the field
+// the slip shows crossed).
+bool option_chosen(const OptionField& field, const TicketOptions& o, const GameParams& params);
+
 // Durations a slip offers, in weeks: 1..8; Austria 1..10; Switzerland 1..8, 10, 20.
 int duration_field_count(const GameParams& params);
 int duration_weeks(const GameParams& params, int field);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "tipping/ticket_options.h"
+
 class QPainter;
 
 namespace zw {
@@ -46,7 +48,5 @@ private:
     void paint_panel(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const;
 };
 
-// Whether an option field is the one the ticket's options choose.
-bool option_chosen(const struct OptionField& field, const TicketOptions& o, const GameParams& params);
 
 }  // namespace zw

@@ -11,6 +11,7 @@
 #include "tipping/console_dialog.h"
 #include "tipping/expected_return.h"
 #include "tipping/power_tip_window.h"
+#include "tipping/slip_print_dialog.h"
 #include "tipping/ticket_card.h"
 #include "tipping/ticket_picture_widget.h"
 #include "tipping/ticket_price.h"
@@ -84,6 +85,7 @@ ConsoleActions console_actions(MainWindow& window) {
     const auto redraw = [&window] { window.ticket_picture()->update(); };
     ConsoleActions a = card_actions(window, &window, redraw);
     a.evaluate = [&window] { evaluate_ticket(window); };
+    a.print = [&window] { open_slip_print(window); };
     a.fetch = [&window, cursor, redraw] {
         Session& s = window.session();
         const CardKind kind = kind_of(s);

@@ -213,5 +213,37 @@ TEST(DrawArchive, SuperzahlTenReadsZeroOnlyFromTheStartDraw) {
     EXPECT_FALSE(extra_is_lucky_number(game(kSwiss), kSwissLuckyStart - 1));
 }
 
+TEST(DrawArchive, HeaderSaveLeavesUnsavedDrawsOutOfTheFile) {
+    TempFolder dir;
+    dir.write("Lotto.Dat", draw_file({{1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 1}}));
+    DrawArchive a;
+    ASSERT_TRUE(a.load_draws(dir.path(), game(kLottoSaturday)));
+    ASSERT_TRUE(a.extend_to(3));
+    a.record(3)[0] = 40;
+    a.set_saved(false);
+    a.calibration_x = 140;
+    a.calibration_y = 1;
+    a.bundesland = 17;
+    ASSERT_TRUE(a.save_header(dir.path()));
+    const auto bytes = dir.read("Lotto.Dat");
+    EXPECT_EQ(bytes, draw_file({{1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 1}}, 140, 1, 17));
+    EXPECT_FALSE(a.saved());  // the new draw still waits for its save
+    EXPECT_EQ(a.newest(), 3);
+
+    // A folder that cannot be written reports the failure.
+    EXPECT_FALSE(a.save_header(dir / "missing" / "deeper"));
+}
+
+TEST(DrawArchive, HeaderSaveWithoutADrawFileWritesNoUnsavedDraws) {
+    TempFolder dir;
+    DrawArchive a;
+    a.clear_for(game(kToto));
+    ASSERT_TRUE(a.extend_to(1));
+    a.set_saved(false);
+    a.bundesland = 7;
+    ASSERT_TRUE(a.save_header(dir.path()));
+    EXPECT_EQ(dir.read("TOTO.DAT"), draw_file({}, 126, 126, 7));
+}
+
 }  // namespace
 }  // namespace zw

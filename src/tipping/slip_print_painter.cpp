@@ -1,0 +1,67 @@
+#include "tipping/slip_print_painter.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+#include "tipping/slip_marks.h"
+#include "tipping/slip_pdf.h"
+
+namespace zw {
+
+void SlipPrintPainter::paint(QPainter& p, const SlipSheet& sheet, double dots_per_mm, bool outline) const {
+    p.save();
+    auto at = [&](double x, double y) {
+        const SlipPoint pt = page_position(sheet, x, y);
+        return QPointF(pt.x * dots_per_mm, pt.y * dots_per_mm);
+    };
+    if (outline) {
+        // The slip's edge and its cells, light enough that the marks stand out.
+        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(0, 0, sheet.width * dots_per_mm, sheet.height * dots_per_mm));
+        p.setPen(QPen(QColor(0xe0, 0x90, 0x80), 0));
+        const double w = sheet.cell_w * 0.8 * dots_per_mm, h = sheet.cell_h * 0.8 * dots_per_mm;
+        for (const SlipPoint& c : sheet.cells) {
+            const QPointF centre = at(c.x, c.y);
+            p.drawRect(QRectF(centre.x() - w / 2, centre.y() - h / 2, w, h));
+        }
+    }
+    QFont courier(QStringLiteral("Liberation Mono"));
+    courier.setStyleHint(QFont::TypeWriter);
+    // Points into device units, whatever the device's resolution.
+    courier.setPixelSize(std::max(1, qRound(kSlipMarkPoints * 25.4 / 72.0 * dots_per_mm)));
+    p.setFont(courier);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(courier, p.device());
+    for (const SlipMark& m : sheet.marks) {
+        const QString text = QString::fromStdString(m.text);
+        const QPointF centre = at(m.x, m.y);
+        // Centre the glyph's body (its x-height) on the mark.
+        p.drawText(QPointF(centre.x() - fm.horizontalAdvance(text) / 2, centre.y() + fm.xHeight() / 2), text);
+    }
+    p.restore();
+}
+
+void prepare_slip_printer(QPrinter& printer, const SlipSheet& sheet) {
+    printer.setDocName(QStringLiteral("Scheindruck"));
+    printer.setFullPage(true);
+    // Page sizes are kept upright; a slip wider than long is the landscape page.
+    const bool landscape = sheet.width > sheet.height;
+    const QSizeF upright = landscape ? QSizeF(sheet.height, sheet.width) : QSizeF(sheet.width, sheet.height);
+    const QPageSize size(upright, QPageSize::Millimeter, QStringLiteral("Spielschein"), QPageSize::ExactMatch);
+    printer.setPageLayout(
+        QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
+
+bool print_slip(QPrinter& printer, const SlipSheet& sheet, bool outline) {
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    // Full-page mode: the painter's origin is the paper's top-left corner.
+    const double dots_per_mm = printer.resolution() / 25.4;
+    SlipPrintPainter().paint(p, sheet, dots_per_mm, outline);
+    return p.end();
+}
+
+}  // namespace zw

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "temp_folder.h"
+
+namespace zw {
+namespace {
+
+using test::run_cli;
+using test::TempFolder;
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(CliSlip, MarksAsJsonAndThePdfThePrinterWouldGet) {
+    TempFolder dir;
+    const std::string pdf = (dir / "schein.pdf").string();
+    auto r = run_cli({"--data", dir.path().string(), "--game", "0", "--json", "slip", "--rows",
+                      "1 2 3 4 5 6; 7 8 9 10 11 12", "--bundesland", "0", "--pdf", pdf});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"bundesland\":0,\"upside_down\":false,\"marks\":[{\"x\":19.7,\"y\":9.7},"
+                          "{\"x\":23.2,\"y\":9.7},",
+                          0),
+              0u)
+        << r.out;
+    // Row 2 stands beside row 1, 7 x 3.5 + 79.5 further right: 7 at its column 6, 8 on its next line.
+    EXPECT_NE(r.out.find("{\"x\":144.7,\"y\":9.7},{\"x\":123.7,\"y\":13.85}"), std::string::npos);
+    EXPECT_EQ(count(r.out, "\"x\":"), 12u + 6u);  // twelve numbers, six option fields
+    const auto bytes = dir.read("schein.pdf");
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(count(text, "(x) Tj"), 18u);
+}
+
+TEST(CliSlip, BundeslandComesFromTheDrawFileHeaderAndTurnsTheSlip) {
+    TempFolder dir;
+    dir.write("Toto.Dat", {126, 126, 7, 0});
+    auto r = run_cli({"--data", dir.path().string(), "--game", "2", "--json", "slip", "--rows", "1 2 3 4 5 45"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"bundesland\":7,\"upside_down\":true,", 0), 0u) << r.out;
+
+    auto swiss = run_cli({"--data", dir.path().string(), "--game", "5", "slip", "--rows", "1 2 3 4 5 42 6",
+                          "--bundesland", "17"});
+    ASSERT_EQ(swiss.code, 0) << swiss.err;
+    EXPECT_NE(swiss.out.find("kopfstehender Ausrichtung"), std::string::npos);
+}
+
+TEST(CliSlip, RefusalsExitWithTwo) {
+    TempFolder dir;
+    const std::string data = dir.path().string();
+    auto r = run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5 6", "--bundesland", "16"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Das Bedrucken von Tipp-Scheinen ist leider für dieses Bundesland noch nicht möglich!"),
+              std::string::npos);
+    EXPECT_EQ(run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5 6", "--bundesland", "19"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "slip", "--rows", "1 1 2 3 4 5"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5 60"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "slip"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5 6", "--system"}).code, 2);
+    std::string many;
+    for (int i = 0; i < 17; ++i) many += "1 2 3 4 5 6;";
+    auto full = run_cli({"--data", data, "slip", "--rows", many});
+    EXPECT_EQ(full.code, 2);
+    EXPECT_NE(full.err.find("16 Reihen"), std::string::npos);
+    auto bad_pdf = run_cli({"--data", data, "slip", "--rows", "1 2 3 4 5 6", "--pdf", (dir / "no" / "x.pdf").string()});
+    EXPECT_EQ(bad_pdf.code, 2);
+}
+
+}  // namespace
+}  // namespace zw
