@@ -1,0 +1,28 @@
+// CSV import of draws: an accepted file holds only draws within the archive's
+// capacity with six distinct ascending numbers of the game; applying it to an
+// archive keeps the archive within its capacity.
+#include <string_view>
+
+#include "archive/csv_import.h"
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const int game = size > 0 ? data[0] % zw::kGameCount : 0;
+    const zw::GameParams params = zw::game_params(game);
+    zw::CsvDraws csv;
+    if (!zw::parse_draws_csv(text, params, csv)) return 0;
+    for (const zw::CsvDraw& d : csv.draws) {
+        zw::fuzz::check(d.draw >= 1 && d.draw <= params.capacity(), "draw within capacity");
+        for (size_t i = 0; i < d.numbers.size(); ++i) {
+            zw::fuzz::check(d.numbers[i] >= 1 && d.numbers[i] <= params.highest_number, "number in range");
+            if (i > 0) zw::fuzz::check(d.numbers[i - 1] < d.numbers[i], "numbers distinct and ascending");
+        }
+    }
+    zw::DrawArchive archive;
+    archive.clear_for(params);
+    zw::DrawRange range;
+    if (zw::apply_import(archive, csv, range))
+        zw::fuzz::check(archive.draw_count() <= params.capacity(), "archive within capacity");
+    return 0;
+}
