@@ -14,6 +14,7 @@
 #include "evaluation/evaluation_format.h"
 #include "evaluation/evaluation_painter.h"
 #include "evaluation/review_widget.h"
+#include "ui/listing_print.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -108,40 +109,17 @@ void CardListWindow::print() {
 }
 
 bool CardListWindow::print_balance(QPrinter& printer) {
-    QPainter p;
-    if (!p.begin(&printer)) return false;
-    p.setFont(print_font());
-    const QFontMetrics fm = p.fontMetrics();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int step = fm.lineSpacing();
     const CardIndex& cards = index();
-    const QString title = QStringLiteral("Bilanz-Druck   ") + q(list_title(kind_)) + QStringLiteral("   ") +
-                          q(session_.params.info().name);
-    const QString header = q(print_header(session_.params.code, kind_));
-    int y = 0;
-    auto start_page = [&] {
-        y = fm.ascent();
-        p.drawText(0, y, title);
-        y += 2 * step;
-        p.drawText(0, y, header);
-        y += step;
-        p.drawLine(0, y - fm.ascent() / 2, page.width(), y - fm.ascent() / 2);
-        y += step / 2;
-    };
-    start_page();
-    for (int i = 0; i < cards.count() && i < static_cast<int>(evaluations_.size()); ++i) {
-        if (y + step > page.height()) {
-            if (!printer.newPage()) return false;
-            start_page();
-        }
-        p.drawText(0, y, q(card_line(session_.params.code, kind_, i + 1, cards.at(i), evaluations_[static_cast<size_t>(i)], true)));
-        y += step;
-    }
-    if (cards.count() > 0 && !evaluations_.empty()) {
-        y += step;
-        p.drawText(0, y, QStringLiteral("Total: %1 %2").arg(q(cents_text(evaluations_.back().running_total)), q(session_.params.currency)));
-    }
-    return p.end();
+    QStringList lines;
+    for (int i = 0; i < cards.count() && i < static_cast<int>(evaluations_.size()); ++i)
+        lines << q(card_line(session_.params.code, kind_, i + 1, cards.at(i), evaluations_[static_cast<size_t>(i)], true));
+    QStringList closing;
+    if (cards.count() > 0 && !evaluations_.empty())
+        closing << QStringLiteral("Total: %1 %2").arg(q(cents_text(evaluations_.back().running_total)), q(session_.params.currency));
+    return print_listing(printer, print_font(),
+                         QStringLiteral("Bilanz-Druck   ") + q(list_title(kind_)) + QStringLiteral("   ") +
+                             q(session_.params.info().name),
+                         q(print_header(session_.params.code, kind_)), lines, closing);
 }
 
 void CardListWindow::diagrams() {

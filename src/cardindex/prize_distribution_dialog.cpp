@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "evaluation/evaluation_painter.h"
+#include "ui/listing_print.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -77,34 +78,10 @@ void PrizeDistributionDialog::cmd30_Click() {
 }
 
 bool PrizeDistributionDialog::print_distribution(QPrinter& printer) const {
-    QPainter p;
-    if (!p.begin(&printer)) return false;
-    p.setFont(print_font());
-    const QFontMetrics fm = p.fontMetrics();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int step = fm.lineSpacing();
-    const QString title = q(distribution_caption(comparison_));
-    const QString header = q(distribution_print_header(game_));
-    int y = 0;
-    auto start_page = [&] {
-        y = fm.ascent();
-        p.drawText(0, y, title);
-        y += 2 * step;
-        p.drawText(0, y, header);
-        y += step;
-        p.drawLine(0, y - fm.ascent() / 2, page.width(), y - fm.ascent() / 2);
-        y += step / 2;
-    };
-    start_page();
-    for (const ComparedTicket& t : comparison_.winners) {
-        if (y + step > page.height()) {
-            if (!printer.newPage()) return false;
-            start_page();
-        }
-        p.drawText(0, y, q(distribution_print_line(game_, t)));
-        y += step;
-    }
-    return p.end();
+    QStringList lines;
+    for (const ComparedTicket& t : comparison_.winners) lines << q(distribution_print_line(game_, t));
+    return print_listing(printer, print_font(), q(distribution_caption(comparison_)),
+                         q(distribution_print_header(game_)), lines);
 }
 
 }  // namespace zw

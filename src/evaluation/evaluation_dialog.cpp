@@ -11,6 +11,7 @@
 #include "evaluation/evaluation_format.h"
 #include "evaluation/review_widget.h"
 #include "evaluation/side_game_window.h"
+#include "ui/listing_print.h"
 
 namespace zw {
 namespace {
@@ -177,35 +178,8 @@ void EvaluationDialog::print(bool review) {
 }
 
 bool EvaluationDialog::print_review(QPrinter& printer) {
-    QPainter p;
-    if (!p.begin(&printer)) return false;
-    p.setFont(print_font());
-    const QFontMetrics fm = p.fontMetrics();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect area(0, 0, page.width(), page.height());
-    const int step = fm.lineSpacing();
-    const QString header = q(review_header(report_.rules, systems_));
-    const QString title = QStringLiteral("Gewinn-Rückblick   ") + q(in_.params.info().name);
-    int y = 0;
-    auto start_page = [&] {
-        y = fm.ascent();
-        p.drawText(0, y, title);
-        y += 2 * step;
-        p.drawText(0, y, header);
-        y += step;
-        p.drawLine(0, y - fm.ascent() / 2, area.width(), y - fm.ascent() / 2);
-        y += step / 2;
-    };
-    start_page();
-    for (const QString& line : review_lines_) {
-        if (y + step > area.height()) {
-            if (!printer.newPage()) return false;
-            start_page();
-        }
-        p.drawText(0, y, line);
-        y += step;
-    }
-    return p.end();
+    return print_listing(printer, print_font(), QStringLiteral("Gewinn-Rückblick   ") + q(in_.params.info().name),
+                         q(review_header(report_.rules, systems_)), review_lines_);
 }
 
 bool EvaluationDialog::print_screen(QPrinter& printer) {
