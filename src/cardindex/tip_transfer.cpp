@@ -121,8 +121,13 @@ OnlineTip online_tip_address(const OnlineTipConfig& config, int game, const Card
     a += "&lotto_duration=" + std::to_string(std::min(t.weeks(), 4));
     a += std::string("&lotto_drawCycle=") + (t.draw_days <= 2 ? cycles[t.draw_days] : "next");
     for (size_t k = 0; k < rows.size(); ++k) {
-        a += "&lotto_block" + std::to_string(k + 1) + "=";
-        for (size_t i = 0; i < 6; ++i) a += (i ? "|" : "") + std::to_string((*rows[k])[i]);
+        a += "&lotto_block";
+        a += std::to_string(k + 1);
+        a += '=';
+        for (size_t i = 0; i < 6; ++i) {
+            if (i) a += '|';
+            a += std::to_string((*rows[k])[i]);
+        }
     }
     a += "&partnerId=" + config.partner_id + "&affiliateId=" + config.affiliate_id;
     tip.address = a;

@@ -139,6 +139,13 @@ private:
 };
 
 // Tabulates g over the draws.
+// Insertion sort of at most seven values (std::sort on these short arrays
+// makes the optimiser warn about bounds it cannot prove).
+void sort_small(int* v, int n) {
+    for (int i = 1; i < n; ++i)
+        for (int j = i; j > 0 && v[j - 1] > v[j]; --j) std::swap(v[j - 1], v[j]);
+}
+
 SubsetWeights subset_weights(const NumberList& list, std::span<const EvalDraw> draws, RuleSet rules) {
     const int n = list.size();
     SubsetWeights w(n);
@@ -147,19 +154,19 @@ SubsetWeights subset_weights(const NumberList& list, std::span<const EvalDraw> d
     for (int i = 0; i < n; ++i) position[static_cast<size_t>(list.numbers[static_cast<size_t>(i)])] = i;
     const bool zusatz = rules == RuleSet::Austria;
     for (const EvalDraw& d : draws) {
-        int hit[6];
+        std::array<int, 6> hit{};
         int k = 0;
         for (uint64_t m = d.drawn; m && k < 6; m &= m - 1) {
             const int p = position[static_cast<size_t>(std::countr_zero(m))];
-            if (p >= 0) hit[k++] = p;
+            if (p >= 0) hit[static_cast<size_t>(k++)] = p;
         }
-        std::sort(hit, hit + k);
+        sort_small(hit.data(), k);
         const int z = zusatz && d.zusatz > 0 && d.zusatz < kMaxPositions ? position[static_cast<size_t>(d.zusatz)] : -1;
         for (unsigned s = 1; s < (1u << k); ++s) {
             int set[7];
             int size = 0;
             for (int i = 0; i < k; ++i)
-                if (s >> i & 1) set[size++] = hit[i];
+                if (s >> i & 1) set[size++] = hit[static_cast<size_t>(i)];
             if (size >= 3) w.add(set, size, kHitWeight[size]);
         }
         if (z < 0) continue;
@@ -168,10 +175,10 @@ SubsetWeights subset_weights(const NumberList& list, std::span<const EvalDraw> d
             int set[7];
             int size = 0;
             for (int i = 0; i < k; ++i)
-                if (s >> i & 1) set[size++] = hit[i];
+                if (s >> i & 1) set[size++] = hit[static_cast<size_t>(i)];
             if (size > 5) continue;
             set[size++] = z;
-            std::sort(set, set + size);
+            sort_small(set, size);
             w.add(set, size, size % 2 == 1 ? 1 : -1);
         }
     }

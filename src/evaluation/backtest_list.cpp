@@ -18,7 +18,11 @@ std::string right(const std::string& s, size_t width) {
 std::string right(int64_t v, size_t width) { return right(std::to_string(v), width); }
 
 // A number in a text line brings its own leading blank ("folgender 12", "( 1 -6554" reads "( 1 - 6554").
-std::string spaced(int64_t v) { return (v < 0 ? "" : " ") + std::to_string(v); }
+std::string spaced(int64_t v) {
+    std::string s = v < 0 ? "" : " ";
+    s += std::to_string(v);
+    return s;
+}
 
 RuleSet rules_of(const BacktestList& list) { return rule_set_for(list.game); }
 
