@@ -16,22 +16,6 @@
 
 namespace zw {
 
-namespace {
-
-QLabel* top_list(QWidget* parent, const char* name, const QString& head, const std::vector<int>& numbers,
-                 const NumberTable& values) {
-    QString text = QStringLiteral("TOP 18\n") + head + QLatin1Char('\n');
-    for (int n : numbers)
-        text += QStringLiteral("%1 (%2)\n").arg(n, 2).arg(values[static_cast<size_t>(n)]);
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(ui_font(12));
-    l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    return l;
-}
-
-}  // namespace
-
 NumberChoiceDialog::NumberChoiceDialog(Session& session, const QString& title, const QString& prompt,
                                        QWidget* parent)
     : QDialog(parent), highest_(session.params.highest_number) {
@@ -62,9 +46,9 @@ NumberChoiceDialog::NumberChoiceDialog(Session& session, const QString& title, c
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(top_list(this, "top_hauf", QStringLiteral("HAUF"), top_numbers(t.main_frequency, highest_, 18),
+    lists->addWidget(top_list_label(this, "top_hauf", QStringLiteral("HAUF"), top_numbers(t.main_frequency, highest_, 18),
                               t.main_frequency));
-    lists->addWidget(top_list(this, "top_ruck", QStringLiteral("RUCK"), top_numbers(t.main_gap, highest_, 18),
+    lists->addWidget(top_list_label(this, "top_ruck", QStringLiteral("RUCK"), top_numbers(t.main_gap, highest_, 18),
                               t.main_gap));
     auto* middle = new QHBoxLayout;
     middle->addWidget(grid_);
@@ -96,25 +80,22 @@ void NumberChoiceDialog::toggle(int n) {
 }
 
 void NumberChoiceDialog::keyPressEvent(QKeyEvent* event) {
-    const QString t = event->text().toLower();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!typing_.isEmpty()) toggle(typing_.toInt());
-        typing_.clear();
-    } else if (t.size() == 1 && t[0].isDigit()) {
-        typing_ = (typing_ + t).right(2);
-    } else if (event->key() == Qt::Key_Backspace) {
-        typing_.chop(1);
-    } else if (t == QLatin1String("o")) {
-        accept();
-        return;
-    } else if (t == QLatin1String("a") || event->key() == Qt::Key_Escape) {
-        reject();
-        return;
-    } else {
-        QDialog::keyPressEvent(event);
-        return;
+    switch (typed_number_.key(*event)) {
+        case TypedNumber::Key::kEntered: toggle(typed_number_.value()); break;
+        case TypedNumber::Key::kChanged: break;
+        case TypedNumber::Key::kOther: {
+            const QString t = event->text().toLower();
+            if (t == QLatin1String("o")) {
+                accept();
+            } else if (t == QLatin1String("a") || event->key() == Qt::Key_Escape) {
+                reject();
+            } else {
+                QDialog::keyPressEvent(event);
+            }
+            return;
+        }
     }
-    typed_->setText(typing_.isEmpty() ? QString() : QStringLiteral("Zahl: ") + typing_);
+    typed_->setText(typed_number_.caption());
 }
 
 std::optional<std::vector<int>> NumberChoiceDialog::choose(Session& session, const QString& title,

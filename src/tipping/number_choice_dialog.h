@@ -9,12 +9,11 @@
 
 #include "app/session.h"
 #include "stats/stat_tables.h"
+#include "tipping/number_grid_widget.h"
 
 class QLabel;
 
 namespace zw {
-
-class NumberGridWidget;
 
 class NumberChoiceDialog : public QDialog {
     Q_OBJECT
@@ -39,7 +38,7 @@ private:
     int highest_;
     NumberGridWidget* grid_;
     QLabel* typed_;
-    QString typing_;
+    TypedNumber typed_number_;
 };
 
 }  // namespace zw

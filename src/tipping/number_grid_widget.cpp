@@ -1,6 +1,8 @@
 #include "tipping/number_grid_widget.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QToolButton>
 
 #include "ui/fonts.h"
@@ -68,5 +70,37 @@ void NumberGridWidget::refresh(int n) {
     }
     buttons_[i]->setStyleSheet(QStringLiteral("QToolButton { %1 border: 1px solid %2; }").arg(style, palette_colour(8).name()));
 }
+
+QLabel* top_list_label(QWidget* parent, const char* name, const QString& head, const std::vector<int>& numbers,
+                       const NumberTable& values) {
+    QString text = QStringLiteral("TOP 18\n") + head + QLatin1Char('\n');
+    for (int n : numbers) text += QStringLiteral("%1 (%2)\n").arg(n, 2).arg(values[static_cast<size_t>(n)]);
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(ui_font(12));
+    l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    return l;
+}
+
+TypedNumber::Key TypedNumber::key(const QKeyEvent& event) {
+    const QString t = event.text();
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        if (typing_.isEmpty()) return Key::kOther;
+        value_ = typing_.toInt();
+        typing_.clear();
+        return Key::kEntered;
+    }
+    if (t.size() == 1 && t[0].isDigit()) {
+        typing_ = (typing_ + t).right(2);
+        return Key::kChanged;
+    }
+    if (event.key() == Qt::Key_Backspace && !typing_.isEmpty()) {
+        typing_.chop(1);
+        return Key::kChanged;
+    }
+    return Key::kOther;
+}
+
+QString TypedNumber::caption() const { return typing_.isEmpty() ? QString() : QStringLiteral("Zahl: ") + typing_; }
 
 }  // namespace zw

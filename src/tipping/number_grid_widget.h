@@ -5,6 +5,10 @@
 #include <QWidget>
 #include <vector>
 
+#include "stats/stat_tables.h"
+
+class QKeyEvent;
+class QLabel;
 class QToolButton;
 
 namespace zw {
@@ -33,6 +37,25 @@ private:
     std::vector<Mark> marks_;
     std::vector<QString> labels_;
     std::vector<int> frequencies_;
+};
+
+// A "TOP 18" list: the head ("HAUF", "RUCK") and each number with its value.
+QLabel* top_list_label(QWidget* parent, const char* name, const QString& head, const std::vector<int>& numbers,
+                       const NumberTable& values);
+
+// A number typed on the keyboard and confirmed with Return (two digits at most).
+class TypedNumber {
+public:
+    enum class Key { kOther, kChanged, kEntered };
+    // Digits, Backspace and Return; kEntered leaves the number in value().
+    Key key(const QKeyEvent& event);
+    int value() const { return value_; }
+    // "Zahl: 12" while digits are typed.
+    QString caption() const;
+
+private:
+    QString typing_;
+    int value_ = 0;
 };
 
 }  // namespace zw

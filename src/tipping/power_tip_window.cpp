@@ -35,15 +35,6 @@ private:
     PowerTipPainter painter_;
 };
 
-namespace {
-
-// " _Berechne " and " _2 Reihen": the underscore marks the access key.
-QString with_access_keys(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size())).replace(QLatin1Char('_'), QLatin1Char('&'));
-}
-
-}  // namespace
-
 PowerTipWindow::PowerTipWindow(Session& session, UiServices& ui, bool seven_by_seven,
                                std::function<void(const QString&)> show_help,
                                std::function<void(const PowerTipResult&)> apply, QWidget* parent)
@@ -79,7 +70,7 @@ PowerTipWindow::PowerTipWindow(Session& session, UiServices& ui, bool seven_by_s
 }
 
 QPushButton* PowerTipWindow::add_button(const char* name, const char* text, void (PowerTipWindow::*slot)()) {
-    auto* b = new QPushButton(with_access_keys(text), this);
+    auto* b = new QPushButton(access_keys(text), this);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, slot);
@@ -132,7 +123,7 @@ void PowerTipWindow::cmd_berechne() {
         return;
     }
     const QPoint at = berechne_->mapToGlobal(QPoint(0, berechne_->height()));
-    const int item = ui_.popup_list(this, with_access_keys(row_count_items(p, seven_by_seven_)), at);
+    const int item = ui_.popup_list(this, access_keys(row_count_items(p, seven_by_seven_)), at);
     const std::optional<int> rows = row_count_for_item(item, p, seven_by_seven_);
     if (!rows) return;  // the list was dismissed
 

@@ -280,17 +280,4 @@ void apply_formula(GeneratorState& state, const FormulaSettings& f, const DrawSo
     }
 }
 
-std::string row_count_items(bool german_seven_by_seven) {
-    std::string items = " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|1_4 Reihen";
-    if (german_seven_by_seven) items += "|1_5 Reihen|1_6 Reihen";
-    return items;
-}
-
-int rows_for_item(int item, bool german_seven_by_seven) {
-    int rows = item == 7 ? 15 : item == 8 ? 16 : 2 * item + 2;
-    rows = std::clamp(rows, 2, kMaxGeneratedRows);
-    if (!german_seven_by_seven) rows = std::min(rows, 12);
-    return rows;
-}
-
 }  // namespace zw

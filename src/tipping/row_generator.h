@@ -132,11 +132,14 @@ BoxNumbers generate_box(const GeneratorState& state, int box_numbers, RandomSour
 void apply_formula(GeneratorState& state, const FormulaSettings& settings, const DrawSource& source,
                    const DrawRange& range);
 
+// What the generator window offers again the next time it opens.
+struct GeneratorSettings {
+    GeneratorState state;
+    GeneratorFilter filter;
+    FormulaSettings formula;
+};
+
 // The `how_many` numbers 1..n with the largest values (ties: smaller first).
 std::vector<int> top_numbers(const NumberTable& values, int n, int how_many);
-
-// The row-count list and the rows its item gives.
-std::string row_count_items(bool german_seven_by_seven);
-int rows_for_item(int item, bool german_seven_by_seven);
 
 }  // namespace zw

@@ -111,4 +111,8 @@ UiServices UiServices::desktop() {
     return s;
 }
 
+QString access_keys(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size())).replace(QLatin1Char('_'), QLatin1Char('&'));
+}
+
 }  // namespace zw

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <string_view>
 #include <optional>
 
 class QWidget;
@@ -67,5 +68,7 @@ bool open_url_or_report(const UiServices& ui, QWidget* parent, const QUrl& url);
 // Splits "&JA|&NEIN" into button texts; "|" in message texts becomes a line break.
 QStringList split_items(const QString& items);
 QString message_text(const QString& text);
+// " _Berechne " and " _2 Reihen": the underscore marks the access key ("&" for Qt).
+QString access_keys(std::string_view text);
 
 }  // namespace zw

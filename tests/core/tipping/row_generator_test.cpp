@@ -260,16 +260,5 @@ TEST(RowGenerator, FormulaAddsFromItsOwnTablesSkipsBankersAndOnlyTheZusatzzahl) 
     EXPECT_EQ(t.tips(), (std::vector<int>{8}));
 }
 
-TEST(RowGenerator, RowCountListGivesTwoToSixteenRows) {
-    EXPECT_EQ(rows_for_item(0, true), 2);
-    EXPECT_EQ(rows_for_item(5, true), 12);
-    EXPECT_EQ(rows_for_item(6, true), 14);
-    EXPECT_EQ(rows_for_item(7, true), 15);
-    EXPECT_EQ(rows_for_item(8, true), 16);
-    EXPECT_EQ(rows_for_item(6, false), 12);
-    EXPECT_EQ(rows_for_item(-1, false), 2);
-    EXPECT_EQ(row_count_items(false), " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|1_4 Reihen");
-}
-
 }  // namespace
 }  // namespace zw
