@@ -65,6 +65,7 @@ void Session::enter_game(const GameParams& next, std::vector<std::string>& warni
     params = next;
     ticket.set_game(params);
     ticket_options = TicketOptions{};
+    generator.state.set_game(params);
     load_default_card_indexes(folder_, params.code, normal_cards, system_cards, warnings);
 }
 

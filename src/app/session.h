@@ -13,6 +13,7 @@
 #include "games/partial_systems.h"
 #include "stats/draw_range.h"
 #include "tipping/money_tables.h"
+#include "tipping/row_generator.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_options.h"
 #include "tipping/weight_matrix.h"
@@ -71,6 +72,9 @@ public:
     bool cards_saved() const { return normal_cards.saved() && system_cards.saved(); }
     // Power-tip weights of every game: all 0 until start_up reads matrix.par.
     WeightMatrix weights;
+    // The row generator's tips, bankers, filter and formula, kept while the
+    // program runs; a game with other numbers empties the sets.
+    GeneratorSettings generator;
 
 private:
     // The game's parameters, an empty ticket and the game's card indexes.

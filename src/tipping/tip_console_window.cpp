@@ -11,6 +11,7 @@
 #include "tipping/console_dialog.h"
 #include "tipping/expected_return.h"
 #include "tipping/power_tip_window.h"
+#include "tipping/row_generator_window.h"
 #include "tipping/slip_print_dialog.h"
 #include "tipping/ticket_card.h"
 #include "tipping/ticket_picture_widget.h"
@@ -85,6 +86,11 @@ ConsoleActions console_actions(MainWindow& window) {
     const auto redraw = [&window] { window.ticket_picture()->update(); };
     ConsoleActions a = card_actions(window, &window, redraw);
     a.evaluate = [&window] { evaluate_ticket(window); };
+    a.random_tip = [&window, redraw] {
+        if (open_row_generator(&window, window.session(), window.ui(),
+                               [&window](const QString& topic) { window.show_help(topic); }))
+            redraw();
+    };
     a.print = [&window] { open_slip_print(window); };
     a.fetch = [&window, cursor, redraw] {
         Session& s = window.session();

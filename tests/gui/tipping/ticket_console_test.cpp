@@ -7,6 +7,7 @@
 #include "evaluation/evaluation_dialog.h"
 #include "gui_test_support.h"
 #include "tipping/console_dialog.h"
+#include "tipping/row_generator_window.h"
 #include "tipping/ticket_layout.h"
 #include "tipping/ticket_number_dialog.h"
 #include "tipping/ticket_picture_painter.h"
@@ -123,15 +124,30 @@ private slots:
         QCOMPARE(f.picture()->slip_size().width(), 1304);
     }
 
-    void consoleGreysWhatIsNotBuiltAndEvaluatesTheTicket() {
+    void randomTipFillsTheRowsOrAsksForASystemFirst() {
+        Fixture f;
+        f.window->Win_1_MenuEvent(44);
+        f.ui.popup_answers = {2};  // " _6 Reihen"
+        when_modal([](QWidget* m) {
+            auto* g = qobject_cast<RowGeneratorWindow*>(m);
+            QVERIFY(g);
+            for (int n = 1; n <= 12; ++n) g->cell_clicked(n);
+            g->cmd_ok();
+        });
+        f.console()->button(12)->click();
+        QCOMPARE(f.ticket().row_count(), 6);
+        f.window->Win_1_MenuEvent(45);
+        f.console()->button(12)->click();
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Bitte zuerst ein System ankreuzen!"));
+    }
+
+    void consoleOffersEveryCommandAndEvaluatesTheTicket() {
         Fixture f;
         f.window->Win_1_MenuEvent(44);
         ConsoleDialog* c = f.console();
         QVERIFY(c);
         QCOMPARE(c->windowTitle(), QStringLiteral("Auswahl-Konsole"));
-        // The random tip comes later; slip printing and the card-index buttons work.
-        for (int id : {12}) QVERIFY2(!c->button(id)->isEnabled(), qPrintable(QString::number(id)));
-        for (int id : {8, 9, 10, 44, 11, 13, 14}) QVERIFY2(c->button(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : {8, 9, 10, 44, 11, 12, 13, 14}) QVERIFY2(c->button(id)->isEnabled(), qPrintable(QString::number(id)));
         QCOMPARE(c->button(11)->text(), QStringLiteral("&Online-Tipp"));
         QVERIFY(f.picture()->extra_line().isEmpty());
         for (int n : {3, 11, 19, 27, 35, 43}) f.click_number(2, n);
