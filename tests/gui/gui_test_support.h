@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <fstream>
@@ -66,6 +67,12 @@ struct ScriptedUi {
     }
     QString last_message() const { return messages.empty() ? QString() : messages.back().text; }
 };
+
+// Answers the next modal dialog from the event loop.
+template <typename F>
+void when_modal(F f) {
+    QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
+}
 
 inline void write_bytes(const QString& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path.toStdString(), std::ios::binary);

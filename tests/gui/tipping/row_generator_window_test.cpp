@@ -15,6 +15,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::when_modal;
 
 class RowGeneratorWindowTest : public QObject {
     Q_OBJECT
@@ -46,12 +47,6 @@ class RowGeneratorWindowTest : public QObject {
         return w.findChild<T*>(QString::fromLatin1(name));
     }
     static QString text(QWidget& w, const char* name) { return child<QLabel>(w, name)->text(); }
-
-    // Answers the next modal dialog from the event loop.
-    template <typename F>
-    static void when_modal(F f) {
-        QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
-    }
 
 private slots:
     void choosingNumbersUpdatesPromptAndPossibleRows() {

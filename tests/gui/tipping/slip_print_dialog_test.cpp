@@ -18,6 +18,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::when_modal;
 
 class SlipPrintDialogTest : public QObject {
     Q_OBJECT
@@ -70,11 +71,6 @@ class SlipPrintDialogTest : public QObject {
         p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
         p.waitForFinished(10000);
         return QString::fromUtf8(p.readAllStandardOutput());
-    }
-
-    template <typename F>
-    static void when_modal(F f) {
-        QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
     }
 
 private slots:

@@ -17,6 +17,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::when_modal;
 
 class TicketConsoleTest : public QObject {
     Q_OBJECT
@@ -51,12 +52,6 @@ class TicketConsoleTest : public QObject {
         }
         ConsoleDialog* console() const { return window->findChild<ConsoleDialog*>(QStringLiteral("Dlg_11")); }
     };
-
-    // Answers the next modal dialog from the event loop.
-    template <typename F>
-    static void when_modal(F f) {
-        QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
-    }
 
 private slots:
     void clickedCellsTickAndUntickTheirNumber() {
