@@ -4,19 +4,12 @@
 #include <cstdio>
 
 #include "evaluation/evaluation_format.h"
-
+#include "evaluation/win_classes.h"
 
 namespace zw {
 namespace {
 
-enum Family { kGermanFamily, kTotoFamily, kAustriaFamily, kSwissFamily };
-Family family(int game) {
-    if (game == kToto) return kTotoFamily;
-    if (game == kAustria) return kAustriaFamily;
-    if (game == kSwiss) return kSwissFamily;
-    return kGermanFamily;
-}
-
+// Tables below are in rule-set order (rule_set_index): German Lotto, Toto, Austria, Switzerland.
 constexpr std::array<std::string_view, 4> kNormalList = {
     " Nr.   Datum     Zieh. 6+S  6  5+S  5  4+S  4  3+S  3  2+S  R.  AK  LAX  Gewinn EUR  Einsatz EUR    Total EUR",
     " Nr.   Datum    Ziehung  6   5+  5   4   3+  3     R.   AK    TAX     Gewinn EUR    Einsatz EUR     Total EUR",
@@ -85,13 +78,13 @@ std::string_view card_title(CardKind kind) {
     return kind == CardKind::Normal ? "KARTEIKARTE: Normal-Scheine" : "KARTEIKARTE: System-Scheine";
 }
 std::string_view list_header(int game, CardKind kind) {
-    return (kind == CardKind::Normal ? kNormalList : kSystemList)[family(game)];
+    return (kind == CardKind::Normal ? kNormalList : kSystemList)[rule_set_index(game)];
 }
 std::string_view print_header(int game, CardKind kind) {
-    return (kind == CardKind::Normal ? kNormalPrint : kSystemPrint)[family(game)];
+    return (kind == CardKind::Normal ? kNormalPrint : kSystemPrint)[rule_set_index(game)];
 }
 std::string_view card_counts_header(int game, CardKind kind) {
-    return (kind == CardKind::Normal ? kNormalCounts : kSystemCounts)[family(game)];
+    return (kind == CardKind::Normal ? kNormalCounts : kSystemCounts)[rule_set_index(game)];
 }
 
 std::string align_to_header(std::string_view header, const std::vector<LineCell>& cells) {
@@ -115,14 +108,14 @@ std::string lax_text(int16_t lax100) {
 }
 
 std::vector<int> shown_classes(int game) {
-    switch (family(game)) {
-        case kTotoFamily:
+    switch (rule_set_for(game)) {
+        case RuleSet::Toto:
             return {2, 3, 4, 6, 7, 8};
-        case kAustriaFamily:
+        case RuleSet::Austria:
             return {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-        case kSwissFamily:
+        case RuleSet::Swiss:
             return {1, 2, 3, 4, 5, 6, 7, 8};
-        case kGermanFamily:
+        case RuleSet::German:
             break;
     }
     return {1, 2, 3, 4, 5, 6, 7, 8, 9};

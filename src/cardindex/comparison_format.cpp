@@ -8,9 +8,7 @@
 namespace zw {
 namespace {
 
-// Tables below are in rule-set order: German Lotto, Toto, Austria, Switzerland.
-size_t family(int game) { return static_cast<size_t>(rule_set_for(game)); }
-
+// Tables below are in rule-set order (rule_set_index): German Lotto, Toto, Austria, Switzerland.
 constexpr std::array<std::string_view, 4> kNormalHeader = {
     "6+S  6  5+S  5  4+S  4  3+S   3   2+S R.",
     "  6      5+    5      4      3+     3 Richtige",
@@ -52,7 +50,7 @@ std::string_view comparison_title(CardKind kind) {
 }
 
 std::string_view class_header(int game, CardKind kind) {
-    return (kind == CardKind::Normal ? kNormalHeader : kSystemHeader)[family(game)];
+    return (kind == CardKind::Normal ? kNormalHeader : kSystemHeader)[rule_set_index(game)];
 }
 
 std::string_view side_label(int game, CardKind kind) {
@@ -117,7 +115,7 @@ std::string distribution_line(int game, const ComparedTicket& t) {
     return line;
 }
 
-std::string_view distribution_print_header(int game) { return kPrintHeader[family(game)]; }
+std::string_view distribution_print_header(int game) { return kPrintHeader[rule_set_index(game)]; }
 
 std::string distribution_print_line(int game, const ComparedTicket& t) {
     const std::string_view header = distribution_print_header(game);

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #include "evaluation/eval_draws.h"
@@ -27,6 +28,8 @@ namespace zw {
 enum class RuleSet { German, Toto, Austria, Swiss };
 
 RuleSet rule_set_for(int game);
+// The position of a game's rule set in tables kept per rule set.
+inline size_t rule_set_index(int game) { return static_cast<size_t>(rule_set_for(game)); }
 // True for the games whose extra condition is the Zusatzzahl among the tipped numbers.
 constexpr bool zusatz_rules(RuleSet r) { return r == RuleSet::Toto || r == RuleSet::Austria; }
 
