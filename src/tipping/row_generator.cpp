@@ -251,13 +251,26 @@ std::vector<int> top_numbers(const NumberTable& values, int n, int how_many) {
     return numbers;
 }
 
+namespace {
+
+// The most frequent numbers among those drawn at all: a number never drawn
+// (with the base number) is no "most frequent" one.
+std::vector<int> most_frequent_drawn(const NumberTable& counts, int n, int how_many) {
+    std::vector<int> top = top_numbers(counts, n, how_many);
+    std::erase_if(top, [&](int x) { return counts[static_cast<size_t>(x)] <= 0; });
+    return top;
+}
+
+}  // namespace
+
 void apply_formula(GeneratorState& state, const FormulaSettings& f, const DrawSource& source,
                    const DrawRange& range) {
+    if (range.count < 1 || range.last < 1) return;  // no draws: no statistics to pick from
     const int n = source.highest();
     StatTables t;  // its own tables: the grid's statistics stay as they are
     compute_frequencies(source, range, t);
     compute_gaps(source, range.last, t);
-    for (int x : top_numbers(t.main_frequency, n, f.most_frequent)) state.add_tip(x);
+    for (int x : most_frequent_drawn(t.main_frequency, n, f.most_frequent)) state.add_tip(x);
     for (int x : top_numbers(t.main_gap, n, f.longest_gap)) state.add_tip(x);
     if (f.partner >= 1 && f.partner <= n) {
         const std::array<int, 1> fixed{f.partner};
@@ -267,7 +280,7 @@ void apply_formula(GeneratorState& state, const FormulaSettings& f, const DrawSo
         // The base number itself is no partner of its own.
         partners[static_cast<size_t>(f.partner)] = -1;
         gaps[static_cast<size_t>(f.partner)] = -1;
-        for (int x : top_numbers(partners, n, f.partner_frequent)) state.add_tip(x);
+        for (int x : most_frequent_drawn(partners, n, f.partner_frequent)) state.add_tip(x);
         for (int x : top_numbers(gaps, n, f.partner_gap)) state.add_tip(x);
     }
     if (f.skip_last_draw && range.last >= 1) {

@@ -260,5 +260,22 @@ TEST(RowGenerator, FormulaAddsFromItsOwnTablesSkipsBankersAndOnlyTheZusatzzahl) 
     EXPECT_EQ(t.tips(), (std::vector<int>{8}));
 }
 
+TEST(RowGenerator, FormulaTakesOnlyNumbersThatWereDrawnAndNothingFromAnEmptyRange) {
+    test::StatsArchive a(kToto);
+    a.draw(1, {1, 2, 3, 4, 5, 6}, 7);
+    a.draw(2, {1, 9, 10, 11, 12, 13}, 14);
+    GeneratorState s(a.params);
+    FormulaSettings f;
+    f.most_frequent = 20;   // only 13 numbers were drawn, 7 and 14 as Zusatzzahl not among them
+    f.partner = 9;
+    f.partner_frequent = 40;  // 1, 10, 11, 12, 13 were drawn with 9
+    apply_formula(s, f, a.source(), test::range(1, 2));
+    EXPECT_EQ(s.tips(), (std::vector<int>{1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13}));
+    f.longest_gap = 5;
+    s.clear();
+    apply_formula(s, f, a.source(), test::range(1, 0));
+    EXPECT_EQ(s.total(), 0);
+}
+
 }  // namespace
 }  // namespace zw

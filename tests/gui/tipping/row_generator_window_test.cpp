@@ -222,6 +222,20 @@ private slots:
         QCOMPARE(t.current, 1);
     }
 
+    void anEmptyArchiveShowsZerosAndTheFormulaAddsNothingItCannotKnow() {
+        Fixture f(kToto);  // no draw file in the folder
+        QCOMPARE(f.session->archive.draw_count(), 0);
+        auto w = f.window();
+        QCOMPARE(text(*w, "last_draw"), QStringLiteral("Letzte Ziehung:"));
+        QVERIFY(w->grid()->cell(45)->text().endsWith(QStringLiteral("(0)")));
+        FormulaSettings formula;
+        formula.partner = 3;
+        formula.partner_frequent = 4;
+        formula.skip_last_draw = true;
+        apply_formula(f.state(), formula, DrawSource(f.session->archive, f.session->params), f.session->range);
+        QCOMPARE(f.state().total(), 0);
+    }
+
     void swissLuckyCellsStandApartFromTheNumbers() {
         Fixture f(kSwiss);
         auto w = f.window();
