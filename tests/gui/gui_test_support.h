@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -67,6 +68,16 @@ struct ScriptedUi {
     }
     QString last_message() const { return messages.empty() ? QString() : messages.back().text; }
 };
+
+// The text of a printed PDF file, by default with its layout kept.
+inline QString pdf_text(const QString& path, bool layout = true) {
+    QProcess p;
+    QStringList args{path, QStringLiteral("-")};
+    if (layout) args.prepend(QStringLiteral("-layout"));
+    p.start(QStringLiteral("pdftotext"), args);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 // Answers the next modal dialog from the event loop.
 template <typename F>

@@ -14,6 +14,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 
 class DrawViewerTest : public QObject {
     Q_OBJECT
@@ -33,13 +34,6 @@ class DrawViewerTest : public QObject {
             return QString::fromUtf8(f.readAll());
         }
     };
-
-    static QString pdf_text(const QString& pdf) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        p.waitForFinished(20000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
 
 private slots:
     void startsWithTheEndOfTheRangeInTheLastGrid() {

@@ -18,15 +18,9 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 
 namespace {
-
-QString pdf_text(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // A Saturday archive of 40 draws and a normal card index of `tickets` tickets
 // (ticket i plays from draw i + 1, one row, stake 1.00, winnings 0.50 on every

@@ -15,15 +15,9 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 
 namespace {
-
-QString pdf_text(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // The six numbers of draw d in the test draw file.
 CardRow drawn_row(int d) {

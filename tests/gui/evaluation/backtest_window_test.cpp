@@ -11,6 +11,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 
 namespace {
 
@@ -38,13 +39,6 @@ struct Tables {
     }
     EvaluationInputs inputs() const { return {params, archive, range, money, partial}; }
 };
-
-QString pdf_text(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 void print_to(ScriptedUi& ui, const QString& path) {
     ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {

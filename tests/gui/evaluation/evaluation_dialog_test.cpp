@@ -16,6 +16,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 
 namespace {
 
@@ -44,13 +45,6 @@ TicketLine line(std::vector<uint8_t> numbers, int number, LineKind kind = LineKi
     l.kind = kind;
     l.numbers = std::move(numbers);
     return l;
-}
-
-QString pdf_text(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace

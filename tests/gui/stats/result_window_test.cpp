@@ -13,6 +13,7 @@
 #include "stats_gui_fixture.h"
 
 using namespace zw;
+using zw::test::pdf_text;
 using test::StatsFixture;
 
 class ResultWindowTest : public QObject {
@@ -35,12 +36,6 @@ class ResultWindowTest : public QObject {
     }
     static void click(ResultWindow* w, const char* option) {
         w->findChild<QRadioButton*>(QString::fromLatin1(option))->click();
-    }
-    static QString pdf_text(const QString& path) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput());
     }
     // Prints into a PDF file instead of asking for a printer.
     static void print_to(StatsFixture& f, const QString& path) {
@@ -169,7 +164,7 @@ private slots:
         const QString pdf = f.dir.filePath(QStringLiteral("hardcopy.pdf"));
         print_to(f, pdf);
         w->findChild<QPushButton*>("cmd27")->click();
-        const QString text = pdf_text(pdf);
+        const QString text = pdf_text(pdf, false);
         QVERIFY2(text.contains(QStringLiteral("Häufigkeiten und Rückstände nach der")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("im Überblick")));
         QVERIFY(f.ui.messages.empty());
@@ -198,7 +193,7 @@ private slots:
         const QString pdf = f.dir.filePath(QStringLiteral("chance.pdf"));
         print_to(f, pdf);
         w->hard_copy();
-        const QString text = pdf_text(pdf).simplified();
+        const QString text = pdf_text(pdf, false).simplified();
         QVERIFY2(text.contains(QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)")), qPrintable(text));
 
         w->close();

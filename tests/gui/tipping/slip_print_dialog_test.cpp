@@ -18,6 +18,7 @@
 
 using namespace zw;
 using zw::test::ScriptedUi;
+using zw::test::pdf_text;
 using zw::test::when_modal;
 
 class SlipPrintDialogTest : public QObject {
@@ -64,13 +65,6 @@ class SlipPrintDialogTest : public QObject {
 
     static QString orientation(const SlipPrintDialog& d) {
         return d.findChild<QLabel*>(QStringLiteral("lbl_ausrichtung"))->text();
-    }
-
-    static QString pdf_text(const QString& path) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput());
     }
 
 private slots:
@@ -132,7 +126,7 @@ private slots:
         const auto marks = slip_marks(f.session->ticket, f.session->ticket_options, f.session->params, 5,
                                       f.calibration());
         QCOMPARE(marks.size(), size_t(12 + 6));
-        QCOMPARE(pdf_text(pdf).count(QLatin1Char('x')), qsizetype(marks.size()));
+        QCOMPARE(pdf_text(pdf, false).count(QLatin1Char('x')), qsizetype(marks.size()));
         const QByteArray after = f.draw_file();
         QCOMPARE(after.size(), before.size());
         QCOMPARE(int(after[2]), 5);
