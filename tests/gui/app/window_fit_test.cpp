@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "tipping/console_dialog.h"
 #include "gui_test_support.h"
 #include "ui/application_setup.h"
 
@@ -32,6 +33,7 @@ class WindowFitTest : public QObject {
     };
 
     QStringList misfits_;
+    int modals_seen_ = 0;
 
     // Every visible top-level window (but menus and tooltips) lies on the screen.
     void check_open_windows(const QString& what) {
@@ -51,18 +53,22 @@ class WindowFitTest : public QObject {
 
     // Runs a menu command; a modal window it opens is checked and closed.
     void run(MainWindow& window, int id) {
-        const QString what = QStringLiteral("menu %1").arg(id);
+        run(window, QStringLiteral("menu %1").arg(id), [&window, id] { window.Win_1_MenuEvent(id); });
+    }
+    template <typename F>
+    void run(MainWindow& window, const QString& what, F command) {
         QTimer timer;
         timer.setInterval(20);
         connect(&timer, &QTimer::timeout, this, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++modals_seen_;
                 check_open_windows(what);
                 if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
                 else modal->close();
             }
         });
         timer.start();
-        window.Win_1_MenuEvent(id);
+        command();
         QCoreApplication::processEvents();
         check_open_windows(what);
         timer.stop();
@@ -82,6 +88,27 @@ private slots:
             // Viewer, entry, range, charts, gap average, quotas, fees, help.
             for (int id : {19, 21, 24, 26, 27, 28, 61, 64, 66, 38, 39, 40, 60}) run(*f.window, id);
             if (game == QLatin1String("3")) run(*f.window, 25);  // the bonus-draw editor
+        }
+        QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
+    }
+
+    // The tip console with its random tip and power tip, in both layouts.
+    void tipConsoleWindowsFitTheScreen() {
+        for (const QString& game : {QStringLiteral("0"), QStringLiteral("5")}) {
+            Fixture f(game);
+            for (int layout : {42, 41}) {
+                f.window->Win_1_MenuEvent(layout);
+                f.window->Win_1_MenuEvent(44);
+                auto* console = f.window->findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
+                QVERIFY(console);
+                for (int id : {12, 25}) {
+                    f.window->Win_1_MenuEvent(44);
+                    const int before = modals_seen_;
+                    run(*f.window, QStringLiteral("console %1, game %2").arg(id).arg(game),
+                        [console, id] { console->Dlg_11_Message(id); });
+                    QVERIFY(modals_seen_ > before);
+                }
+            }
         }
         QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
     }
