@@ -123,6 +123,20 @@ DrawDate draw_date(int game, int n) {
     }
 }
 
+std::vector<int> draws_on_date(int game, int last, int32_t key) {
+    int lo = 1, hi = last + 1;  // first draw whose date is not before `key`
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (draw_date(game, mid).key < key)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    std::vector<int> draws;
+    for (int n = lo; n <= last && draw_date(game, n).key == key; ++n) draws.push_back(n);
+    return draws;
+}
+
 int32_t key_from_date_text(std::string_view t) {
     if (t.size() < 10 || t[2] != '.' || t[5] != '.') return 0;
     auto digits = [&](size_t from, size_t len) {
