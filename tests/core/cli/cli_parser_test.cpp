@@ -4,6 +4,7 @@
 
 #include "cli_runner.h"
 #include "temp_folder.h"
+#include "toto_folder.h"
 
 namespace zw {
 namespace {
@@ -11,13 +12,7 @@ namespace {
 using test::run_cli;
 using test::TempFolder;
 
-// Toto with 60 draws.
-void make_folder(const TempFolder& dir) {
-    std::vector<uint8_t> file = {126, 126, 0, 0};
-    for (int n = 1; n <= 60; ++n)
-        for (int k = 0; k < 7; ++k) file.push_back(static_cast<uint8_t>(1 + (n + 6 * k) % 45));
-    dir.write("Toto.Dat", file);
-}
+void make_folder(const TempFolder& dir) { test::write_toto_draws(dir); }
 
 void expect_no_english(const std::string& text) {
     for (const char* word : {"Usage", "OPTIONS", "Options", "SUBCOMMAND", "Subcommands", "Positionals",
