@@ -55,8 +55,18 @@ void add_command(CLI::App& app, const CommandEntry& c) {
     }
 }
 
-// The option name at the start of the parser's message ("--rows: 1 required ...").
-std::string option_in(const std::string& message) { return message.substr(0, message.find(':')); }
+// The parser's own (English) refusals in German, by the option they name:
+// "--rows: 1 required TEXT missing", "Could not convert: --json = maybe".
+std::string german(const CLI::ParseError& e) {
+    const std::string message = e.what();
+    const size_t start = message.find("--");
+    if (start == std::string::npos) return "Ungültige Angabe auf der Kommandozeile.";
+    const size_t end = message.find_first_of(" :=", start);
+    const std::string name = message.substr(start, end == std::string::npos ? end : end - start);
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) && message.find(" missing") != std::string::npos)
+        return "Zu " + name + " fehlt der Wert.";
+    return "Ungültiger Wert für " + name + ".";
+}
 
 // The help of the program itself (App::help shows the chosen command's).
 std::string overview(const CLI::App& app) {
@@ -103,10 +113,8 @@ std::optional<HelpText> CommandLine::parse(int argc, char** argv) {
     } catch (const CLI::CallForHelp&) {
         const auto chosen = app.get_subcommands();
         return HelpText{chosen.empty() ? overview(app) : chosen.front()->help(app.get_name())};
-    } catch (const CLI::ArgumentMismatch& e) {
-        throw UsageError("Zu " + option_in(e.what()) + " fehlt der Wert.");
     } catch (const CLI::ParseError& e) {
-        throw UsageError("Die Angabe " + option_in(e.what()) + " ist ungültig.");
+        throw UsageError(german(e));
     }
     const std::vector<std::string> rest = app.remaining(true);
     const auto chosen = app.get_subcommands();
