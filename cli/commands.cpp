@@ -184,61 +184,66 @@ std::vector<OptionSpec> ticket_options() {
     };
 }
 
-const std::vector<OptionSpec> kRandomRows = {
-    text("--tips", "ZAHLEN", "die Tippzahlen"),
-    text("--bankers", "ZAHLEN", "die Bankzahlen"),
-};
+constexpr OptionSpec kTips = text("--tips", "ZAHLEN", "die Tippzahlen");
+constexpr OptionSpec kBankers = text("--bankers", "ZAHLEN", "die Bankzahlen");
+constexpr OptionSpec kDryRun = flag("--dry-run", "nur zeigen, nichts ändern");
 
 }  // namespace
 
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
         {"info", "Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
-        {"date", "Datum der Ziehung N", cmd_date, false, "N", "die Ziehungsnummer"},
+        {.name = "date", .summary = "Datum der Ziehung N", .run = cmd_date, .needs_draws = false,
+         .words = "N", .words_help = "die Ziehungsnummer"},
         {"draws", "Ziehungen auflisten (--range A..B)", cmd_draws},
-        {"export", "Ziehungen als Text exportieren", cmd_export, true, "", "",
-         {text("--kind", "all|grid", "alle Ziehungen des Rahmens oder das Raster der letzten 52"),
-          text("--out", "DATEI", "die Textdatei")}},
-        {"stats", "Statistik (frequency, gaps, ..., chance)", cmd_stats, true, "ART",
-         "frequency, gaps, extra-frequency, extra-gaps, plus-frequency, plus-gaps, twins, twin-gaps, triplets, "
-         "triplet-gaps, even-odd, low-high, probability, chance, pairs, triples, quadruples, boundary-pairs, "
-         "partners, partner-gaps, smallest, smallest-gaps, largest, largest-gaps",
-         {flag("--plus", "mit den PLUS-Zahlen (Österreich)"),
-          text("--with", "ZAHLEN", "1 bis 3 feste Zahlen für partners und partner-gaps")}},
-        {"evaluate", "Gewinnauswertung von Reihen und Systemen", cmd_evaluate, true, "", "", ticket_options()},
-        {"odds", "Chancen und erwartete Auszahlung einer Reihe oder eines Systems", cmd_odds, false, "", "",
-         ticket_options()},
-        {"cards", "Kartei (list), TippGemeinschaft (pool), Vergleich mit einer Ziehung (compare)", cmd_cards,
-         true, "list|pool|compare", "was gezeigt wird",
-         {flag("--sys", "die Systemkartei"), text("--file", "NAME", "eine andere Karteidatei"),
-          number("--from", "A", "pool: erster Schein"), number("--to", "B", "pool: letzter Schein"),
-          number("--draw", "N", "compare: die Ziehung")}},
-        {"import-rows", "Reihen, die der Import übernimmt", cmd_import_rows, false, "DATEI", "die Datei mit den Reihen"},
-        {"backtest", "Besten-/Nietenliste aller Reihen aus den Zahlen", cmd_backtest, true, "", "",
-         {kRandomRows[0], kRandomRows[1], flag("--worst", "die Nietenliste"),
-          text("--export", "DATEI", "die Liste als Textdatei")}},
-        {"tip", "Power-Tipp über matrix.par (tip power)", cmd_tip, true, "power", "die Art des Tipps",
-         {number("--rows", "ANZAHL", "2 bis 16 Reihen"), text("--seed", "ZAHL", "Startwert des Zufalls")}},
+        {.name = "export", .summary = "Ziehungen als Text exportieren", .run = cmd_export,
+         .options = {text("--kind", "all|grid", "alle Ziehungen des Rahmens oder das Raster der letzten 52"),
+                     text("--out", "DATEI", "die Textdatei")}},
+        {.name = "stats", .summary = "Statistik (frequency, gaps, ..., chance)", .run = cmd_stats, .words = "ART",
+         .words_help = "frequency, gaps, extra-frequency, extra-gaps, plus-frequency, plus-gaps, twins, "
+                       "twin-gaps, triplets, triplet-gaps, even-odd, low-high, probability, chance, pairs, "
+                       "triples, quadruples, boundary-pairs, partners, partner-gaps, smallest, smallest-gaps, "
+                       "largest, largest-gaps",
+         .options = {flag("--plus", "mit den PLUS-Zahlen (Österreich)"),
+                     text("--with", "ZAHLEN", "1 bis 3 feste Zahlen für partners und partner-gaps")}},
+        {.name = "evaluate", .summary = "Gewinnauswertung von Reihen und Systemen", .run = cmd_evaluate,
+         .options = ticket_options()},
+        {.name = "odds", .summary = "Chancen und erwartete Auszahlung einer Reihe oder eines Systems",
+         .run = cmd_odds, .needs_draws = false, .options = ticket_options()},
+        {.name = "cards", .summary = "Kartei (list), TippGemeinschaft (pool), Vergleich mit einer Ziehung (compare)",
+         .run = cmd_cards, .words = "list|pool|compare", .words_help = "was gezeigt wird",
+         .options = {flag("--sys", "die Systemkartei"), text("--file", "NAME", "eine andere Karteidatei"),
+                     number("--from", "A", "pool: erster Schein"), number("--to", "B", "pool: letzter Schein"),
+                     number("--draw", "N", "compare: die Ziehung")}},
+        {.name = "import-rows", .summary = "Reihen, die der Import übernimmt", .run = cmd_import_rows,
+         .needs_draws = false, .words = "DATEI", .words_help = "die Datei mit den Reihen"},
+        {.name = "backtest", .summary = "Besten-/Nietenliste aller Reihen aus den Zahlen", .run = cmd_backtest,
+         .options = {kTips, kBankers, flag("--worst", "die Nietenliste"),
+                     text("--export", "DATEI", "die Liste als Textdatei")}},
+        {.name = "tip", .summary = "Power-Tipp über matrix.par (tip power)", .run = cmd_tip, .words = "power",
+         .words_help = "die Art des Tipps",
+         .options = {number("--rows", "ANZAHL", "2 bis 16 Reihen"), text("--seed", "ZAHL", "Startwert des Zufalls")}},
         {"matrix", "Gewichtungs-Matrix des Spiels", cmd_matrix, false},
-        {"generate", "Zufallsreihen aus Tipp- und Bankzahlen", cmd_generate, true, "", "",
-         {kRandomRows[0], kRandomRows[1],
-          text("--even", "0,1,..", "erlaubte Anzahlen gerader Zahlen"),
-          text("--low", "0,1,..", "erlaubte Anzahlen tiefer Zahlen"),
-          text("--formula", "H,R,P,PF,PG[,skip]", "Zahlen aus dem Formel-Generator"),
-          text("--lucky", "ZAHLEN", "Glückszahlen als Tipps (Swiss Lotto)"),
-          text("--lucky-banker", "G", "Glückszahl als Bank (Swiss Lotto)"),
-          number("--rows", "ANZAHL", "1 bis 16 Reihen"), number("--seed", "ZAHL", "Startwert des Zufalls")}},
-        {"bundle", "Update-Paket (Mega.Dat) des Datenordners schreiben", cmd_bundle, false, "", "",
-         {text("--out", "DATEI", "das Update-Paket")}},
-        {"update", "Net-Update aus einem Update-Paket", cmd_update, false, "", "",
-         {text("--from", "URL", "Adresse des Update-Pakets"), flag("--dry-run", "nur zeigen, nichts ändern")}},
-        {"fetch", "Ziehung N von der Ergebnisseite holen", cmd_fetch, false, "", "",
-         {number("--draw", "N", "die Ziehung"), text("--url", "BASIS", "Adresse der Ergebnisseiten")}},
-        {"import-draws", "Ziehungen aus einer CSV-Datei", cmd_import_draws, false, "DATEI.csv", "die CSV-Datei",
-         {flag("--dry-run", "nur zeigen, nichts ändern")}},
-        {"slip", "Kreuze auf dem Spielschein", cmd_slip, false, "", "",
-         {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
-          number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},
+        {.name = "generate", .summary = "Zufallsreihen aus Tipp- und Bankzahlen", .run = cmd_generate,
+         .options = {kTips, kBankers, text("--even", "0,1,..", "erlaubte Anzahlen gerader Zahlen"),
+                     text("--low", "0,1,..", "erlaubte Anzahlen tiefer Zahlen"),
+                     text("--formula", "H,R,P,PF,PG[,skip]", "Zahlen aus dem Formel-Generator"),
+                     text("--lucky", "ZAHLEN", "Glückszahlen als Tipps (Swiss Lotto)"),
+                     text("--lucky-banker", "G", "Glückszahl als Bank (Swiss Lotto)"),
+                     number("--rows", "ANZAHL", "1 bis 16 Reihen"),
+                     number("--seed", "ZAHL", "Startwert des Zufalls")}},
+        {.name = "bundle", .summary = "Update-Paket (Mega.Dat) des Datenordners schreiben", .run = cmd_bundle,
+         .needs_draws = false, .options = {text("--out", "DATEI", "das Update-Paket")}},
+        {.name = "update", .summary = "Net-Update aus einem Update-Paket", .run = cmd_update, .needs_draws = false,
+         .options = {text("--from", "URL", "Adresse des Update-Pakets"), kDryRun}},
+        {.name = "fetch", .summary = "Ziehung N von der Ergebnisseite holen", .run = cmd_fetch,
+         .needs_draws = false,
+         .options = {number("--draw", "N", "die Ziehung"), text("--url", "BASIS", "Adresse der Ergebnisseiten")}},
+        {.name = "import-draws", .summary = "Ziehungen aus einer CSV-Datei", .run = cmd_import_draws,
+         .needs_draws = false, .words = "DATEI.csv", .words_help = "die CSV-Datei", .options = {kDryRun}},
+        {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
+         .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
+                     number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},
     };
     return table;
 }
