@@ -1,6 +1,8 @@
 // Text exports and the Austrian merge over a full archive.
 #include <benchmark/benchmark.h>
 
+#include "archive/calendar.h"
+#include "archive/csv_import.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_export.h"
 
@@ -55,5 +57,22 @@ void BM_MergeBonusDraws(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MergeBonusDraws)->Unit(benchmark::kMillisecond);
+
+// A CSV import of the last `rows` Saturday draws of a full archive's calendar.
+void BM_ParseDrawsCsv(benchmark::State& state) {
+    const auto p = game(zw::kLottoSaturday);
+    const int rows = static_cast<int>(state.range(0));
+    std::string text = "date;n1;n2;n3;n4;n5;n6\n";
+    for (int n = zw::kMaxDraws - rows + 1; n <= zw::kMaxDraws; ++n) {
+        const zw::CivilDate d = zw::draw_date(p.code, n).date;
+        text += std::to_string(d.year) + "-" + (d.month < 10 ? "0" : "") + std::to_string(d.month) + "-" +
+                (d.day < 10 ? "0" : "") + std::to_string(d.day) + ";1;2;3;4;5;6\n";
+    }
+    for (auto _ : state) {
+        zw::CsvDraws csv;
+        benchmark::DoNotOptimize(zw::parse_draws_csv(text, p, csv));
+    }
+}
+BENCHMARK(BM_ParseDrawsCsv)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "cli.h"
 
 #include <charconv>
-#include <iostream>
 #include <sstream>
 
 #include "app/data_folder.h"
+#include "command_line.h"
 
 namespace zw::cli {
 
@@ -51,28 +51,6 @@ DrawRange effective_range(Context& ctx) {
     return r;
 }
 
-std::vector<std::string> option_values(const std::vector<std::string>& args, const std::string& name) {
-    std::vector<std::string> values;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != name) continue;
-        if (i + 1 >= args.size()) throw UsageError("Zu " + name + " fehlt der Wert.");
-        values.push_back(args[++i]);
-    }
-    return values;
-}
-
-std::optional<std::string> option_value(const std::vector<std::string>& args, const std::string& name) {
-    auto values = option_values(args, name);
-    if (values.empty()) return std::nullopt;
-    return values.back();
-}
-
-bool has_flag(const std::vector<std::string>& args, const std::string& name) {
-    for (const auto& a : args)
-        if (a == name) return true;
-    return false;
-}
-
 std::string message_lines(std::string_view message) {
     std::string text(message);
     for (char& c : text)
@@ -81,41 +59,6 @@ std::string message_lines(std::string_view message) {
 }
 
 namespace {
-
-Options parse_options(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto next = [&]() -> std::string {
-            if (i + 1 >= argc) throw UsageError("Zu " + a + " fehlt der Wert.");
-            return argv[++i];
-        };
-        if (a == "--data") {
-            o.data = next();
-        } else if (a == "--game") {
-            const int g = parse_int(next(), "--game");
-            if (!is_valid_game(g)) throw UsageError("Spiel muss 0 bis 5 sein.");
-            o.game = g;
-        } else if (a == "--range") {
-            o.range = parse_range(next());
-        } else if (a == "--json") {
-            o.json = true;
-        } else if (o.command.empty() && (a.size() < 2 || a.rfind("--", 0) != 0)) {
-            o.command = a;
-        } else {
-            o.args.push_back(a);
-        }
-    }
-    return o;
-}
-
-void print_usage(std::ostream& out) {
-    out << "Aufruf: ziehwerk-cli [--data ORDNER] [--game 0..5] [--range ERSTE..LETZTE] [--json] "
-           "BEFEHL ...\n\nBefehle:\n";
-    for (const auto& c : commands()) out << "  " << c.usage << "\n";
-    out << "\nSpiele: 0 Lotto Samstag, 1 Lotto Mittwoch, 2 Toto Auswahlwette, 3 Österreich, "
-           "4 Lotto Samstag + Mittwoch, 5 Swiss Lotto\n";
-}
 
 fs::path resolve_data_folder(const Options& o) {
     if (o.data) {
@@ -144,15 +87,14 @@ std::string plain_text(std::string message) {
 
 int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Network* network) {
     try {
-        const Options o = parse_options(argc, argv);
-        if (o.command.empty() || o.command == "help" || has_flag(o.args, "--help")) {
-            print_usage(o.command.empty() ? err : out);
-            return o.command.empty() ? 2 : 0;
+        Options o;
+        CommandLine line(o);
+        if (const auto help = line.parse(argc, argv)) {
+            (help->refused ? err : out) << help->text;
+            return help->refused ? 2 : 0;
         }
-        const CommandEntry* entry = nullptr;
-        for (const auto& c : commands())
-            if (o.command == c.name) entry = &c;
-        if (!entry) throw UsageError("Unbekannter Befehl \"" + o.command + "\".");
+        const CommandEntry& entry = *line.command();
+        const Args args = line.args();
 
         Session session(resolve_data_folder(o));
         // The command line changes no file at start-up; what the window
@@ -164,10 +106,10 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Netwo
                                   }, "");
         SelectOutcome sel = session.select_game(game);
         if (!sel.status && !sel.draw_file_missing) throw UsageError(sel.status.message());
-        if (sel.draw_file_missing && entry->needs_draws) throw UsageError(sel.status.message());
+        if (sel.draw_file_missing && entry.needs_draws) throw UsageError(sel.status.message());
         for (const auto& w : sel.warnings) err << "Warnung: " << message_lines(w) << "\n";
-        Context ctx{session, o, out, err, network};
-        return entry->run(ctx);
+        Context ctx{session, o, args, out, err, network};
+        return entry.run(ctx);
     } catch (const UsageError& e) {
         err << "ziehwerk-cli: " << message_lines(e.what()) << "\n";
         return 2;

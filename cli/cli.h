@@ -11,6 +11,10 @@
 #include "app/session.h"
 #include "archive/result_pages.h"
 
+namespace CLI {
+class App;
+}
+
 namespace zw::cli {
 
 // A bad argument or an unusable data folder: printed in German, exit code 2.
@@ -18,13 +22,31 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The options every command understands, before or after the command name.
 struct Options {
     std::optional<std::string> data;
     std::optional<int> game;
     std::optional<std::pair<int, int>> range;
     bool json = false;
-    std::string command;
-    std::vector<std::string> args;  // everything after the command
+};
+
+// What the command line gave one command: its declared options and the
+// words after its name. Values of number options were checked while parsing.
+class Args {
+public:
+    Args() = default;
+    explicit Args(const CLI::App* command) : command_(command) {}
+    // The last value given for the option, if any.
+    std::optional<std::string> text(const std::string& name) const;
+    std::optional<int> number(const std::string& name) const;
+    bool flag(const std::string& name) const;
+    // The words that are not options, in order.
+    std::vector<std::string> words() const;
+    // Every option as given, in order: its name and its value ("" for a flag).
+    std::vector<std::pair<std::string, std::string>> in_order() const;
+
+private:
+    const CLI::App* command_ = nullptr;
 };
 
 // Downloads for the commands that use the Internet (update, fetch); the
@@ -38,16 +60,39 @@ struct Network {
 struct Context {
     Session& session;
     const Options& options;
+    const Args& args;
     std::ostream& out;
     std::ostream& err;
     const Network* network = nullptr;
 };
 
+enum class ValueKind { kFlag, kText, kNumber };
+
+// One option of a command, declared for the parser and its generated help.
+struct OptionSpec {
+    const char* name;  // "--rows"
+    ValueKind kind;
+    const char* value_name;  // shown in the help: "DATEI", "ANZAHL"; empty for a flag
+    const char* help;
+};
+
+constexpr OptionSpec flag(const char* name, const char* help) { return {name, ValueKind::kFlag, "", help}; }
+constexpr OptionSpec text(const char* name, const char* value, const char* help) {
+    return {name, ValueKind::kText, value, help};
+}
+// A whole number; another value is refused with "Ungültige Zahl für NAME".
+constexpr OptionSpec number(const char* name, const char* value, const char* help) {
+    return {name, ValueKind::kNumber, value, help};
+}
+
 struct CommandEntry {
     const char* name;
-    const char* usage;
+    const char* summary;  // one line in the command list
     int (*run)(Context&);
     bool needs_draws = true;  // false: works without the game's draw file
+    const char* words = "";   // the words after the name ("N", "DATEI"); empty: none
+    const char* words_help = "";
+    std::vector<OptionSpec> options = {};
 };
 
 const std::vector<CommandEntry>& commands();
@@ -59,11 +104,6 @@ int parse_int(const std::string& text, const char* what);
 std::vector<int> parse_numbers(const std::string& text, const char* what);
 // The draw range the command works on: --range, else the game's default.
 DrawRange effective_range(Context& ctx);
-
-// Value of "--name VALUE" among the command's arguments (all occurrences).
-std::vector<std::string> option_values(const std::vector<std::string>& args, const std::string& name);
-std::optional<std::string> option_value(const std::vector<std::string>& args, const std::string& name);
-bool has_flag(const std::vector<std::string>& args, const std::string& name);
 
 // A message of the program as terminal lines: "|" starts a new line.
 std::string message_lines(std::string_view message);

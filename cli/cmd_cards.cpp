@@ -19,81 +19,54 @@ std::string plain(std::string message) {
 }
 
 // The card index the command works on: the session's, or --file NAME.
-CardIndex& chosen_index(Context& ctx, std::vector<std::string>& rest) {
+CardIndex& chosen_index(Context& ctx) {
     Session& s = ctx.session;
-    const bool sys = has_flag(ctx.options.args, "--sys");
-    CardIndex& index = sys ? s.system_cards : s.normal_cards;
-    const auto file = option_value(ctx.options.args, "--file");
+    CardIndex& index = ctx.args.flag("--sys") ? s.system_cards : s.normal_cards;
+    const auto file = ctx.args.text("--file");
     // Loaded again so that a refused default file reports its message.
     if (Status st = load_card_index(s.data_folder(), s.params.code, index, file.value_or("")); !st)
         throw UsageError(plain(st.message()));
-    for (size_t i = 0; i < ctx.options.args.size(); ++i) {
-        const std::string& a = ctx.options.args[i];
-        if (a == "--sys") continue;
-        if (a == "--file" || a == "--from" || a == "--to" || a == "--draw") {
-            ++i;
-            continue;
-        }
-        rest.push_back(a);
-    }
     return index;
 }
 
-void write_digits(Json& j, const char* key, const std::optional<DigitCounts>& counts, int top) {
-    if (!counts) return;
-    j.key(key).begin_array();
-    for (int k = 1; k <= top; ++k) j.value(static_cast<int>((*counts)[static_cast<size_t>(k)]));
-    j.end_array();
+void add_digits(Json& j, const char* key, const std::optional<DigitCounts>& counts, int top) {
+    if (counts) j[key] = from_one(*counts, top);
 }
 
-void write_ticket(Json& j, const Session& s, CardKind kind, int number, const CardTicket& t,
-                  const TicketEvaluation& ev) {
-    j.begin_object().key("ticket").value(number).key("first").value(static_cast<int>(t.first_draw));
-    j.key("date").value(ev.first_date).key("weeks").value(t.weeks()).key("days").value(static_cast<int>(t.draw_days));
-    j.key("options").value(static_cast<int>(t.options)).key("lottery").value(static_cast<int>(t.lottery));
-    j.key("protected").value(t.protected_card);
+Json ticket_json(const Session& s, CardKind kind, int number, const CardTicket& t, const TicketEvaluation& ev) {
+    Json j = {{"ticket", number},        {"first", t.first_draw},     {"date", ev.first_date},
+              {"weeks", t.weeks()},      {"days", t.draw_days},       {"options", t.options},
+              {"lottery", t.lottery},    {"protected", t.protected_card}};
     if (kind == CardKind::Normal) {
-        j.key("rows").begin_array();
+        Json rows = Json::array();
         for (int r = 0; r < card_row_slots(s.params.code); ++r) {
             const CardRow& row = t.rows[static_cast<size_t>(r)];
             if (row[0] == 0) continue;
-            j.begin_array();
-            for (uint8_t v : row_numbers(row)) j.value(static_cast<int>(v));
-            if (s.params.swiss) j.value(static_cast<int>(row[6]));
-            j.end_array();
+            Json numbers = row_numbers(row);
+            if (s.params.swiss) numbers.push_back(row[6]);
+            rows.push_back(numbers);
         }
-        j.end_array();
+        j["rows"] = rows;
     } else {
-        j.key("fields").begin_array();
-        for (const SystemField& f : t.fields) {
-            if (!f.in_use) continue;
-            j.begin_object().key("numbers").begin_array();
-            for (uint8_t v : f.numbers) j.value(static_cast<int>(v));
-            j.end_array().key("n").value(f.size).key("type").value(f.type).key("full").value(f.full);
-            j.key("lucky").value(f.lucky).end_object();
-        }
-        j.end_array();
+        Json fields = Json::array();
+        for (const SystemField& f : t.fields)
+            if (f.in_use)
+                fields.push_back({{"numbers", f.numbers}, {"n", f.size}, {"type", f.type}, {"full", f.full},
+                                  {"lucky", f.lucky}});
+        j["fields"] = fields;
     }
-    j.key("played").begin_array();
-    for (int n : ev.played) j.value(n);
-    j.end_array().key("classes").begin_array();
-    for (int k = 1; k <= kClassCount; ++k) j.value(static_cast<int>(ev.counts.cls[static_cast<size_t>(k)]));
-    j.end_array();
-    if (s.params.austria) {
-        j.key("plus").begin_array();
-        for (int p = 1; p <= kPlusClassCount; ++p) j.value(static_cast<int>(ev.counts.plus[static_cast<size_t>(p)]));
-        j.end_array();
-    }
-    write_digits(j, "spiel77", ev.side.spiel77, 7);
-    write_digits(j, "super6", ev.side.super6, 6);
-    write_digits(j, "joker", ev.side.joker, 6);
-    if (!ev.problems.empty()) {
-        j.key("problems").begin_array();
-        for (const auto& p : ev.problems) j.value(p);
-        j.end_array();
-    }
-    j.key("stake").value(static_cast<int64_t>(t.stake)).key("winnings").value(static_cast<int64_t>(t.winnings));
-    j.key("total").value(ev.running_total).key("lax").raw(lax_text(ev.running_lax)).end_object();
+    j["played"] = ev.played;
+    j["classes"] = from_one(ev.counts.cls, kClassCount);
+    if (s.params.austria) j["plus"] = from_one(ev.counts.plus, kPlusClassCount);
+    add_digits(j, "spiel77", ev.side.spiel77, 7);
+    add_digits(j, "super6", ev.side.super6, 6);
+    add_digits(j, "joker", ev.side.joker, 6);
+    if (!ev.problems.empty()) j["problems"] = ev.problems;
+    j["stake"] = t.stake;
+    j["winnings"] = t.winnings;
+    j["total"] = ev.running_total;
+    j["lax"] = decimal(lax_text(ev.running_lax));
+    return j;
 }
 
 int cards_list(Context& ctx, CardIndex& index) {
@@ -102,13 +75,11 @@ int cards_list(Context& ctx, CardIndex& index) {
     const auto evs = evaluate_card_index(index, in);
     const std::string name = index.file().filename().string();
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("file").value(name).key("members").value(static_cast<int>(index.members()));
-        j.key("capital").value(static_cast<int64_t>(index.capital())).key("tickets").begin_array();
+        Json tickets = Json::array();
         for (int i = 0; i < index.count(); ++i)
-            write_ticket(j, s, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)]);
-        j.end_array().end_object();
-        ctx.out << j.str() << "\n";
+            tickets.push_back(ticket_json(s, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)]));
+        print(ctx.out, {{"file", name}, {"members", index.members()}, {"capital", index.capital()},
+                        {"tickets", tickets}});
         return 0;
     }
     ctx.out << list_title(index.kind()) << "  (" << name << ")\n" << list_header(s.params.code, index.kind()) << "\n";
@@ -118,19 +89,15 @@ int cards_list(Context& ctx, CardIndex& index) {
 }
 
 int cards_pool(Context& ctx, CardIndex& index) {
-    const auto from = option_value(ctx.options.args, "--from");
-    const auto to = option_value(ctx.options.args, "--to");
-    const int first = from ? parse_int(*from, "--from") : 1;
-    const int last = to ? parse_int(*to, "--to") : index.count();
+    const int first = ctx.args.number("--from").value_or(1);
+    const int last = ctx.args.number("--to").value_or(index.count());
     const PoolFigures f = pool_figures(index, first, last);
     const std::string cur = ctx.session.params.currency;
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("first").value(f.first).key("last").value(f.last).key("members").value(f.members);
-        j.key("stake_total").value(f.stake_total).key("stake_share").value(f.stake_share);
-        j.key("winnings_total").value(f.win_total).key("winnings_share").value(f.win_share);
-        j.key("rest_capital").value(f.rest_capital).end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"first", f.first}, {"last", f.last}, {"members", f.members},
+                        {"stake_total", f.stake_total}, {"stake_share", f.stake_share},
+                        {"winnings_total", f.win_total}, {"winnings_share", f.win_share},
+                        {"rest_capital", f.rest_capital}});
         return 0;
     }
     ctx.out << "TippGemeinschaft: Schein " << f.first << " bis " << f.last << ", " << f.members << " Mitglieder\n"
@@ -140,15 +107,9 @@ int cards_pool(Context& ctx, CardIndex& index) {
     return 0;
 }
 
-void write_counts(Json& j, const char* key, const auto& counts, int last) {
-    j.key(key).begin_array();
-    for (int k = 1; k <= last; ++k) j.value(static_cast<int64_t>(counts[static_cast<size_t>(k)]));
-    j.end_array();
-}
-
 int cards_compare(Context& ctx, CardIndex& index) {
     Session& s = ctx.session;
-    const auto draw = option_value(ctx.options.args, "--draw");
+    const auto draw = ctx.args.text("--draw");
     if (!draw) throw UsageError("cards compare braucht --draw N.");
     const int n = parse_int(*draw, "--draw");
     const int last = last_evaluable_draw(s.archive);
@@ -163,29 +124,29 @@ int cards_compare(Context& ctx, CardIndex& index) {
             ctx.out << line << "\n";
         return 0;
     }
-    Json j;
-    j.begin_object().key("draw").value(c.draw).key("date").value(c.date).key("tickets").value(c.tickets);
-    j.key("stake").value(c.stake);
-    write_counts(j, "classes", c.classes, kClassCount);
-    if (s.params.austria) write_counts(j, "plus", c.plus, kPlusClassCount);
-    j.key("winnings").value(c.winnings).key("side_winnings").value(c.side_winnings).key("winners").begin_array();
+    Json j = {{"draw", c.draw}, {"date", c.date}, {"tickets", c.tickets}, {"stake", c.stake},
+              {"classes", from_one(c.classes, kClassCount)}};
+    if (s.params.austria) j["plus"] = from_one(c.plus, kPlusClassCount);
+    j["winnings"] = c.winnings;
+    j["side_winnings"] = c.side_winnings;
+    Json winners = Json::array();
     for (const ComparedTicket& t : c.winners) {
-        j.begin_object().key("ticket").value(t.ticket);
-        write_counts(j, "classes", t.counts.cls, kClassCount);
-        if (s.params.austria) write_counts(j, "plus", t.counts.plus, kPlusClassCount);
-        j.key("stake").value(t.stake).key("winnings").value(t.winnings).key("spiel77").value(t.spiel77);
-        j.key("super6").value(t.super6).key("joker").value(t.joker).end_object();
+        Json w = {{"ticket", t.ticket}, {"classes", from_one(t.counts.cls, kClassCount)}};
+        if (s.params.austria) w["plus"] = from_one(t.counts.plus, kPlusClassCount);
+        w.update({{"stake", t.stake}, {"winnings", t.winnings}, {"spiel77", t.spiel77}, {"super6", t.super6},
+                  {"joker", t.joker}});
+        winners.push_back(w);
     }
-    j.end_array().end_object();
-    ctx.out << j.str() << "\n";
+    j["winners"] = winners;
+    print(ctx.out, j);
     return 0;
 }
 
 }  // namespace
 
 int cmd_cards(Context& ctx) {
-    std::vector<std::string> rest;
-    CardIndex& index = chosen_index(ctx, rest);
+    CardIndex& index = chosen_index(ctx);
+    const std::vector<std::string> rest = ctx.args.words();
     if (rest.size() != 1) throw UsageError("cards braucht list, pool oder compare.");
     if (rest[0] == "list") return cards_list(ctx, index);
     if (rest[0] == "pool") return cards_pool(ctx, index);
@@ -194,19 +155,14 @@ int cmd_cards(Context& ctx) {
 }
 
 int cmd_import_rows(Context& ctx) {
-    if (ctx.options.args.size() != 1) throw UsageError("import-rows braucht eine Datei.");
-    const auto result = import_rows_file(ctx.options.args[0], ctx.session.params.code);
-    if (!result) throw UsageError("Die Datei " + ctx.options.args[0] + " kann nicht gelesen werden.");
+    const auto words = ctx.args.words();
+    if (words.size() != 1) throw UsageError("import-rows braucht eine Datei.");
+    const auto result = import_rows_file(words[0], ctx.session.params.code);
+    if (!result) throw UsageError("Die Datei " + words[0] + " kann nicht gelesen werden.");
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("rows").begin_array();
-        for (const CardRow& row : result->rows) {
-            j.begin_array();
-            for (int i = 0; i < 6; ++i) j.value(static_cast<int>(row[static_cast<size_t>(i)]));
-            j.end_array();
-        }
-        j.end_array().key("lines").value(result->lines).key("skipped").value(result->skipped).end_object();
-        ctx.out << j.str() << "\n";
+        Json rows = Json::array();
+        for (const CardRow& row : result->rows) rows.push_back(std::vector<int>(row.begin(), row.begin() + 6));
+        print(ctx.out, {{"rows", rows}, {"lines", result->lines}, {"skipped", result->skipped}});
         return 0;
     }
     for (const CardRow& row : result->rows) {

@@ -24,21 +24,16 @@ std::vector<uint8_t> as_bytes(const std::vector<int>& numbers, int highest, cons
 
 EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
     const GameParams& params = ctx.session.params;
-    const auto& args = ctx.options.args;
     EvaluationTicket t;
     std::optional<int64_t> los;
     std::optional<int> lucky;
     std::vector<int32_t> jokers;
     bool lotto_plus = false, spiel77 = false, super6 = false, jokers_given = false;
     bool system_open = false;  // the last --system still waits for --full/--partial
-    auto value = [&](size_t& i) -> const std::string& {
-        if (i + 1 >= args.size()) throw UsageError("Zu " + args[i] + " fehlt der Wert.");
-        return args[++i];
-    };
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
+    // In the order given: --full and --partial belong to the --system before them.
+    for (const auto& [a, value] : ctx.args.in_order()) {
         if (a == "--row") {
-            const auto v = parse_numbers(value(i), "--row");
+            const auto v = parse_numbers(value, "--row");
             const size_t expected = params.swiss ? 7 : 6;
             if (v.size() != 6 && v.size() != expected)
                 throw UsageError(params.swiss ? "--row braucht 6 Zahlen und die Glückszahl."
@@ -53,7 +48,7 @@ EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
             TicketLine field;
             field.number = static_cast<int>(t.systems.size()) + 1;
             field.kind = LineKind::FullSystem;
-            field.numbers = as_bytes(parse_numbers(value(i), "--system"), params.highest_number, "--system");
+            field.numbers = as_bytes(parse_numbers(value, "--system"), params.highest_number, "--system");
             t.systems.push_back(std::move(field));
             system_open = true;
         } else if (a == "--full" || a == "--partial") {
@@ -61,18 +56,17 @@ EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
             TicketLine& field = t.systems.back();
             if (a == "--partial") {
                 field.kind = LineKind::PartialSystem;
-                field.partial_index = parse_int(value(i), "--partial");
+                field.partial_index = parse_int(value, "--partial");
                 if (field.partial_index >= 0 && field.partial_index < kPartialSystemCount)
                     field.label = std::string(kPartialSystems[static_cast<size_t>(field.partial_index)].name);
             }
             system_open = false;
         } else if (a == "--los") {
-            const std::string& text = value(i);
-            const int v = parse_int(text, "--los");
-            if (v < 0 || text.size() > 7) throw UsageError("--los: höchstens 7 Ziffern.");
+            const int v = parse_int(value, "--los");
+            if (v < 0 || value.size() > 7) throw UsageError("--los: höchstens 7 Ziffern.");
             los = v;
         } else if (a == "--lucky") {
-            lucky = parse_int(value(i), "--lucky");
+            lucky = parse_int(value, "--lucky");
         } else if (a == "--lottoplus") {
             lotto_plus = true;
         } else if (a == "--spiel77") {
@@ -81,12 +75,10 @@ EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
             super6 = true;
         } else if (a == "--jokers") {
             jokers_given = true;
-            for (int j : parse_numbers(value(i), "--jokers")) {
+            for (int j : parse_numbers(value, "--jokers")) {
                 if (j < 0 || j > 999999) throw UsageError("--jokers: Joker-Nummern haben höchstens 6 Ziffern.");
                 jokers.push_back(j);
             }
-        } else {
-            throw UsageError("Unbekannte Angabe \"" + a + "\" für " + command + ".");
         }
     }
     if (system_open) throw UsageError("Zu --system fehlt --full oder --partial NR.");
@@ -125,34 +117,31 @@ EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
 
 namespace {
 
-void write_line(Json& j, const LineResult& r, bool swiss) {
-    j.begin_object().key("numbers").begin_array();
-    for (uint8_t n : r.line.numbers) j.value(static_cast<int>(n));
-    if (swiss && !r.line.is_system() && r.line.lucky) j.value(r.line.lucky);
-    j.end_array();
-    if (r.line.is_system()) j.key("rows").value(r.system_rows);
-    j.key("classes").begin_array();
-    for (int c = 1; c <= kClassCount; ++c) j.value(r.counts.cls[static_cast<size_t>(c)]);
-    j.end_array().key("plus").begin_array();
-    for (int p = 1; p <= kPlusClassCount; ++p) j.value(r.counts.plus[static_cast<size_t>(p)]);
-    j.end_array()
-        .key("stake").value(r.stake)
-        .key("winnings").value(r.winnings)
-        .key("lax").value(r.lax)
-        .key("pax").value(r.pax)
-        .key("wins").begin_array();
-    for (const LineWin& w : r.wins) j.begin_array().value(w.draw).value(w.win_class).end_array();
-    j.end_array().end_object();
+Json line_json(const LineResult& r, bool swiss) {
+    Json numbers = r.line.numbers;
+    if (swiss && !r.line.is_system() && r.line.lucky) numbers.push_back(r.line.lucky);
+    Json j = {{"numbers", numbers}};
+    if (r.line.is_system()) j["rows"] = r.system_rows;
+    Json wins = Json::array();
+    for (const LineWin& w : r.wins) wins.push_back({w.draw, w.win_class});
+    j.update({{"classes", from_one(r.counts.cls, kClassCount)},
+              {"plus", from_one(r.counts.plus, kPlusClassCount)},
+              {"stake", r.stake},
+              {"winnings", r.winnings},
+              {"lax", number(r.lax)},
+              {"pax", number(r.pax)},
+              {"wins", wins}});
+    return j;
 }
 
-void write_counts(Json& j, const std::optional<DigitCounts>& counts, int top) {
-    if (!counts) {
-        j.null();
-        return;
-    }
-    j.begin_array();
-    for (int k = 1; k <= top; ++k) j.value((*counts)[static_cast<size_t>(k)]);
-    j.end_array();
+Json lines_json(const std::vector<LineResult>& lines, bool swiss) {
+    Json a = Json::array();
+    for (const LineResult& r : lines) a.push_back(line_json(r, swiss));
+    return a;
+}
+
+Json counts_json(const std::optional<DigitCounts>& counts, int top) {
+    return counts ? from_one(*counts, top) : Json(nullptr);
 }
 
 void write_text(Context& ctx, const EvaluationReport& report, const EvaluationTicket& ticket,
@@ -192,24 +181,15 @@ int cmd_evaluate(Context& ctx) {
         write_text(ctx, report, ticket, in);
         return 0;
     }
-    Json j;
-    j.begin_object().key("rows").begin_array();
-    for (const LineResult& r : report.rows) write_line(j, r, s.params.swiss);
-    j.end_array().key("systems").begin_array();
-    for (const LineResult& r : report.systems) write_line(j, r, s.params.swiss);
-    j.end_array().key("side").begin_object().key("spiel77");
-    write_counts(j, report.side.spiel77, 7);
-    j.key("super6");
-    write_counts(j, report.side.super6, 6);
-    j.key("joker");
-    write_counts(j, report.side.joker, 6);
-    j.end_object()
-        .key("total_stake").value(report.total_stake)
-        .key("total_winnings").value(report.total_winnings)
-        .key("mean_lax").value(report.mean_lax())
-        .key("mean_pax").value(report.mean_pax())
-        .end_object();
-    ctx.out << j.str() << "\n";
+    print(ctx.out, {{"rows", lines_json(report.rows, s.params.swiss)},
+                    {"systems", lines_json(report.systems, s.params.swiss)},
+                    {"side", {{"spiel77", counts_json(report.side.spiel77, 7)},
+                              {"super6", counts_json(report.side.super6, 6)},
+                              {"joker", counts_json(report.side.joker, 6)}}},
+                    {"total_stake", report.total_stake},
+                    {"total_winnings", report.total_winnings},
+                    {"mean_lax", number(report.mean_lax())},
+                    {"mean_pax", number(report.mean_pax())}});
     return 0;
 }
 

@@ -7,8 +7,8 @@
 namespace zw::cli {
 
 int cmd_export(Context& ctx) {
-    const auto kind = option_value(ctx.options.args, "--kind");
-    const auto out = option_value(ctx.options.args, "--out");
+    const auto kind = ctx.args.text("--kind");
+    const auto out = ctx.args.text("--out");
     if (!kind || (*kind != "all" && *kind != "grid"))
         throw UsageError("export braucht --kind all oder --kind grid.");
     if (!out || out->empty()) throw UsageError("export braucht --out DATEI.");
@@ -21,10 +21,7 @@ int cmd_export(Context& ctx) {
     size_t lines = 0;
     for (char c : text) lines += c == '\n' ? 1 : 0;
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("file").value(*out).key("kind").value(*kind).key("lines")
-            .value(static_cast<int>(lines)).end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"file", *out}, {"kind", *kind}, {"lines", lines}});
     } else {
         ctx.out << "Geschrieben: " << *out << " (" << lines << " Zeilen)\n";
     }

@@ -13,7 +13,7 @@ namespace {
 // "--even 2,3,4": the allowed counts 0..6.
 std::array<bool, 7> allowed_counts(const Context& ctx, const char* name) {
     std::array<bool, 7> allowed{true, true, true, true, true, true, true};
-    const auto text = option_value(ctx.options.args, name);
+    const auto text = ctx.args.text(name);
     if (!text) return allowed;
     allowed.fill(false);
     for (int k : parse_numbers(*text, name)) {
@@ -25,7 +25,7 @@ std::array<bool, 7> allowed_counts(const Context& ctx, const char* name) {
 
 FormulaSettings formula(const Context& ctx) {
     FormulaSettings f;
-    const auto text = option_value(ctx.options.args, "--formula");
+    const auto text = ctx.args.text("--formula");
     if (!text) return f;
     std::vector<std::string> parts;
     std::string token;
@@ -68,16 +68,9 @@ void choose_all(GeneratorState& s, const std::vector<int>& cells, GeneratorState
 
 std::vector<int> cells_of(const Context& ctx, const char* name, int offset) {
     std::vector<int> cells;
-    if (const auto text = option_value(ctx.options.args, name))
+    if (const auto text = ctx.args.text(name))
         for (int n : parse_numbers(*text, name)) cells.push_back(n > 0 ? n + offset : n);
     return cells;
-}
-
-std::string message_line(const std::string& text) {
-    std::string out = text;
-    for (char& ch : out)
-        if (ch == '|') ch = ' ';
-    return out;
 }
 
 }  // namespace
@@ -95,7 +88,7 @@ int cmd_generate(Context& ctx) {
         choose_all(state, cells_of(ctx, "--lucky-banker", kLuckyCellBase), GeneratorState::Mode::kBankers,
                    "--lucky-banker");
         choose_all(state, cells_of(ctx, "--lucky", kLuckyCellBase), GeneratorState::Mode::kTips, "--lucky");
-    } else if (option_value(ctx.options.args, "--lucky") || option_value(ctx.options.args, "--lucky-banker")) {
+    } else if (ctx.args.text("--lucky") || ctx.args.text("--lucky-banker")) {
         throw UsageError("Glückszahlen gibt es nur im Spiel 5 (Swisslotto).");
     }
     const DrawRange range = effective_range(ctx);
@@ -104,12 +97,10 @@ int cmd_generate(Context& ctx) {
     GeneratorFilter filter;
     filter.even = allowed_counts(ctx, "--even");
     filter.low = allowed_counts(ctx, "--low");
-    int rows = 2;
-    if (const auto text = option_value(ctx.options.args, "--rows")) rows = parse_int(*text, "--rows");
+    const int rows = ctx.args.number("--rows").value_or(2);
     if (rows < 1 || rows > kMaxGeneratedRows) throw UsageError("--rows: 1 bis 16 Reihen.");
     uint64_t seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    if (const auto text = option_value(ctx.options.args, "--seed"))
-        seed = static_cast<uint64_t>(parse_int(*text, "--seed"));
+    if (const auto given = ctx.args.number("--seed")) seed = static_cast<uint64_t>(*given);
 
     if (!is_ready(state, GeneratorTarget{})) throw UsageError(generator_prompt(GeneratorTarget{}));
     const uint64_t possible = possible_rows(state, filter, p);
@@ -117,32 +108,16 @@ int cmd_generate(Context& ctx) {
     const GenerationResult result = generate_rows(state, filter, p, rows, random);
 
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("tips").begin_array();
-        for (int n : state.tips()) j.value(n);
-        j.end_array().key("bankers").begin_array();
-        for (int n : state.bankers()) j.value(n);
-        j.end_array();
+        Json j = {{"tips", state.tips()}, {"bankers", state.bankers()}};
         if (p.swiss) {
-            j.key("lucky_tips").begin_array();
-            for (int g : state.lucky_tips()) j.value(g);
-            j.end_array().key("lucky_banker");
-            if (state.lucky_banker()) j.value(state.lucky_banker()); else j.null();
+            j["lucky_tips"] = state.lucky_tips();
+            j["lucky_banker"] = state.lucky_banker() ? Json(state.lucky_banker()) : Json(nullptr);
         }
-        j.key("possible").value(static_cast<int64_t>(possible)).key("rows").begin_array();
-        for (const GeneratedRow& row : result.rows) {
-            j.begin_array();
-            for (int k = 0; k < 6; ++k) j.value(static_cast<int>(row[static_cast<size_t>(k)]));
-            j.end_array();
-        }
-        j.end_array();
-        if (p.swiss) {
-            j.key("lucky").begin_array();
-            for (const GeneratedRow& row : result.rows) j.value(static_cast<int>(row[6]));
-            j.end_array();
-        }
-        j.key("complete").value(result.complete).key("message").value(message_line(result.message)).end_object();
-        ctx.out << j.str() << "\n";
+        j["possible"] = static_cast<int64_t>(possible);
+        add_rows(j, result.rows, p.swiss);
+        j["complete"] = result.complete;
+        j["message"] = plain_text(result.message);
+        print(ctx.out, j);
         return 0;
     }
     ctx.out << possible_rows_text(possible) << "\n";
@@ -154,7 +129,7 @@ int cmd_generate(Context& ctx) {
         if (p.swiss && r[6]) std::snprintf(buf + len, sizeof buf - static_cast<size_t>(len), "  Glückszahl %d", r[6]);
         ctx.out << buf << "\n";
     }
-    if (!result.complete) ctx.out << message_line(result.message) << "\n";
+    if (!result.complete) ctx.out << plain_text(result.message) << "\n";
     return 0;
 }
 

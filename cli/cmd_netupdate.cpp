@@ -32,7 +32,7 @@ std::string joined(const std::vector<int>& v) {
 }  // namespace
 
 int cmd_bundle(Context& ctx) {
-    const auto out = option_value(ctx.options.args, "--out");
+    const auto out = ctx.args.text("--out");
     if (!out) throw UsageError("bundle braucht --out DATEI.");
     std::vector<uint8_t> bytes;
     if (Status s = encode_bundle(ctx.session.data_folder(), bytes); !s) throw UsageError(plain_text(s.message()));
@@ -42,8 +42,8 @@ int cmd_bundle(Context& ctx) {
 }
 
 int cmd_update(Context& ctx) {
-    const auto from = option_value(ctx.options.args, "--from");
-    const bool dry_run = has_flag(ctx.options.args, "--dry-run");
+    const auto from = ctx.args.text("--from");
+    const bool dry_run = ctx.args.flag("--dry-run");
     const NetAddresses a = addresses_of(ctx);
     const std::string url = from ? *from : a.bundle;
     const Download d = network_of(ctx).get(url, a.timeout_seconds);
@@ -52,12 +52,9 @@ int cmd_update(Context& ctx) {
     if (Status s = update_from_bundle(ctx.session.data_folder(), d.body, dry_run, plan); !s)
         throw UsageError(plain_text(s.message()));
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("files").begin_array();
-        for (const FilePlan& f : plan.files)
-            j.begin_object().key("name").value(f.name).key("result").value(verdict_text(f.verdict)).end_object();
-        j.end_array().key("updated").value(plan.any_newer() && !dry_run).key("dry_run").value(dry_run).end_object();
-        ctx.out << j.str() << "\n";
+        Json files = Json::array();
+        for (const FilePlan& f : plan.files) files.push_back({{"name", f.name}, {"result", verdict_text(f.verdict)}});
+        print(ctx.out, {{"files", files}, {"updated", plan.any_newer() && !dry_run}, {"dry_run", dry_run}});
         return 0;
     }
     for (const FilePlan& f : plan.files)
@@ -72,14 +69,14 @@ int cmd_update(Context& ctx) {
 }
 
 int cmd_fetch(Context& ctx) {
-    const auto draw = option_value(ctx.options.args, "--draw");
+    const auto draw = ctx.args.number("--draw");
     if (!draw) throw UsageError("fetch braucht --draw N.");
-    const int n = parse_int(*draw, "--draw");
+    const int n = *draw;
     const GameParams& p = ctx.session.params;
     if (n < 1 || n > p.capacity())
         throw UsageError("Ziehungsnummer außerhalb von 1.." + std::to_string(p.capacity()) + ".");
     NetAddresses a = addresses_of(ctx);
-    if (auto base = option_value(ctx.options.args, "--url")) a.lotto = a.swiss = a.austria = *base;
+    if (auto base = ctx.args.text("--url")) a.lotto = a.swiss = a.austria = *base;
     const Network& net = network_of(ctx);
     const Fetcher get = [&](const std::string& url) { return net.get(url, a.timeout_seconds); };
     const FetchResult r = fetch_draw(p, n, a, get);
@@ -90,22 +87,14 @@ int cmd_fetch(Context& ctx) {
     const bool has_plus = p.austria && std::any_of(f.plus.begin(), f.plus.end(), [](int v) { return v != 0; });
     const std::string date = draw_date(p.code, n).text;
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("draw").value(n).key("date").value(date).key("numbers").begin_array();
-        for (int k = 0; k < 6; ++k) j.value(f.values[static_cast<size_t>(k)]);
-        j.end_array().key("extra").value(f.values[6]);
-        j.key("spiel77").value(german ? text(f.side) : std::nullopt);
-        j.key("super6").value(german ? text(f.super6) : std::nullopt);
-        j.key("joker").value(german ? std::nullopt : text(f.side));
-        j.key("plus");
-        if (has_plus) {
-            j.begin_array();
-            for (int v : f.plus) j.value(v);
-            j.end_array();
-        } else {
-            j.null();
-        }
-        ctx.out << j.end_object().str() << "\n";
+        print(ctx.out, {{"draw", n},
+                        {"date", date},
+                        {"numbers", std::vector<int>(f.values.begin(), f.values.begin() + 6)},
+                        {"extra", f.values[6]},
+                        {"spiel77", optional(german ? text(f.side) : std::nullopt)},
+                        {"super6", optional(german ? text(f.super6) : std::nullopt)},
+                        {"joker", optional(german ? std::nullopt : text(f.side))},
+                        {"plus", has_plus ? Json(f.plus) : Json(nullptr)}});
         return 0;
     }
     ctx.out << "Ziehung " << n << " vom " << date << ":";
@@ -122,17 +111,16 @@ int cmd_fetch(Context& ctx) {
 }
 
 int cmd_import_draws(Context& ctx) {
-    std::optional<std::string> file;
-    for (const auto& a : ctx.options.args)
-        if (a.rfind("--", 0) != 0) file = file ? file : a;
-    if (!file) throw UsageError("import-draws braucht eine CSV-Datei.");
+    const auto words = ctx.args.words();
+    if (words.empty()) throw UsageError("import-draws braucht eine CSV-Datei.");
+    const std::optional<std::string> file = words.front();
     const auto bytes = read_file(*file, 16u << 20);
     if (!bytes) throw UsageError("Die Datei " + *file + " kann nicht gelesen werden.");
     CsvDraws csv;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     if (Status s = parse_draws_csv(text, ctx.session.params, csv); !s) throw UsageError(plain_text(s.message()));
     const ImportPreview preview = preview_import(ctx.session.archive, csv);
-    const bool dry_run = has_flag(ctx.options.args, "--dry-run");
+    const bool dry_run = ctx.args.flag("--dry-run");
     const bool change = !dry_run && (!preview.added.empty() || !preview.changed.empty());
     if (change) {
         if (Status s = apply_import(ctx.session.archive, csv, ctx.session.range); !s)
@@ -140,13 +128,7 @@ int cmd_import_draws(Context& ctx) {
         if (Status s = ctx.session.save_draws(); !s) throw UsageError(plain_text(s.message()));
     }
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("added").begin_array();
-        for (int n : preview.added) j.value(n);
-        j.end_array().key("changed").begin_array();
-        for (int n : preview.changed) j.value(n);
-        j.end_array().key("unchanged").value(preview.unchanged).end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"added", preview.added}, {"changed", preview.changed}, {"unchanged", preview.unchanged}});
         return 0;
     }
     ctx.out << preview.summary() << ", " << preview.unchanged << " gleiche\n";

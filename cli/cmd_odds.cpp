@@ -48,19 +48,18 @@ int cmd_odds(Context& ctx) {
                                line.plus_quota[static_cast<size_t>(k)]});
 
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("rows").value(line.rows).key("classes").begin_array();
+        Json rows = Json::array();
         for (const ClassRow& c : classes)
-            j.begin_object().key("class").value(c.number).key("name").value(c.name)
-                .key("probability").value(c.probability)
-                .key("expected_rows").value(c.probability * static_cast<double>(line.rows))
-                .key("quota").value(c.quota).end_object();
-        j.end_array()
-            .key("no_win").value(line.odds.cls[0])
-            .key("expected").value(ret->expected)
-            .key("stake").value(ret->stake)
-            .end_object();
-        ctx.out << j.str() << "\n";
+            rows.push_back({{"class", c.number},
+                            {"name", c.name},
+                            {"probability", number(c.probability)},
+                            {"expected_rows", number(c.probability * static_cast<double>(line.rows))},
+                            {"quota", c.quota}});
+        print(ctx.out, {{"rows", line.rows},
+                        {"classes", rows},
+                        {"no_win", number(line.odds.cls[0])},
+                        {"expected", number(ret->expected)},
+                        {"stake", ret->stake}});
         return 0;
     }
     ctx.out << "Chancen je Ziehung und Reihe (" << line.rows << (line.rows == 1 ? " Reihe" : " Reihen")

@@ -51,19 +51,11 @@ void read_rows(const std::string& text, const GameParams& params, Ticket& ticket
 
 int cmd_slip(Context& ctx) {
     Session& s = ctx.session;
-    const auto& args = ctx.options.args;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--rows" || args[i] == "--bundesland" || args[i] == "--pdf") {
-            ++i;
-            continue;
-        }
-        throw UsageError("Unbekannte Angabe \"" + args[i] + "\" für slip.");
-    }
-    const auto rows = option_value(args, "--rows");
+    const auto rows = ctx.args.text("--rows");
     if (!rows) throw UsageError("slip braucht --rows \"1 2 3 4 5 6; ...\".");
     int bundesland = s.bundesland();
-    if (const auto b = option_value(args, "--bundesland")) {
-        bundesland = parse_int(*b, "--bundesland");
+    if (const auto b = ctx.args.number("--bundesland")) {
+        bundesland = *b;
         if (bundesland < 0 || bundesland >= kBundeslandCount)
             throw UsageError("--bundesland muss 0 bis 18 sein.");
     }
@@ -72,22 +64,16 @@ int cmd_slip(Context& ctx) {
     ticket.seven_by_seven = true;
     ticket.clear();
     read_rows(*rows, s.params, ticket);
-    if (std::string refusal = slip_refusal(s.params.code, bundesland, false); !refusal.empty()) {
-        for (char& c : refusal)
-            if (c == '|') c = ' ';
-        throw UsageError(refusal);
-    }
+    if (const std::string refusal = slip_refusal(s.params.code, bundesland, false); !refusal.empty())
+        throw UsageError(plain_text(refusal));
     const SlipSheet sheet = slip_sheet(ticket, s.ticket_options, s.params, bundesland,
                                        {s.archive.calibration_x, s.archive.calibration_y});
-    if (const auto pdf = option_value(args, "--pdf"))
+    if (const auto pdf = ctx.args.text("--pdf"))
         if (Status st = write_slip_pdf(*pdf, sheet); !st) throw UsageError(st.message());
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("bundesland").value(bundesland).key("upside_down").value(sheet.upside_down);
-        j.key("marks").begin_array();
-        for (const SlipMark& m : sheet.marks) j.begin_object().key("x").value(mm(m.x)).key("y").value(mm(m.y)).end_object();
-        j.end_array().end_object();
-        ctx.out << j.str() << "\n";
+        Json marks = Json::array();
+        for (const SlipMark& m : sheet.marks) marks.push_back({{"x", number(mm(m.x))}, {"y", number(mm(m.y))}});
+        print(ctx.out, {{"bundesland", bundesland}, {"upside_down", sheet.upside_down}, {"marks", marks}});
         return 0;
     }
     ctx.out << "Bundesland:  " << bundesland << "  " << bundesland_name(bundesland) << "\n"

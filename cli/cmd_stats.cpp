@@ -49,15 +49,10 @@ void print_values(Context& ctx, const std::string& kind, const DrawRange& r, con
     const DisplayOrder order = order_for_display(v.table, v.count);
     const std::vector<int> columns = display_columns(order, v.count);
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
-            .value(r.last).end_array().key("values").begin_object();
-        for (int i = 1; i <= v.count; ++i)
-            j.key(std::to_string(v.label(i))).value(v.table[static_cast<size_t>(i)]);
-        j.end_object().key("order").begin_array();
-        for (int n : columns) j.value(v.label(n));
-        j.end_array().end_object();
-        ctx.out << j.str() << "\n";
+        Json values = Json::object(), shown = Json::array();
+        for (int i = 1; i <= v.count; ++i) values[std::to_string(v.label(i))] = v.table[static_cast<size_t>(i)];
+        for (int n : columns) shown.push_back(v.label(n));
+        print(ctx.out, {{"kind", kind}, {"range", {r.first, r.last}}, {"values", values}, {"order", shown}});
         return;
     }
     ctx.out << kind << " über die Ziehungen " << r.first << ".." << r.last << "\n";
@@ -74,14 +69,7 @@ void print_values(Context& ctx, const std::string& kind, const DrawRange& r, con
 void print_histogram(Context& ctx, const std::string& kind, const DrawRange& r, const Histogram& h,
                      const std::array<int, 7>& expected) {
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
-            .value(r.last).end_array().key("counts").begin_array();
-        for (int c : h.counts) j.value(c);
-        j.end_array().key("expected").begin_array();
-        for (int e : expected) j.value(e);
-        j.end_array().end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"kind", kind}, {"range", {r.first, r.last}}, {"counts", h.counts}, {"expected", expected}});
         return;
     }
     const char* a = kind == "even-odd" ? "G" : "T";
@@ -104,17 +92,14 @@ void print_chance(Context& ctx, const DrawRange& r, const DrawSource& source, St
     const FrequencyTest& f = *tests.frequency;
     const GapTest& g = *tests.gaps;
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("range").begin_array().value(r.first).value(r.last).end_array()
-            .key("draws").value(f.draws).key("first_counted").value(tests.first);
-        j.key("chi2");
-        if (f.usable()) j.value(f.statistic); else j.null();
-        j.key("dof").value(f.dof).key("p");
-        if (f.usable()) j.value(f.p); else j.null();
-        j.key("max_gap").value(g.max_gap).key("max_gap_p");
-        if (g.usable()) j.value(g.p); else j.null();
-        j.end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"range", {r.first, r.last}},
+                        {"draws", f.draws},
+                        {"first_counted", tests.first},
+                        {"chi2", f.usable() ? number(f.statistic) : Json(nullptr)},
+                        {"dof", f.dof},
+                        {"p", f.usable() ? number(f.p) : Json(nullptr)},
+                        {"max_gap", g.max_gap},
+                        {"max_gap_p", g.usable() ? number(g.p) : Json(nullptr)}});
         return;
     }
     ctx.out << number_chance_line(kStatOverview, source, r, t) << "\n";
@@ -133,16 +118,14 @@ void require_austria(const Context& ctx) {
 
 void print_best(Context& ctx, const std::string& kind, const DrawRange& r, const std::vector<BestEntry>& best) {
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
-            .value(r.last).end_array().key("best").begin_array();
+        Json entries = Json::array();
         for (const BestEntry& e : best) {
-            j.begin_object().key("numbers").begin_array();
-            for (int i = 0; i < e.combination.size; ++i) j.value(static_cast<int>(e.combination.numbers[static_cast<size_t>(i)]));
-            j.end_array().key("count").value(e.count).key("gap").value(e.gap).end_object();
+            const auto& numbers = e.combination.numbers;
+            entries.push_back({{"numbers", std::vector<int>(numbers.begin(), numbers.begin() + e.combination.size)},
+                               {"count", e.count},
+                               {"gap", e.gap}});
         }
-        j.end_array().end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"kind", kind}, {"range", {r.first, r.last}}, {"best", entries}});
         return;
     }
     ctx.out << kind << " über die Ziehungen " << r.first << ".." << r.last
@@ -161,7 +144,7 @@ void print_best(Context& ctx, const std::string& kind, const DrawRange& r, const
 std::vector<int> fixed_numbers(const Context& ctx) {
     const int n = ctx.session.params.highest_number;
     const std::string refusal = "--with braucht 1 bis 3 verschiedene Zahlen von 1 bis " + std::to_string(n) + ".";
-    const auto text = option_value(ctx.options.args, "--with");
+    const auto text = ctx.args.text("--with");
     if (!text) throw UsageError(refusal);
     const std::vector<int> fixed = parse_numbers(*text, "eine Zahl von --with");
     std::vector<int> sorted = fixed;
@@ -175,7 +158,7 @@ std::vector<int> fixed_numbers(const Context& ctx) {
 // Pairs, triples, quadruples, boundary pairs, partners and extremes; false
 // for other kinds.
 bool combination_stats(Context& ctx, const std::string& kind, const DrawRange& r, const DrawSource& source) {
-    const bool plus = has_flag(ctx.options.args, "--plus");
+    const bool plus = ctx.args.flag("--plus");
     if (plus) require_austria(ctx);
     const int n = ctx.session.params.highest_number;
     static const std::pair<const char*, CombinationFamily> kFamilies[] = {
@@ -214,12 +197,13 @@ bool combination_stats(Context& ctx, const std::string& kind, const DrawRange& r
 }  // namespace
 
 int cmd_stats(Context& ctx) {
-    if (ctx.options.args.empty())
+    const auto words = ctx.args.words();
+    if (words.empty())
         throw UsageError("stats braucht eine Art: frequency, gaps, extra-frequency, extra-gaps, "
                          "plus-frequency, plus-gaps, twins, twin-gaps, triplets, triplet-gaps, "
                          "even-odd, low-high, probability, chance, pairs, triples, quadruples, boundary-pairs, "
                          "partners, partner-gaps, smallest, smallest-gaps, largest, largest-gaps.");
-    const std::string kind = ctx.options.args[0];
+    const std::string kind = words[0];
     const DrawRange r = effective_range(ctx);
     const GameParams& p = ctx.session.params;
     const DrawSource source(ctx.session.archive, p);
@@ -265,11 +249,8 @@ int cmd_stats(Context& ctx) {
         compute_gaps(source, r.last, t);
         const ProbabilityView v = make_probability_view(t.main_frequency, t.main_gap, n, p.swiss, {});
         if (ctx.options.json) {
-            Json j;
-            j.begin_object().key("kind").value(kind).key("range").begin_array().value(r.first)
-                .value(r.last).end_array().key("mean").value(v.mean).key("sd").value(v.sd)
-                .key("mean_gap").value(v.mean_gap).end_object();
-            ctx.out << j.str() << "\n";
+            print(ctx.out, {{"kind", kind}, {"range", {r.first, r.last}}, {"mean", number(v.mean)},
+                            {"sd", number(v.sd)}, {"mean_gap", number(v.mean_gap)}});
         } else {
             char buf[160];
             std::snprintf(buf, sizeof buf,

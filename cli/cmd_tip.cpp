@@ -15,10 +15,7 @@ namespace {
 WeightMatrix stored_weights(const Context& ctx) {
     WeightMatrix w;
     if (Status s = load_weight_matrix(ctx.session.data_folder(), w); !s) {
-        std::string m = s.message();
-        for (char& c : m)
-            if (c == '|') c = ' ';
-        throw UsageError(m);
+        throw UsageError(plain_text(s.message()));
     }
     return w;
 }
@@ -34,9 +31,9 @@ uint64_t parse_seed(const std::string& text) {
 // --rows 2..16; outside the German games at most 12, as in the console's
 // 7 x 7 layout.
 int requested_rows(Context& ctx) {
-    const auto text = option_value(ctx.options.args, "--rows");
-    if (!text) throw UsageError("tip power braucht --rows ANZAHL (2 bis 16).");
-    const int rows = parse_int(*text, "--rows");
+    const auto given = ctx.args.number("--rows");
+    if (!given) throw UsageError("tip power braucht --rows ANZAHL (2 bis 16).");
+    const int rows = *given;
     if (rows < kPowerTipMinRows || rows > kPowerTipMaxRows)
         throw UsageError("--rows muss 2 bis 16 sein.");
     const int cap = row_count_cap(ctx.session.params, true);
@@ -45,44 +42,27 @@ int requested_rows(Context& ctx) {
     return std::min(rows, cap);
 }
 
-std::string one_line(std::string text) {
-    for (char& c : text)
-        if (c == '|') c = ' ';
-    return text;
-}
-
 }  // namespace
 
 int cmd_tip(Context& ctx) {
-    if (ctx.options.args.empty() || ctx.options.args[0] != "power")
+    const auto words = ctx.args.words();
+    if (words.empty() || words[0] != "power")
         throw UsageError("tip kennt nur \"power\": tip power --rows ANZAHL [--seed ZAHL].");
     const GameParams& p = ctx.session.params;
     const int rows = requested_rows(ctx);
-    const auto seed_text = option_value(ctx.options.args, "--seed");
+    const auto seed_text = ctx.args.text("--seed");
     RandomSource random(seed_text ? parse_seed(*seed_text) : std::random_device{}());
     const WeightMatrix w = stored_weights(ctx);
     const ArchiveRowSet archive(DrawSource(ctx.session.archive, p));
     const PowerTipResult r = power_tip(w, p, archive, rows, random);
-    if (r.refused) throw UsageError(one_line(r.message));
+    if (r.refused) throw UsageError(plain_text(r.message));
 
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("rows").begin_array();
-        for (const PowerTipRow& row : r.rows) {
-            j.begin_array();
-            for (int k = 0; k < 6; ++k) j.value(static_cast<int>(row[static_cast<size_t>(k)]));
-            j.end_array();
-        }
-        j.end_array();
-        if (p.swiss) {
-            j.key("lucky").begin_array();
-            for (const PowerTipRow& row : r.rows) j.value(static_cast<int>(row[6]));
-            j.end_array();
-        }
-        j.key("complete").value(r.complete);
-        if (!r.complete) j.key("message").value(r.message);
-        j.end_object();
-        ctx.out << j.str() << "\n";
+        Json j = Json::object();
+        add_rows(j, r.rows, p.swiss);
+        j["complete"] = r.complete;
+        if (!r.complete) j["message"] = r.message;
+        print(ctx.out, j);
         return 0;
     }
     for (const PowerTipRow& row : r.rows) {
@@ -93,7 +73,7 @@ int cmd_tip(Context& ctx) {
         if (p.swiss) ctx.out << "  Glückszahl " << static_cast<int>(row[6]);
         ctx.out << "\n";
     }
-    if (!r.complete) ctx.err << one_line(r.message) << "\n";
+    if (!r.complete) ctx.err << plain_text(r.message) << "\n";
     return 0;
 }
 
@@ -102,18 +82,12 @@ int cmd_matrix(Context& ctx) {
     const WeightMatrix w = stored_weights(ctx);
     const int game = p.code;
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("game").value(game).key("weights").begin_object();
-        for (int n = 1; n <= p.highest_number; ++n) j.key(std::to_string(n)).value(w.weight(n, game));
-        j.end_object();
-        if (p.swiss) {
-            j.key("lucky").begin_object();
-            for (int k = 1; k <= kLuckyCellCount; ++k)
-                j.key(std::to_string(k)).value(w.weight(kLuckyCellBase + k, game));
-            j.end_object();
-        }
-        j.end_object();
-        ctx.out << j.str() << "\n";
+        Json weights = Json::object(), lucky = Json::object();
+        for (int n = 1; n <= p.highest_number; ++n) weights[std::to_string(n)] = w.weight(n, game);
+        for (int k = 1; k <= kLuckyCellCount; ++k) lucky[std::to_string(k)] = w.weight(kLuckyCellBase + k, game);
+        Json j = {{"game", game}, {"weights", weights}};
+        if (p.swiss) j["lucky"] = lucky;
+        print(ctx.out, j);
         return 0;
     }
     ctx.out << "Gewichtungs-Matrix, Spiel " << game << "  " << p.info().name << "\n";

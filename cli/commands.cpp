@@ -19,18 +19,13 @@ int cmd_info(Context& ctx) {
     const int newest = s.archive.newest();
     const DrawDate date = draw_date(s.params.code, std::max(newest, 1));
     if (ctx.options.json) {
-        Json j;
-        j.begin_object()
-            .key("game").value(static_cast<int>(s.params.code))
-            .key("name").value(s.params.info().name)
-            .key("draws").value(s.archive.draw_count())
-            .key("newest").value(newest);
-        j.key("newest_date");
-        if (newest >= 1) j.value(date.text); else j.null();
-        j.key("bonus_draws").value(s.archive.bonus_count())
-            .key("range").begin_array().value(s.range.first).value(s.range.last).end_array()
-            .end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"game", static_cast<int>(s.params.code)},
+                        {"name", s.params.info().name},
+                        {"draws", s.archive.draw_count()},
+                        {"newest", newest},
+                        {"newest_date", newest >= 1 ? Json(date.text) : Json(nullptr)},
+                        {"bonus_draws", s.archive.bonus_count()},
+                        {"range", {s.range.first, s.range.last}}});
         return 0;
     }
     ctx.out << "Spiel:          " << s.params.code << "  " << s.params.info().name << "\n"
@@ -44,18 +39,15 @@ int cmd_info(Context& ctx) {
 }
 
 int cmd_date(Context& ctx) {
-    if (ctx.options.args.empty()) throw UsageError("date braucht eine Ziehungsnummer.");
-    const int n = parse_int(ctx.options.args[0], "die Ziehungsnummer");
+    const auto words = ctx.args.words();
+    if (words.empty()) throw UsageError("date braucht eine Ziehungsnummer.");
+    const int n = parse_int(words[0], "die Ziehungsnummer");
     if (n < 1 || n > ctx.session.params.capacity())
         throw UsageError("Ziehungsnummer außerhalb von 1.." +
                          std::to_string(ctx.session.params.capacity()) + ".");
     const DrawDate d = draw_date(ctx.session.params.code, n);
     if (ctx.options.json) {
-        Json j;
-        j.begin_object().key("draw").value(n).key("date").value(d.text).key("short")
-            .value(d.short_text).key("key").value(static_cast<int64_t>(d.key)).key("prefix")
-            .value(d.prefix).end_object();
-        ctx.out << j.str() << "\n";
+        print(ctx.out, {{"draw", n}, {"date", d.text}, {"short", d.short_text}, {"key", d.key}, {"prefix", d.prefix}});
     } else {
         ctx.out << n << "  " << d.prefix << d.text << "  (" << d.short_text << ", " << d.key << ")\n";
     }
@@ -123,27 +115,18 @@ int cmd_draws(Context& ctx) {
     const DrawRange r = effective_range(ctx);
     const auto lines = collect(ctx, r);
     if (ctx.options.json) {
-        Json j;
-        j.begin_array();
-        for (const auto& l : lines) {
-            j.begin_object().key("draw").value(l.draw).key("date").value(l.date).key("prefix")
-                .value(l.prefix).key("numbers").begin_array();
-            for (int n : l.numbers) j.value(n);
-            j.end_array().key("extra");
-            if (l.extra == 0 && l.numbers[0] == 0) j.null(); else j.value(l.extra);
-            j.key("spiel77").value(l.spiel77).key("super6").value(l.super6).key("joker")
-                .value(l.joker).key("plus");
-            if (l.plus) {
-                j.begin_array();
-                for (int n : *l.plus) j.value(n);
-                j.end_array();
-            } else {
-                j.null();
-            }
-            j.end_object();
-        }
-        j.end_array();
-        ctx.out << j.str() << "\n";
+        Json j = Json::array();
+        for (const auto& l : lines)
+            j.push_back({{"draw", optional(l.draw)},
+                         {"date", l.date},
+                         {"prefix", l.prefix},
+                         {"numbers", l.numbers},
+                         {"extra", l.extra == 0 && l.numbers[0] == 0 ? Json(nullptr) : Json(l.extra)},
+                         {"spiel77", optional(l.spiel77)},
+                         {"super6", optional(l.super6)},
+                         {"joker", optional(l.joker)},
+                         {"plus", optional(l.plus)}});
+        print(ctx.out, j);
         return 0;
     }
     for (const auto& l : lines) {
@@ -183,36 +166,84 @@ int cmd_fetch(Context& ctx);
 int cmd_import_draws(Context& ctx);
 int cmd_slip(Context& ctx);
 
+namespace {
+
+// The options of a ticket for evaluate and odds.
+std::vector<OptionSpec> ticket_options() {
+    return {
+        text("--row", "ZAHLEN", "eine Reihe (Swiss Lotto: mit der Glückszahl)"),
+        text("--system", "ZAHLEN", "ein System, gefolgt von --full oder --partial NR"),
+        flag("--full", "das System davor als Vollsystem"),
+        number("--partial", "NR", "das System davor als Teilsystem NR"),
+        text("--los", "NUMMER", "Losnummer (höchstens 7 Ziffern)"),
+        number("--lucky", "G", "Glückszahl der Systeme (Swiss Lotto)"),
+        flag("--lottoplus", "mit LottoPlus (Österreich)"),
+        flag("--spiel77", "mit Spiel 77 (braucht --los)"),
+        flag("--super6", "mit Super 6 (braucht --los)"),
+        text("--jokers", "NUMMERN", "Joker-Nummern (Österreich, Swiss Lotto)"),
+    };
+}
+
+constexpr OptionSpec kTips = text("--tips", "ZAHLEN", "die Tippzahlen");
+constexpr OptionSpec kBankers = text("--bankers", "ZAHLEN", "die Bankzahlen");
+constexpr OptionSpec kDryRun = flag("--dry-run", "nur zeigen, nichts ändern");
+
+}  // namespace
+
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
-        {"info", "info                       Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
-        {"date", "date N                     Datum der Ziehung N", cmd_date, false},
-        {"draws", "draws [--range A..B]       Ziehungen auflisten", cmd_draws},
-        {"export", "export --kind all|grid --out DATEI   Ziehungen als Text exportieren", cmd_export},
-        {"stats", "stats ART                  Statistik (frequency, gaps, ..., chance)", cmd_stats},
-        {"evaluate", "evaluate --row \"..\" | --system \"..\" --full|--partial K   Gewinnauswertung",
-         cmd_evaluate},
-        {"odds", "odds --row \"..\" | --system \"..\" --full|--partial K   Chancen und erwartete Auszahlung",
-         cmd_odds, false},
-        {"cards", "cards [--sys] [--file NAME] list | pool [--from A --to B] | compare --draw N   Kartei, Bilanz, Vergleich", cmd_cards},
-        {"import-rows", "import-rows DATEI          Reihen, die der Import übernimmt", cmd_import_rows, false},
-        {"backtest", "backtest --tips \"..\" [--bankers \"..\"] [--worst] [--export DATEI]   Besten-/Nietenliste",
-         cmd_backtest},
-        {"tip", "tip power --rows K [--seed S]   Power-Tipp über matrix.par", cmd_tip},
-        {"matrix", "matrix                     Gewichtungs-Matrix des Spiels", cmd_matrix, false},
-        {"generate", "generate --tips \"..\" [--bankers \"..\"] [--even 0,1,..] [--low 0,1,..] "
-                     "[--formula H,R,P,PF,PG[,skip]] [--lucky \"..\"] [--lucky-banker G] [--rows K] [--seed S]   Zufallsreihen",
-         cmd_generate},
-        {"bundle", "bundle --out DATEI         Update-Paket (Mega.Dat) des Datenordners schreiben",
-         cmd_bundle, false},
-        {"update", "update [--from URL] [--dry-run]   Net-Update aus einem Update-Paket", cmd_update,
-         false},
-        {"fetch", "fetch --draw N [--url BASIS]   Ziehung N von der Ergebnisseite holen", cmd_fetch,
-         false},
-        {"import-draws", "import-draws DATEI.csv [--dry-run]   Ziehungen aus einer CSV-Datei",
-         cmd_import_draws, false},
-        {"slip", "slip --rows \"1 2 3 4 5 6; ...\" [--bundesland K] [--pdf DATEI]   Kreuze auf dem Spielschein",
-         cmd_slip, false},
+        {"info", "Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
+        {.name = "date", .summary = "Datum der Ziehung N", .run = cmd_date, .needs_draws = false,
+         .words = "N", .words_help = "die Ziehungsnummer"},
+        {"draws", "Ziehungen auflisten (--range A..B)", cmd_draws},
+        {.name = "export", .summary = "Ziehungen als Text exportieren", .run = cmd_export,
+         .options = {text("--kind", "all|grid", "alle Ziehungen des Rahmens oder das Raster der letzten 52"),
+                     text("--out", "DATEI", "die Textdatei")}},
+        {.name = "stats", .summary = "Statistik (frequency, gaps, ..., chance)", .run = cmd_stats, .words = "ART",
+         .words_help = "frequency, gaps, extra-frequency, extra-gaps, plus-frequency, plus-gaps, twins, "
+                       "twin-gaps, triplets, triplet-gaps, even-odd, low-high, probability, chance, pairs, "
+                       "triples, quadruples, boundary-pairs, partners, partner-gaps, smallest, smallest-gaps, "
+                       "largest, largest-gaps",
+         .options = {flag("--plus", "mit den PLUS-Zahlen (Österreich)"),
+                     text("--with", "ZAHLEN", "1 bis 3 feste Zahlen für partners und partner-gaps")}},
+        {.name = "evaluate", .summary = "Gewinnauswertung von Reihen und Systemen", .run = cmd_evaluate,
+         .options = ticket_options()},
+        {.name = "odds", .summary = "Chancen und erwartete Auszahlung einer Reihe oder eines Systems",
+         .run = cmd_odds, .needs_draws = false, .options = ticket_options()},
+        {.name = "cards", .summary = "Kartei (list), TippGemeinschaft (pool), Vergleich mit einer Ziehung (compare)",
+         .run = cmd_cards, .words = "list|pool|compare", .words_help = "was gezeigt wird",
+         .options = {flag("--sys", "die Systemkartei"), text("--file", "NAME", "eine andere Karteidatei"),
+                     number("--from", "A", "pool: erster Schein"), number("--to", "B", "pool: letzter Schein"),
+                     number("--draw", "N", "compare: die Ziehung")}},
+        {.name = "import-rows", .summary = "Reihen, die der Import übernimmt", .run = cmd_import_rows,
+         .needs_draws = false, .words = "DATEI", .words_help = "die Datei mit den Reihen"},
+        {.name = "backtest", .summary = "Besten-/Nietenliste aller Reihen aus den Zahlen", .run = cmd_backtest,
+         .options = {kTips, kBankers, flag("--worst", "die Nietenliste"),
+                     text("--export", "DATEI", "die Liste als Textdatei")}},
+        {.name = "tip", .summary = "Power-Tipp über matrix.par (tip power)", .run = cmd_tip, .words = "power",
+         .words_help = "die Art des Tipps",
+         .options = {number("--rows", "ANZAHL", "2 bis 16 Reihen"), text("--seed", "ZAHL", "Startwert des Zufalls")}},
+        {"matrix", "Gewichtungs-Matrix des Spiels", cmd_matrix, false},
+        {.name = "generate", .summary = "Zufallsreihen aus Tipp- und Bankzahlen", .run = cmd_generate,
+         .options = {kTips, kBankers, text("--even", "0,1,..", "erlaubte Anzahlen gerader Zahlen"),
+                     text("--low", "0,1,..", "erlaubte Anzahlen tiefer Zahlen"),
+                     text("--formula", "H,R,P,PF,PG[,skip]", "Zahlen aus dem Formel-Generator"),
+                     text("--lucky", "ZAHLEN", "Glückszahlen als Tipps (Swiss Lotto)"),
+                     text("--lucky-banker", "G", "Glückszahl als Bank (Swiss Lotto)"),
+                     number("--rows", "ANZAHL", "1 bis 16 Reihen"),
+                     number("--seed", "ZAHL", "Startwert des Zufalls")}},
+        {.name = "bundle", .summary = "Update-Paket (Mega.Dat) des Datenordners schreiben", .run = cmd_bundle,
+         .needs_draws = false, .options = {text("--out", "DATEI", "das Update-Paket")}},
+        {.name = "update", .summary = "Net-Update aus einem Update-Paket", .run = cmd_update, .needs_draws = false,
+         .options = {text("--from", "URL", "Adresse des Update-Pakets"), kDryRun}},
+        {.name = "fetch", .summary = "Ziehung N von der Ergebnisseite holen", .run = cmd_fetch,
+         .needs_draws = false,
+         .options = {number("--draw", "N", "die Ziehung"), text("--url", "BASIS", "Adresse der Ergebnisseiten")}},
+        {.name = "import-draws", .summary = "Ziehungen aus einer CSV-Datei", .run = cmd_import_draws,
+         .needs_draws = false, .words = "DATEI.csv", .words_help = "die CSV-Datei", .options = {kDryRun}},
+        {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
+         .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
+                     number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},
     };
     return table;
 }

@@ -2,105 +2,35 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace zw::cli {
 
-std::string json_string(std::string_view s) {
-    std::string r = "\"";
-    for (unsigned char c : s) {
-        switch (c) {
-            case '"': r += "\\\""; break;
-            case '\\': r += "\\\\"; break;
-            case '\n': r += "\\n"; break;
-            case '\r': r += "\\r"; break;
-            case '\t': r += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    r += buf;
-                } else {
-                    r += static_cast<char>(c);
-                }
-        }
-    }
-    return r + "\"";
-}
-
-void Json::separator() {
-    if (after_key_) {
-        after_key_ = false;
-        return;
-    }
-    if (!first_.empty()) {
-        if (!first_.back()) out_ += ',';
-        first_.back() = false;
-    }
-}
-
-Json& Json::begin_object() {
-    separator();
-    out_ += '{';
-    first_.push_back(true);
-    return *this;
-}
-Json& Json::end_object() {
-    out_ += '}';
-    first_.pop_back();
-    return *this;
-}
-Json& Json::begin_array() {
-    separator();
-    out_ += '[';
-    first_.push_back(true);
-    return *this;
-}
-Json& Json::end_array() {
-    out_ += ']';
-    first_.pop_back();
-    return *this;
-}
-Json& Json::key(std::string_view k) {
-    separator();
-    out_ += json_string(k) + ':';
-    after_key_ = true;
-    return *this;
-}
-Json& Json::value(std::string_view s) {
-    separator();
-    out_ += json_string(s);
-    return *this;
-}
-Json& Json::value(int64_t v) {
-    separator();
-    out_ += std::to_string(v);
-    return *this;
-}
-Json& Json::value(double v) {
-    separator();
-    if (!std::isfinite(v)) {
-        out_ += "null";
-        return *this;
-    }
+Json number(double v) {
+    if (!std::isfinite(v)) return nullptr;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.10g", v);
-    out_ += buf;
-    return *this;
+    const double rounded = std::strtod(buf, nullptr);
+    if (std::abs(rounded) < 1e15 && rounded == std::trunc(rounded)) return static_cast<int64_t>(rounded);
+    return rounded;
 }
-Json& Json::value(bool v) {
-    separator();
-    out_ += v ? "true" : "false";
-    return *this;
+
+Json decimal(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+void add_rows(Json& j, const std::vector<std::array<uint8_t, 7>>& rows, bool swiss) {
+    Json numbers = Json::array(), lucky = Json::array();
+    for (const auto& row : rows) {
+        numbers.push_back(std::vector<int>(row.begin(), row.begin() + 6));
+        lucky.push_back(row[6]);
+    }
+    j["rows"] = numbers;
+    if (swiss) j["lucky"] = lucky;
 }
-Json& Json::null() {
-    separator();
-    out_ += "null";
-    return *this;
-}
-Json& Json::raw(std::string_view text) {
-    separator();
-    out_ += text;
-    return *this;
+
+void print(std::ostream& out, const Json& j) {
+    // Texts from older files may not be UTF-8: such bytes become U+FFFD
+    // rather than an unreadable document.
+    out << j.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 }  // namespace zw::cli

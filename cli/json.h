@@ -1,44 +1,46 @@
-// A minimal JSON writer for the command line's --json output.
+// The --json output: one JSON document per command on one line, keys in the
+// order they are added.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 namespace zw::cli {
 
-std::string json_string(std::string_view s);
+using Json = nlohmann::ordered_json;
 
-// Builds one JSON value; values are appended in order, objects and arrays nest.
-class Json {
-public:
-    Json& begin_object();
-    Json& end_object();
-    Json& begin_array();
-    Json& end_array();
-    Json& key(std::string_view k);
-    Json& value(std::string_view s);
-    Json& value(const char* s) { return value(std::string_view(s)); }
-    Json& value(int64_t v);
-    Json& value(int v) { return value(static_cast<int64_t>(v)); }
-    Json& value(double v);
-    Json& value(bool v);
-    Json& null();
-    template <class T>
-    Json& value(const std::optional<T>& v) {
-        return v ? value(*v) : null();
-    }
-    Json& raw(std::string_view text);
-    const std::string& str() const { return out_; }
+// A computed value with ten significant digits, as the text output rounds
+// it; a whole value without a fraction; not finite: null.
+Json number(double v);
 
-private:
-    void separator();
-    std::string out_;
-    std::vector<bool> first_;  // per open container: nothing written yet
-    bool after_key_ = false;
-};
+// A figure the program prints with fixed decimals ("15.5") as a JSON number.
+Json decimal(const std::string& text);
+
+template <class T>
+Json optional(const std::optional<T>& v) {
+    return v ? Json(*v) : Json(nullptr);
+}
+
+// Entries 1..last of a table of whole numbers counted from 1 (win classes,
+// digit counts).
+template <class Table>
+Json from_one(const Table& table, int last) {
+    Json a = Json::array();
+    for (int k = 1; k <= last; ++k) a.push_back(table[static_cast<size_t>(k)]);
+    return a;
+}
+
+// Rows of six numbers and a Glückszahl (generator, power tip): "rows" with
+// the six numbers of each and, for Swiss Lotto, "lucky" with each Glückszahl.
+void add_rows(Json& j, const std::vector<std::array<uint8_t, 7>>& rows, bool swiss);
+
+// Writes the document and a line break.
+void print(std::ostream& out, const Json& j);
 
 }  // namespace zw::cli

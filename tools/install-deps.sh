@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   googletest libgtest-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils

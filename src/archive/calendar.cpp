@@ -36,6 +36,12 @@ int weekday(CivilDate date) {
     return static_cast<int>(((z % 7) + 11) % 7);  // 1 Jan 1970 was a Thursday
 }
 
+namespace {
+
+int32_t key_of(const CivilDate& d) { return d.year * 10000 + d.month * 100 + d.day; }
+
+}  // namespace
+
 DrawDate make_draw_date(CivilDate date, std::string prefix) {
     DrawDate r;
     r.date = date;
@@ -44,7 +50,7 @@ DrawDate make_draw_date(CivilDate date, std::string prefix) {
     r.text = buf;
     std::snprintf(buf, sizeof buf, "%02d.%02d.%02d", date.day, date.month, date.year % 100);
     r.short_text = buf;
-    r.key = date.year * 10000 + date.month * 100 + date.day;
+    r.key = key_of(date);
     r.prefix = std::move(prefix);
     return r;
 }
@@ -72,55 +78,72 @@ int64_t saturday_day(int n) {
     return d;
 }
 
-DrawDate austria(int n) {
-    if (n <= 16) return make_draw_date(civil_from_days(day(1986, 9, 7) + 7LL * (n - 1)));
-    if (n == 17) return make_draw_date({1986, 12, 31});
-    if (n <= 573) return make_draw_date(civil_from_days(day(1986, 9, 7) + 7LL * n));
-    if (n <= 605) return make_draw_date(civil_from_days(alternating(day(1997, 9, 3), n - 574, 4, 3)));
-    if (n <= 708)
-        return make_draw_date(civil_from_days(alternating(day(1997, 12, 28), n - 606, 3, 4)));
-    return make_draw_date(civil_from_days(alternating(day(1998, 12, 27), n - 709, 3, 4)));
+int64_t austria_day(int n) {
+    if (n <= 16) return day(1986, 9, 7) + 7LL * (n - 1);
+    if (n == 17) return day(1986, 12, 31);
+    if (n <= 573) return day(1986, 9, 7) + 7LL * n;
+    if (n <= 605) return alternating(day(1997, 9, 3), n - 574, 4, 3);
+    if (n <= 708) return alternating(day(1997, 12, 28), n - 606, 3, 4);
+    return alternating(day(1998, 12, 27), n - 709, 3, 4);
 }
 
-DrawDate swiss(int n) {
-    if (n >= 1403)
-        return make_draw_date(civil_from_days(alternating(day(1997, 1, 8), n - 1403, 3, 4)));
+int64_t swiss_day(int n) {
+    if (n >= 1403) return alternating(day(1997, 1, 8), n - 1403, 3, 4);
     int64_t d = day(1970, 1, 10) + 7LL * (n - 1);
     for (int threshold : {11, 49, 63, 99, 112, 149, 165})
         if (n > threshold) d += 7;
-    return make_draw_date(civil_from_days(d));
+    return d;
+}
+
+// The day of draw n and its Wednesday sub-draw prefix, without the texts.
+struct DrawDay {
+    int64_t day;
+    const char* prefix = "  ";
+};
+
+DrawDay draw_day(int game, int n) {
+    switch (game) {
+        case kLottoWednesday:
+            if (n <= 1514) return {day(1986, 6, 4) + 7LL * ((n + 1) / 2 - 1), n % 2 ? "A " : "B "};
+            return {day(2000, 12, 6) + 7LL * (n - 1515)};
+        case kToto:
+            return {day(1975, 1, 4) + 7LL * (n - 1)};
+        case kAustria:
+            return {austria_day(n)};
+        case kSwiss:
+            return {swiss_day(n)};
+        case kLottoBoth:
+            if (n >= 3871) return {alternating(day(2000, 12, 6), n - 3871, 3, 4)};
+            if (n >= 1600) {
+                const int k = n - 1600;
+                static constexpr std::array<const char*, 3> prefixes = {"A ", "B ", "  "};
+                return {day(1986, 6, 4) + 7LL * (k / 3) + (k % 3 == 2 ? 3 : 0), prefixes[static_cast<size_t>(k % 3)]};
+            }
+            return {saturday_day(n)};
+        default:
+            return {saturday_day(n)};
+    }
 }
 
 }  // namespace
 
 DrawDate draw_date(int game, int n) {
-    switch (game) {
-        case kLottoWednesday:
-            if (n <= 1514) {
-                const int week = (n + 1) / 2 - 1;
-                return make_draw_date(civil_from_days(day(1986, 6, 4) + 7LL * week),
-                                      n % 2 ? "A " : "B ");
-            }
-            return make_draw_date(civil_from_days(day(2000, 12, 6) + 7LL * (n - 1515)));
-        case kToto:
-            return make_draw_date(civil_from_days(day(1975, 1, 4) + 7LL * (n - 1)));
-        case kAustria:
-            return austria(n);
-        case kSwiss:
-            return swiss(n);
-        case kLottoBoth:
-            if (n >= 3871)
-                return make_draw_date(civil_from_days(alternating(day(2000, 12, 6), n - 3871, 3, 4)));
-            if (n >= 1600) {
-                const int k = n - 1600;
-                const int64_t d = day(1986, 6, 4) + 7LL * (k / 3) + (k % 3 == 2 ? 3 : 0);
-                static constexpr std::array<const char*, 3> prefixes = {"A ", "B ", "  "};
-                return make_draw_date(civil_from_days(d), prefixes[static_cast<size_t>(k % 3)]);
-            }
-            return make_draw_date(civil_from_days(saturday_day(n)));
-        default:
-            return make_draw_date(civil_from_days(saturday_day(n)));
+    const DrawDay d = draw_day(game, n);
+    return make_draw_date(civil_from_days(d.day), d.prefix);
+}
+
+std::vector<int> draws_on_date(int game, int last, int32_t key) {
+    int lo = 1, hi = last + 1;  // first draw whose date is not before `key`
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (key_of(civil_from_days(draw_day(game, mid).day)) < key)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
+    std::vector<int> draws;
+    for (int n = lo; n <= last && key_of(civil_from_days(draw_day(game, n).day)) == key; ++n) draws.push_back(n);
+    return draws;
 }
 
 int32_t key_from_date_text(std::string_view t) {

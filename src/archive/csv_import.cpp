@@ -88,13 +88,7 @@ Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws
         if (!column.count(need))
             return refuse(static_cast<int>(h) + 1, std::string("die Spalte \"") + need + "\" fehlt.");
 
-    // Draw numbers by date (two Wednesday draws share a date: "A " before "B ").
     const int capacity = params.capacity();
-    std::multimap<int32_t, std::pair<int, std::string>> by_date;
-    for (int n = 1; n <= capacity; ++n) {
-        const DrawDate d = draw_date(params.code, n);
-        by_date.emplace(d.key, std::make_pair(n, d.prefix));
-    }
     const int32_t last_key = draw_date(params.code, capacity).key;
 
     CsvDraws result;
@@ -114,15 +108,16 @@ Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws
             return refuse(line, "die Ziehung liegt hinter der letzten möglichen Ziehung " +
                                     std::to_string(capacity) + ".");
         const std::string sub = to_upper_ascii(cell("draw"));
-        // The draw of that date (with "A"/"B" the named one, else the first one not yet taken).
+        // The draw of that date (two Wednesday draws share a date: "A " before
+        // "B "; with "A"/"B" the named one, else the first one not yet taken).
         int n = 0, taken = 0;
-        for (auto [it, end] = by_date.equal_range(key); it != end; ++it) {
-            if (!sub.empty() && it->second.second != sub + " ") continue;
-            if (sub.empty() && line_of_draw.count(it->second.first)) {
-                taken = taken ? taken : it->second.first;
+        for (int candidate : draws_on_date(params.code, capacity, key)) {
+            if (!sub.empty() && draw_date(params.code, candidate).prefix != sub + " ") continue;
+            if (sub.empty() && line_of_draw.count(candidate)) {
+                taken = taken ? taken : candidate;
                 continue;
             }
-            n = it->second.first;
+            n = candidate;
             break;
         }
         if (n == 0) n = taken;

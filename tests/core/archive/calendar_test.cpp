@@ -96,5 +96,29 @@ TEST(Calendar, OutputForms) {
     EXPECT_EQ(key_from_date_text("xx.01.1993"), 0);
 }
 
+// The CSV import finds a draw by its date with a binary search over the
+// calendar, which needs dates that never go back in time.
+TEST(Calendar, DatesNeverGoBackAndDrawsOnDateMatchAScan) {
+    for (int game = 0; game < kGameCount; ++game) {
+        const int last = game_params(game).capacity();
+        int32_t previous = 0;
+        for (int n = 1; n <= last; ++n) {
+            const int32_t key = draw_date(game, n).key;
+            ASSERT_LE(previous, key) << "game " << game << " draw " << n;
+            previous = key;
+        }
+        for (int n : {1, 2, 3, 1514, 1515, 1600, 1601, 1602, 3871, last}) {
+            const int32_t key = draw_date(game, n).key;
+            std::vector<int> scan;
+            for (int m = std::max(1, n - 3); m <= std::min(last, n + 3); ++m)
+                if (draw_date(game, m).key == key) scan.push_back(m);
+            EXPECT_EQ(draws_on_date(game, last, key), scan) << "game " << game << " draw " << n;
+        }
+        EXPECT_TRUE(draws_on_date(game, last, 19000101).empty());
+        EXPECT_TRUE(draws_on_date(game, last, previous + 1).empty());
+    }
+    EXPECT_EQ(draws_on_date(kLottoWednesday, 8000, 19860604), (std::vector<int>{1, 2}));
+}
+
 }  // namespace
 }  // namespace zw

@@ -2,6 +2,7 @@
 
 #include "cli_runner.h"
 #include "temp_folder.h"
+#include "toto_folder.h"
 
 namespace zw {
 namespace {
@@ -10,12 +11,7 @@ using test::run_cli;
 using test::TempFolder;
 
 // Toto with 60 draws of varying numbers.
-void make_folder(const TempFolder& dir) {
-    std::vector<uint8_t> file = {126, 126, 0, 0};
-    for (int n = 1; n <= 60; ++n)
-        for (int k = 0; k < 7; ++k) file.push_back(static_cast<uint8_t>(1 + (n + 6 * k) % 45));
-    dir.write("Toto.Dat", file);
-}
+void make_folder(const TempFolder& dir) { test::write_toto_draws(dir); }
 
 TEST(CliBacktest, JsonListsTheEntriesAndExportWritesTheTextFile) {
     TempFolder dir;
