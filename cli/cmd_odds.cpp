@@ -44,7 +44,7 @@ int cmd_odds(Context& ctx) {
                                line.quota[static_cast<size_t>(c)]});
     if (plus)
         for (int k = 1; k <= kPlusClassCount; ++k)
-            classes.push_back({kClassCount + k, "P" + std::to_string(7 - k), line.odds.plus[static_cast<size_t>(k)],
+            classes.push_back({kClassCount + k, std::string("P").append(std::to_string(7 - k)), line.odds.plus[static_cast<size_t>(k)],
                                line.plus_quota[static_cast<size_t>(k)]});
 
     if (ctx.options.json) {

@@ -99,7 +99,7 @@ int cmd_matrix(Context& ctx) {
     for (int n = 1; n <= p.highest_number; ++n) line(std::to_string(n), w.weight(n, game));
     if (p.swiss)
         for (int k = 1; k <= kLuckyCellCount; ++k)
-            line("G" + std::to_string(k), w.weight(kLuckyCellBase + k, game));
+            line(std::string("G").append(std::to_string(k)), w.weight(kLuckyCellBase + k, game));
     return 0;
 }
 

@@ -134,7 +134,7 @@ Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws
         d.draw = n;
         std::array<int, 7> values{};
         for (int k = 0; k < 6; ++k) {
-            const std::string name = "n" + std::to_string(k + 1);
+            const std::string name = std::string("n").append(std::to_string(k + 1));
             const auto v = to_int(cell(name.c_str()));
             if (!v || !entry_value_valid(params, n, k, *v, values.data()))
                 return refuse(line, "ungültige oder doppelte Zahl \"" + cell(name.c_str()) + "\" in " +
