@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -67,6 +68,14 @@ struct ScriptedUi {
         services.random_seed = [] { return 12345u; };
     }
     QString last_message() const { return messages.empty() ? QString() : messages.back().text; }
+    // The next print jobs go into this PDF file instead of a printer.
+    void print_to_pdf(const QString& path) {
+        services.print_dialog = [path](QWidget*, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
 };
 
 // The text of a printed PDF file, by default with its layout kept.

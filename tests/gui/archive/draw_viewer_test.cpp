@@ -170,11 +170,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Gewinn-Zahlen: 156 Gerade")));
 
         // The printer fails: "Druckerfehler!".
-        f.ui.services.print_dialog = [&](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(f.dir.filePath(QStringLiteral("fehlt/druck.pdf")));
-            return true;
-        };
+        f.ui.print_to_pdf(f.dir.filePath(QStringLiteral("fehlt/druck.pdf")));
         f.ui.message_answers = {1, 2};
         v.cmd1_Click();
         QCOMPARE(f.ui.last_message(), QStringLiteral("Druckerfehler!"));

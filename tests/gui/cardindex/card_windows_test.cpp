@@ -48,14 +48,6 @@ QPushButton* button(QWidget& w, int id) { return w.findChild<QPushButton*>(QStri
 class CardWindowsTest : public QObject {
     Q_OBJECT
 
-    static void print_to(ScriptedUi& ui, const QString& path) {
-        ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        };
-    }
-
 private slots:
     void listShowsEveryTicketAndScrolls() {
         QTemporaryDir dir;
@@ -194,14 +186,14 @@ private slots:
         ScriptedUi ui;
         CardListWindow w(s, ui.services, CardKind::Normal);
         const QString pdf = dir.filePath(QStringLiteral("bilanz.pdf"));
-        print_to(ui, pdf);
+        ui.print_to_pdf(pdf);
         w.Dlg_7_Message(404);
         QCOMPARE(ui.messages.front().text, QStringLiteral("Bilanz ausdrucken"));
         const QString text = pdf_text(pdf);
         QVERIFY(text.contains(QStringLiteral("Bilanz-Druck")));
         QVERIFY(text.contains(QStringLiteral("Zieh.6+S 6 5+S")));
         QVERIFY(text.contains(QStringLiteral("-2.50")));  // the running total after ticket 3
-        print_to(ui, QStringLiteral("/nonexistent-folder/x/bilanz.pdf"));
+        ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/bilanz.pdf"));
         w.Dlg_7_Message(404);
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
     }

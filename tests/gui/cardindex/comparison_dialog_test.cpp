@@ -167,11 +167,7 @@ private slots:
         QVERIFY(!asked);
 
         const QString pdf = dir.filePath(QStringLiteral("gv.pdf"));
-        ui.services.print_dialog = [pdf](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        ui.print_to_pdf(pdf);
         ui.message_answers = {1};
         const size_t before = ui.messages.size();
         d.cmd30_Click();
@@ -181,11 +177,7 @@ private slots:
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Nr\\.\\s+6\\+S\\s+6\\s+5\\+S.*2\\+S\\s+R\\.\\s+Einsatz\\s+~ Gewinn\\s+Spiel 77\\s+Super 6"))));
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\n\\s+1\\s+0\\s+1\\s+0"))));
 
-        ui.services.print_dialog = [](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
-            return true;
-        };
+        ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x.pdf"));
         ui.message_answers = {1};
         d.cmd30_Click();
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));

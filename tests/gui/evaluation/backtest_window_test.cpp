@@ -40,14 +40,6 @@ struct Tables {
     EvaluationInputs inputs() const { return {params, archive, range, money, partial}; }
 };
 
-void print_to(ScriptedUi& ui, const QString& path) {
-    ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return true;
-    };
-}
-
 NumberList numbers(std::vector<int> bankers, std::vector<int> tips) {
     NumberList l;
     make_number_list(bankers, tips, 49, l);
@@ -227,7 +219,7 @@ private slots:
         QVERIFY(d.findChild<QPushButton*>(QStringLiteral("cmd2"))->text() == QStringLiteral("&Drucken"));
         QVERIFY(d.findChild<QPushButton*>(QStringLiteral("cmd3"))->text() == QStringLiteral("&TXT-Datei"));
         const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
-        print_to(ui, pdf);
+        ui.print_to_pdf(pdf);
         ui.message_answers = {2};  // "&NEIN"
         d.Dlg_1_Message(ListDialog::kPrint);
         QVERIFY(!QFileInfo::exists(pdf));
@@ -238,7 +230,7 @@ private slots:
         QVERIFY(text.simplified().contains(QString::fromStdString(list_lines(list)[0]).simplified()));
         QVERIFY(text.contains(QStringLiteral("* = Bankzahl")));
         QCOMPARE(ui.last_message(), QStringLiteral("Liste ausdrucken?"));
-        print_to(ui, QStringLiteral("/nonexistent-folder/x/list.pdf"));
+        ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/list.pdf"));
         ui.message_answers = {1};
         d.Dlg_1_Message(ListDialog::kPrint);
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));

@@ -71,14 +71,6 @@ class EvaluationDialogTest : public QObject {
         return t;
     }
 
-    static void print_to(ScriptedUi& ui, const QString& path) {
-        ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        };
-    }
-
 private slots:
     void rowTableHasGameHeaderLinesAndTotals() {
         Tables t;
@@ -147,7 +139,7 @@ private slots:
         ScriptedUi ui;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("review.pdf"));
-        print_to(ui, pdf);
+        ui.print_to_pdf(pdf);
         ui.message_answers = {2};
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
         d.Dlg_4_Message(EvaluationDialog::kPrint);
@@ -168,7 +160,7 @@ private slots:
         ScriptedUi ui;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("screen.pdf"));
-        print_to(ui, pdf);
+        ui.print_to_pdf(pdf);
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
         d.show();
         ui.message_answers = {3};
@@ -177,7 +169,7 @@ private slots:
         ui.message_answers = {1};
         d.Dlg_4_Message(EvaluationDialog::kPrint);
         QVERIFY(QFileInfo(pdf).size() > 1000);
-        print_to(ui, QStringLiteral("/nonexistent-folder/x/review.pdf"));
+        ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/review.pdf"));
         ui.message_answers = {2};
         d.Dlg_4_Message(EvaluationDialog::kPrint);
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));

@@ -38,13 +38,6 @@ class ResultWindowTest : public QObject {
         w->findChild<QRadioButton*>(QString::fromLatin1(option))->click();
     }
     // Prints into a PDF file instead of asking for a printer.
-    static void print_to(StatsFixture& f, const QString& path) {
-        f.ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        };
-    }
 
 private slots:
     void menuCommandsOpenTheirStatistics() {
@@ -162,14 +155,14 @@ private slots:
         StatsFixture f;
         ResultWindow* w = open(f, 28);
         const QString pdf = f.dir.filePath(QStringLiteral("hardcopy.pdf"));
-        print_to(f, pdf);
+        f.ui.print_to_pdf(pdf);
         w->findChild<QPushButton*>("cmd27")->click();
         const QString text = pdf_text(pdf, false);
         QVERIFY2(text.contains(QStringLiteral("Häufigkeiten und Rückstände nach der")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("im Überblick")));
         QVERIFY(f.ui.messages.empty());
 
-        print_to(f, f.dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+        f.ui.print_to_pdf(f.dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
         w->hard_copy();
         QCOMPARE(f.ui.last_message(), QStringLiteral("Druckerfehler!"));
         QVERIFY(w->isVisible());
@@ -191,7 +184,7 @@ private slots:
         QCOMPARE(QString::fromStdString(chart->model().heading.chance),
                  QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)"));
         const QString pdf = f.dir.filePath(QStringLiteral("chance.pdf"));
-        print_to(f, pdf);
+        f.ui.print_to_pdf(pdf);
         w->hard_copy();
         const QString text = pdf_text(pdf, false).simplified();
         QVERIFY2(text.contains(QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)")), qPrintable(text));

@@ -48,13 +48,6 @@ class SlipPrintDialogTest : public QObject {
             };
             return std::make_unique<SlipPrintDialog>(*session, ui.services, std::move(host));
         }
-        void print_to(const QString& path) {
-            ui.services.print_dialog = [path](QWidget*, QPrinter& printer) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(path);
-                return true;
-            };
-        }
         QByteArray draw_file() const {
             QFile f(dir.filePath(QStringLiteral("Lotto.Dat")));
             f.open(QIODevice::ReadOnly);
@@ -118,7 +111,7 @@ private slots:
         f.session->archive.set_saved(false);
         const QByteArray before = f.draw_file();
         const QString pdf = f.dir.filePath(QStringLiteral("schein.pdf"));
-        f.print_to(pdf);
+        f.ui.print_to_pdf(pdf);
         auto d = f.dialog();
         d->cb1_Click(5);
         d->cmd18_Click();
@@ -158,7 +151,7 @@ private slots:
     void printerFailureSaysDruckerfehler() {
         Fixture f;
         f.session->ticket.set_row(0, {1, 2, 3, 4, 5, 6});
-        f.print_to(QStringLiteral("/nonexistent-folder/x/schein.pdf"));
+        f.ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/schein.pdf"));
         auto d = f.dialog();
         d->cmd18_Click();
         QCOMPARE(f.ui.last_message(), QStringLiteral("Druckerfehler!"));
