@@ -122,15 +122,29 @@ TEST(CrashSafety, SavesKilledAtRandomLeaveCompleteFilesAndStartUpRemovesTemporar
     ASSERT_TRUE(save(a, work.path()));
 
     // Each child starts at a random step of the round "a then b" and saves on
-    // from there; the kill comes within about two steps, however long the disk
-    // takes, so that every save is interrupted now and then.
-    const auto started = std::chrono::steady_clock::now();
-    ASSERT_TRUE(save(b, work.path()));
-    ASSERT_TRUE(save(a, work.path()));
-    const auto round_us = std::chrono::duration_cast<std::chrono::microseconds>(
-                              std::chrono::steady_clock::now() - started)
-                              .count();
-    const auto delay_range = static_cast<uint32_t>(std::clamp<int64_t>(round_us / kSaveSteps, 4000, 1000000));
+    // from there; the kill comes within about two of the longest steps after
+    // the child is up, however long the disk (or a sanitizer) takes, so that
+    // every save is interrupted now and then and every save also completes.
+    using Clock = std::chrono::steady_clock;
+    const auto micros = [](Clock::time_point since) {
+        return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - since).count();
+    };
+    int64_t longest_step = 0;
+    for (Version* v : {&b, &a})
+        for (int step = 0; step < kSaveSteps; ++step) {
+            const auto started = Clock::now();
+            ASSERT_TRUE(save_step(*v, step, work.path()));
+            longest_step = std::max<int64_t>(longest_step, micros(started));
+        }
+    const auto fork_started = Clock::now();
+    if (const pid_t probe = fork(); probe == 0) {
+        _exit(0);
+    } else {
+        ASSERT_GE(probe, 0);
+        waitpid(probe, nullptr, 0);
+    }
+    const int64_t fork_us = micros(fork_started);
+    const auto delay_range = static_cast<uint32_t>(std::clamp<int64_t>(fork_us + 2 * longest_step, 4000, 2000000));
 
     RandomSource random(20261209);
     constexpr int kKills = 300;
