@@ -86,6 +86,8 @@ FormulaDialog::FormulaDialog(const FormulaSettings& settings, int highest, QWidg
     layout->addSpacing(10);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Settings kept from a game with more numbers.
+    for (int i = 1; i <= 5; ++i) count(i) = std::clamp(count(i), 0, limit(i));
     show_counts();
 }
 
@@ -123,8 +125,7 @@ void FormulaDialog::Dlg_8_Message(int id) {
 
 void FormulaDialog::show_counts() {
     for (int i = 1; i <= 5; ++i) {
-        int& c = count(i);
-        c = std::clamp(c, 0, limit(i));  // settings from another game
+        const int c = count(i);
         const QString value = i == 3 && c == 0 ? QStringLiteral("-") : QString::number(c);
         labels_[static_cast<size_t>(i - 1)]->setText(QString::fromUtf8(kCaptions[static_cast<size_t>(i - 1)]) +
                                                     QStringLiteral("  ") + value);

@@ -52,8 +52,7 @@ RowGeneratorWindow::RowGeneratorWindow(Session& session, UiServices& ui, int box
       session_(session),
       ui_(ui),
       box_(box),
-      show_help_(std::move(show_help)),
-      typed_number_(std::make_unique<TypedNumber>()) {
+      show_help_(std::move(show_help)) {
     setObjectName(QStringLiteral("generator"));
     setWindowTitle(QStringLiteral("Zufallsgenerator:"));
     setFont(ui_font(11));
@@ -150,8 +149,6 @@ RowGeneratorWindow::RowGeneratorWindow(Session& session, UiServices& ui, int box
     setFocusPolicy(Qt::StrongFocus);
     show_choice();
 }
-
-RowGeneratorWindow::~RowGeneratorWindow() = default;
 
 QPushButton* RowGeneratorWindow::add_button(const char* name, const char* text, void (RowGeneratorWindow::*slot)()) {
     auto* b = new QPushButton(access_keys(text), this);
@@ -250,12 +247,12 @@ void RowGeneratorWindow::fill_box() {
 }
 
 void RowGeneratorWindow::keyPressEvent(QKeyEvent* event) {
-    const TypedNumber::Key key = typed_number_->key(*event);
-    if (key == TypedNumber::Key::kEntered && typed_number_->value() >= 1 &&
-        typed_number_->value() <= session_.params.highest_number)
-        cell_clicked(typed_number_->value());
+    const TypedNumber::Key key = typed_number_.key(*event);
+    if (key == TypedNumber::Key::kEntered && typed_number_.value() >= 1 &&
+        typed_number_.value() <= session_.params.highest_number)
+        cell_clicked(typed_number_.value());
     if (key != TypedNumber::Key::kOther) {
-        typed_->setText(typed_number_->caption());
+        typed_->setText(typed_number_.caption());
         return;
     }
     const QString t = event->text().toLower();

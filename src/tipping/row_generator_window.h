@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/session.h"
+#include "tipping/number_grid_widget.h"
 #include "tipping/row_generator.h"
 #include "ui/ui_services.h"
 
@@ -18,16 +19,12 @@ class QPushButton;
 
 namespace zw {
 
-class NumberGridWidget;
-class TypedNumber;
-
 class RowGeneratorWindow : public QDialog {
     Q_OBJECT
 public:
     // `box` is the system box to fill, or -1 for the rows of a normal ticket.
     RowGeneratorWindow(Session& session, UiServices& ui, int box, std::function<void(const QString&)> show_help,
                        QWidget* parent = nullptr);
-    ~RowGeneratorWindow() override;
 
     void cell_clicked(int cell);
     void set_mode(GeneratorState::Mode mode);
@@ -66,7 +63,7 @@ private:
     QLabel* prompt_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* typed_ = nullptr;
-    std::unique_ptr<TypedNumber> typed_number_;
+    TypedNumber typed_number_;
 };
 
 // The console's "&Zufalls-Tipp": for a normal ticket the generator fills its
