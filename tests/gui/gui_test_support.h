@@ -12,8 +12,10 @@
 #include <QtTest>
 #include <deque>
 #include <fstream>
+#include <memory>
 #include <vector>
 
+#include "app/session.h"
 #include "ui/ui_services.h"
 
 namespace zw::test {
@@ -77,6 +79,14 @@ struct ScriptedUi {
         };
     }
 };
+
+// A session on `dir` after start-up, with `game` selected.
+inline std::unique_ptr<Session> started_session(const QTemporaryDir& dir, int game) {
+    auto session = std::make_unique<Session>(dir.path().toStdString());
+    session->start_up();
+    session->select_game(game);
+    return session;
+}
 
 // The text of a printed PDF file, by default with its layout kept.
 inline QString pdf_text(const QString& path, bool layout = true) {

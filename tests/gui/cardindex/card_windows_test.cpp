@@ -52,9 +52,8 @@ private slots:
     void listShowsEveryTicketAndScrolls() {
         QTemporaryDir dir;
         make_folder(dir, 60);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardListWindow w(s, ui.services, CardKind::Normal);
         QCOMPARE(w.windowTitle(), QStringLiteral("Kartei für alle getippten NORMAL-Scheine"));
@@ -74,9 +73,8 @@ private slots:
     void cardStepsProtectsAndComputesAmounts() {
         QTemporaryDir dir;
         make_folder(dir, 2);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardWindow card(s, ui.services, CardKind::Normal, 0);
         QCOMPARE(card.windowTitle(), QStringLiteral("KARTEIKARTE: Normal-Scheine"));
@@ -119,9 +117,8 @@ private slots:
     void tippscheinTakesTheConsoleRowsOnlyWhenConfirmed() {
         QTemporaryDir dir;
         make_folder(dir, 1);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         int opened = 0;
         ConsoleEditor editor = [&](const CardTicket& t, CardKind, int) -> std::optional<CardTicket> {
@@ -150,9 +147,8 @@ private slots:
     void poolViewOverATicketRange() {
         QTemporaryDir dir;
         make_folder(dir, 4);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardWindow card(s, ui.services, CardKind::Normal, 0);
         card.Dlg_15_Message(590);
@@ -180,9 +176,8 @@ private slots:
     void balancePrintGoesToPdfAndFailuresAreShown() {
         QTemporaryDir dir;
         make_folder(dir, 3);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardListWindow w(s, ui.services, CardKind::Normal);
         const QString pdf = dir.filePath(QStringLiteral("bilanz.pdf"));
@@ -201,9 +196,8 @@ private slots:
     void diagramsArePaintedByThePainter() {
         QTemporaryDir dir;
         make_folder(dir, 12);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardListWindow w(s, ui.services, CardKind::Normal);
         ui.popup_answers = {1};
@@ -231,9 +225,8 @@ private slots:
     void fileCommandsFollowTheNameRule() {
         QTemporaryDir dir;
         make_folder(dir, 2);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         CardListWindow w(s, ui.services, CardKind::Normal);
         ui.file_answers = {QStringLiteral("M_KARTEI.NRM"), dir.filePath(QStringLiteral("MEINE.NRM"))};

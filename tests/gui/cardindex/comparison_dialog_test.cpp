@@ -70,9 +70,8 @@ private slots:
     void windowShowsTheNewestDrawAndSteps() {
         QTemporaryDir dir;
         make_folder(dir);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         ComparisonDialog w(s, ui.services, CardKind::Normal);
         QCOMPARE(w.windowTitle(), QStringLiteral("VERGLEICH: NRM-Scheine"));
@@ -124,9 +123,8 @@ private slots:
 
     void austrianWindowsLabelLottoPlus() {
         QTemporaryDir dir;
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kAustria);
+        const auto session = test::started_session(dir, kAustria);
+        Session& s = *session;
         s.normal_cards.store(0, CardTicket{});
         ScriptedUi ui;
         ComparisonDialog normal(s, ui.services, CardKind::Normal);
@@ -141,9 +139,8 @@ private slots:
     void distributionListsTheWinnersAndPrints() {
         QTemporaryDir dir;
         make_folder(dir);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         ScriptedUi ui;
         ComparisonDialog w(s, ui.services, CardKind::Normal);
         w.set_draw(40);
@@ -186,9 +183,8 @@ private slots:
     void nothingHitGivesAnEmptyDistribution() {
         QTemporaryDir dir;
         make_folder(dir);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        s.select_game(kLottoSaturday);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
         s.normal_cards.remove(1);
         s.normal_cards.remove(0);
         ScriptedUi ui;

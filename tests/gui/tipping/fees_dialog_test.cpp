@@ -20,9 +20,7 @@ class FeesDialogTest : public QObject {
             for (const char* f : {"Lotto.Dat", "Toto.Dat", "O_Lotto.Dat"})
                 test::write_draw_file(dir.filePath(QLatin1String(f)), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 3, 8);
-            session = std::make_unique<Session>(dir.path().toStdString());
-            session->start_up();
-            session->select_game(game);
+            session = test::started_session(dir, game);
         }
     };
 

@@ -21,9 +21,7 @@ class PowerTipWindowTest : public QObject {
             test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("O_Lotto.Dat")), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 3, 8);
-            session = std::make_unique<Session>(dir.path().toStdString());
-            session->start_up();
-            session->select_game(game);
+            session = test::started_session(dir, game);
         }
         std::unique_ptr<PowerTipWindow> window(bool seven_by_seven = true) {
             return std::make_unique<PowerTipWindow>(

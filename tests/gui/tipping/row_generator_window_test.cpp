@@ -28,9 +28,7 @@ class RowGeneratorWindowTest : public QObject {
         explicit Fixture(int game = kLottoSaturday) {
             test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 40);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 40, 8);
-            session = std::make_unique<Session>(dir.path().toStdString());
-            session->start_up();
-            session->select_game(game);
+            session = test::started_session(dir, game);
         }
         std::unique_ptr<RowGeneratorWindow> window(int box = -1) {
             return std::make_unique<RowGeneratorWindow>(*session, ui.services, box,

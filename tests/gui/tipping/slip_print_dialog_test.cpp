@@ -35,9 +35,7 @@ class SlipPrintDialogTest : public QObject {
             const bool swiss = game == kSwiss;
             test::write_draw_file(dir.filePath(swiss ? QStringLiteral("Swiss.Dat") : QStringLiteral("Lotto.Dat")), 3,
                                   swiss ? 8 : 7);
-            session = std::make_unique<Session>(dir.path().toStdString());
-            session->start_up();
-            session->select_game(game);
+            session = test::started_session(dir, game);
         }
         std::unique_ptr<SlipPrintDialog> dialog() {
             SlipPrintHost host;
