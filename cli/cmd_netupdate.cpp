@@ -121,9 +121,17 @@ int cmd_import_draws(Context& ctx) {
     if (Status s = parse_draws_csv(text, ctx.session.params, csv); !s) throw UsageError(plain_text(s.message()));
     const ImportPreview preview = preview_import(ctx.session.archive, csv);
     const bool dry_run = ctx.args.flag("--dry-run");
+    // A row far past the newest draw is most likely a typo in its date: refused
+    // (also as a dry run) unless --allow-gap says the empty draws are meant.
+    const bool allow_gap = ctx.args.flag("--allow-gap");
+    if (preview.gap && !allow_gap)
+        throw UsageError(plain_text(preview.gap->text(ctx.session.archive.game())) +
+                         " Es wurde nichts importiert; mit --allow-gap werden die leeren Ziehungen angelegt.");
     const bool change = !dry_run && (!preview.added.empty() || !preview.changed.empty());
     if (change) {
-        if (Status s = apply_import(ctx.session.archive, csv, ctx.session.range); !s)
+        if (Status s = apply_import(ctx.session.archive, csv, ctx.session.range,
+                                    allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse);
+            !s)
             throw UsageError(plain_text(s.message()));
         if (Status s = ctx.session.save_draws(); !s) throw UsageError(plain_text(s.message()));
     }

@@ -240,7 +240,9 @@ const std::vector<CommandEntry>& commands() {
          .needs_draws = false,
          .options = {number("--draw", "N", "die Ziehung"), text("--url", "BASIS", "Adresse der Ergebnisseiten")}},
         {.name = "import-draws", .summary = "Ziehungen aus einer CSV-Datei", .run = cmd_import_draws,
-         .needs_draws = false, .words = "DATEI.csv", .words_help = "die CSV-Datei", .options = {kDryRun}},
+         .needs_draws = false, .words = "DATEI.csv", .words_help = "die CSV-Datei",
+         .options = {kDryRun, flag("--allow-gap", "auch Zeilen, die mehr als vier Wochen nach der neuesten "
+                                                  "Ziehung liegen (legt die Ziehungen dazwischen leer an)")}},
         {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
          .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
                      number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},

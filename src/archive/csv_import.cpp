@@ -179,8 +179,27 @@ std::string ImportPreview::summary() const {
            " abweichende";
 }
 
+std::string ImportGap::text(int game) const {
+    return gap_text(game, gap, "Die Zeile " + std::to_string(line) + " vom");
+}
+
+std::optional<ImportGap> far_gap(const DrawArchive& archive, const CsvDraws& csv) {
+    std::vector<const CsvDraw*> rows;
+    for (const CsvDraw& d : csv.draws) rows.push_back(&d);
+    std::sort(rows.begin(), rows.end(), [](const CsvDraw* a, const CsvDraw* b) { return a->draw < b->draw; });
+    int newest = archive.newest();
+    for (const CsvDraw* d : rows) {
+        if (d->draw <= newest) continue;
+        const DrawGap gap = gap_after(archive.game(), newest, d->draw);
+        if (gap.far()) return ImportGap{d->line, gap};
+        newest = d->draw;
+    }
+    return std::nullopt;
+}
+
 ImportPreview preview_import(const DrawArchive& archive, const CsvDraws& csv) {
     ImportPreview p;
+    p.gap = far_gap(archive, csv);
     for (const CsvDraw& d : csv.draws) {
         const bool held = archive.has_draw(d.draw) && archive.record(d.draw)[0] != 0;
         if (!held) {
@@ -200,7 +219,10 @@ ImportPreview preview_import(const DrawArchive& archive, const CsvDraws& csv) {
     return p;
 }
 
-Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range) {
+Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range, GapPolicy gaps) {
+    if (gaps == GapPolicy::kRefuse)
+        if (const auto gap = far_gap(archive, csv))
+            return Status::failure(gap->text(archive.game()) + "|Es wurde nichts importiert.");
     const bool range_at_end = range.last >= archive.default_range().last;
     int highest = 0;
     for (const CsvDraw& d : csv.draws) highest = std::max(highest, d.draw);

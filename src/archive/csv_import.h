@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "archive/draw_archive.h"
+#include "archive/draw_entry.h"
 #include "archive/file_io.h"
 #include "games/game_catalogue.h"
 #include "stats/draw_range.h"
@@ -36,18 +37,38 @@ struct CsvDraws {
 // Parses and checks the whole text for the game; refused with the line number.
 Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws& out);
 
+// A row whose draw lies far past the newest draw before it (see DrawGap).
+struct ImportGap {
+    int line = 0;
+    DrawGap gap;
+    // "Die Zeile 3 vom 01.01.2039 liegt 645 Ziehungen nach der neuesten
+    // Ziehung (22.08.2026).|Dazwischen blieben 644 Ziehungen leer."
+    std::string text(int game) const;
+};
+
+// The first row, in draw order, that lies far past the newest draw before
+// it: the archive's newest draw or an earlier row of the file. A file that
+// fills a long-outdated archive week by week has no such row; an empty
+// archive starts with the file's first row.
+std::optional<ImportGap> far_gap(const DrawArchive& archive, const CsvDraws& csv);
+
 struct ImportPreview {
     std::vector<int> added;    // draws the archive does not hold yet
     std::vector<int> changed;  // draws the import would change
     int unchanged = 0;
+    std::optional<ImportGap> gap;  // only imported when explicitly allowed
     // "n neue Ziehungen, m abweichende"
     std::string summary() const;
 };
 
 ImportPreview preview_import(const DrawArchive& archive, const CsvDraws& csv);
+
+enum class GapPolicy { kRefuse, kAllow };
 // Writes the rows into the archive (in memory); values the file leaves empty
 // keep what the archive holds. A draw range that ended at the newest draw
-// follows it. The caller saves.
-Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range);
+// follows it. A far gap is refused (nothing changes) unless it is allowed.
+// The caller saves.
+Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range,
+                    GapPolicy gaps = GapPolicy::kRefuse);
 
 }  // namespace zw

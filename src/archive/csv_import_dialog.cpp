@@ -54,7 +54,15 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
     const int default_button = preview.changed.empty() ? 1 : 2;
     if (ui.message(parent, kQuestion, question, default_button, QStringLiteral("&JA|&NEIN")) != 1)
         return false;
-    if (Status s = apply_import(session.archive, csv, session.range); !s) {
+    // A row far past the newest draw is most likely a typo in its date.
+    GapPolicy gaps = GapPolicy::kRefuse;
+    if (preview.gap) {
+        const QString gap = q(preview.gap->text(session.archive.game())) +
+                            QStringLiteral("|Wirklich so viele leere Ziehungen anlegen?");
+        if (ui.message(parent, kQuestion, gap, 2, QStringLiteral("&JA|&NEIN")) != 1) return false;
+        gaps = GapPolicy::kAllow;
+    }
+    if (Status s = apply_import(session.archive, csv, session.range, gaps); !s) {
         warn(q(s.message()));
         return false;
     }

@@ -35,10 +35,31 @@ DrawEntry::DrawEntry(const GameParams& params, DrawArchive& archive, DrawRange& 
 }
 
 void DrawEntry::open() {
-    int e = range_.last + 1;
-    if (params_.austria) e -= archive_.bonus_count();
-    e_ = std::clamp(e, 1, archive_.capacity());
+    // Never the range end + 1: a range stepped back in a chart ends before
+    // the newest draw, and entry there would open a stored draw.
+    e_ = std::clamp(archive_.newest() + 1, 1, archive_.capacity());
     show_entry_draw();
+}
+
+bool DrawEntry::correcting() const {
+    if (!archive_.has_draw(e_)) return false;
+    const uint8_t* rec = archive_.record(e_);
+    return std::any_of(rec, rec + kFields, [](uint8_t b) { return b != 0; });
+}
+
+DrawGap gap_after(int game, int after, int n) {
+    DrawGap g;
+    g.draw = n;
+    if (after < 1 || n <= after) return g;
+    g.after = after;
+    g.days = days_from_civil(draw_date(game, n).date) - days_from_civil(draw_date(game, after).date);
+    return g;
+}
+
+std::string gap_text(int game, const DrawGap& gap, const std::string& what) {
+    return what + " " + draw_date(game, gap.draw).text + " liegt " + std::to_string(gap.ahead()) +
+           " Ziehungen nach der neuesten Ziehung (" + draw_date(game, gap.after).text +
+           ").|Dazwischen blieben " + std::to_string(gap.empty()) + " Ziehungen leer.";
 }
 
 bool DrawEntry::go_to(int e) {
@@ -58,14 +79,18 @@ void DrawEntry::show_entry_draw() {
             if (rec[k] != 0) fields_[k] = rec[k];
         if (rec[6] != 0) fields_[6] = displayed_extra(params_, e_, rec[6]);
     }
-    side_box = padded(archive_.side_number(e_), side_digits());
-    super6_box = is_german_game(params_.code) ? padded(archive_.super6_number(e_), 6) : std::string();
+    reset_side_boxes();
     for (auto& b : plus_boxes) b.clear();
     if (plus_boxes_usable() && e_ - kLottoPlusStart < archive_.lotto_plus_count()) {
         const uint8_t* plus = archive_.lotto_plus(e_);
         for (int k = 0; k < 6; ++k)
             if (plus[k] != 0) plus_boxes[k] = std::to_string(plus[k]);
     }
+}
+
+void DrawEntry::reset_side_boxes() {
+    side_box = padded(archive_.side_number(e_), side_digits());
+    super6_box = is_german_game(params_.code) ? padded(archive_.super6_number(e_), 6) : std::string();
 }
 
 std::string DrawEntry::field_text(int f) const {
@@ -101,8 +126,8 @@ bool DrawEntry::validate_field(int f, int v) const {
     return entry_value_valid(params_, e_, f, v, fields_.data());
 }
 
-bool DrawEntry::fill_fields(const std::array<int, kFields>& values) {
-    if (!entry_draw_values_valid(params_, e_, values)) return false;
+bool DrawEntry::fill_fields(int draw, const std::array<int, kFields>& values) {
+    if (draw != e_ || !entry_draw_values_valid(params_, e_, values)) return false;
     fields_ = values;
     cursor_ = kFields;
     typed_.clear();

@@ -14,6 +14,29 @@
 
 namespace zw {
 
+// A new draw far past the newest one is most likely a typo in its date: every
+// draw in between would be created empty. "Far" is more than kMaxDaysAhead
+// days after the date of the draw it follows (four weekly draws, eight of the
+// games with two draws a week); such a draw is only stored after a question
+// (windows) or an explicit option (command line).
+constexpr int kMaxDaysAhead = 28;
+
+struct DrawGap {
+    int draw = 0;           // the new draw
+    int after = 0;          // the draw it follows (the newest one); 0: none
+    int64_t days = 0;       // days between their dates
+    int ahead() const { return draw - after; }        // "liegt N Ziehungen nach"
+    int empty() const { return draw - after - 1; }    // draws left empty between them
+    bool far() const { return after > 0 && days > kMaxDaysAhead; }
+};
+// The gap that draw n opens after draw `after` of the game (no gap when n
+// does not lie past it).
+DrawGap gap_after(int game, int after, int n);
+// "Die Ziehung vom 01.01.2039 liegt 645 Ziehungen nach der neuesten Ziehung
+// (22.08.2026).|Dazwischen blieben 644 Ziehungen leer." (`what` names the
+// new draw, e.g. "Die Zeile 3 vom").
+std::string gap_text(int game, const DrawGap& gap, const std::string& what);
+
 // What a key did to the fields.
 enum class EntryStep {
     kNothing,   // the key had no effect
@@ -29,10 +52,15 @@ public:
 
     DrawEntry(const GameParams& params, DrawArchive& archive, DrawRange& range);
 
-    // Starts at the draw after the end of the draw range (Austria: the range
-    // counts the bonus draws, the entry counts regular draws only).
+    // Starts at the first draw after the newest draw of the archive, whatever
+    // the draw range shows (Austria: regular draws only, the bonus draws are
+    // not entered here).
     void open();
     int entry_draw() const { return e_; }
+    // True when draw E is already stored: storing it replaces it.
+    bool correcting() const;
+    // The gap that storing draw E would open after the newest draw.
+    DrawGap gap() const { return gap_after(params_.code, archive_.newest(), e_); }
     // Loads draw E into the fields and boxes; the cursor returns to field 0.
     void show_entry_draw();
     // Jumps to draw e (1..capacity) and shows it.
@@ -52,15 +80,19 @@ public:
 
     // Whether value v may go into field f of the entry draw.
     bool validate_field(int f, int v) const;
-    // Puts seven fetched values into the fields with the cursor after the
-    // last one, so that the next RETURN asks "Alle Zahlen korrekt". Values
-    // that the entry itself would refuse change nothing; false then.
-    bool fill_fields(const std::array<int, kFields>& values);
+    // Puts seven values fetched for draw `draw` into the fields with the
+    // cursor after the last one, so that the next RETURN asks "Alle Zahlen
+    // korrekt". Values for another draw than E, or that the entry itself would
+    // refuse, change nothing; false then.
+    bool fill_fields(int draw, const std::array<int, kFields>& values);
     // Writes the seven fields into draw E (extending the archive and the
     // range when E is new). Refused when a field is blank or E is beyond the capacity.
     Status store_entry_draw();
     // Takes the side-game boxes (and the Austrian LottoPlus boxes) into the tables.
     void store_side_numbers();
+    // The Spiel 77 / Joker and Super 6 boxes as stored for draw E (empty
+    // when nothing is stored), dropping what was typed.
+    void reset_side_boxes();
 
     // --- state shown by the window
     const std::array<int, kFields>& fields() const { return fields_; }

@@ -104,6 +104,11 @@ DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by
     info->addSpacing(16);
     info->addWidget(new QLabel(QStringLiteral("Datum:"), this));
     info->addWidget(date_);
+    info->addSpacing(16);
+    mode_ = new QLabel(this);
+    mode_->setObjectName(QStringLiteral("lbl_mode"));
+    mode_->setFont(ui_font(17));
+    info->addWidget(mode_);
     info->addStretch(1);
 
     auto* field_grid = new QGridLayout;
@@ -146,7 +151,20 @@ DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by
     commands->addWidget(plus);
     commands->addSpacing(12);
     for (QPushButton* b : {cmd32, cmd33, cmd34, cmd37_, cmd38, cmd50_}) commands->addWidget(b);
+    commands->addSpacing(12);
+    fetch_state_ = new QLabel(this);
+    fetch_state_->setObjectName(QStringLiteral("lbl_fetch"));
+    fetch_state_->setVisible(false);
+    abort_ = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    abort_->setObjectName(QStringLiteral("cmd_abort"));
+    abort_->setToolTip(QStringLiteral("Den Abruf aus dem Internet abbrechen"));
+    abort_->setFocusPolicy(Qt::NoFocus);
+    abort_->setAutoDefault(false);
+    abort_->setVisible(false);
+    commands->addWidget(fetch_state_);
+    commands->addWidget(abort_);
     commands->addStretch(1);
+    commands_ = {minus, plus, cmd32, cmd33, cmd34, cmd38, grids_};
 
     auto* left = new QVBoxLayout;
     left->addLayout(info);
@@ -173,6 +191,7 @@ DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by
     connect(cmd37_, &QPushButton::clicked, this, &DrawEntryDialog::cmd37_Click);
     connect(cmd38, &QPushButton::clicked, this, &DrawEntryDialog::cmd38_Click);
     connect(cmd50_, &QPushButton::clicked, this, &DrawEntryDialog::cmd50_Click);
+    connect(abort_, &QPushButton::clicked, this, &DrawEntryDialog::cancel_fetch);
     connect(grids_, &SlipGridWidget::wheel_steps, this,
             [this](int steps) { steps > 0 ? plus_key() : minus_key(); });
 
@@ -219,6 +238,10 @@ void DrawEntryDialog::refresh() {
     const DrawDate d = draw_date(session_.params.code, e);
     number_->setText(QString::number(e));
     date_->setText(q(d.text) + q(d.prefix));
+    // A stored draw is open for correction: storing it replaces it.
+    mode_->setText(entry_.correcting()
+                       ? QStringLiteral("Korrektur der Ziehung %1 vom %2").arg(e).arg(q(d.text))
+                       : QString());
     extra_label_->setText(q(entry_.extra_label()));
     for (int k = 0; k < DrawEntry::kFields; ++k) {
         QLabel* f = fields_[static_cast<size_t>(k)];
@@ -227,11 +250,18 @@ void DrawEntryDialog::refresh() {
         pal.setColor(QPalette::Window, palette_colour(k == entry_.cursor() ? 14 : 15));
         f->setPalette(pal);
     }
-    cmd37_->setEnabled(entry_.can_delete());
+    cmd37_->setEnabled(!fetching_ && entry_.can_delete());
     const QDate today = ui_.now ? ui_.now().date() : QDate::currentDate();
     const int32_t key = today.year() * 10000 + today.month() * 100 + today.day();
-    cmd50_->setEnabled(fetch_draw != nullptr &&
+    cmd50_->setEnabled(!fetching_ && fetch_draw != nullptr &&
                        fetch_offered(session_.params, session_.archive, e, key));
+    for (QWidget* w : commands_) w->setEnabled(!fetching_);
+    sp77_->setEnabled(!fetching_);
+    if (lplus_) lplus_->setEnabled(!fetching_);
+    fetch_state_->setVisible(fetching_);
+    abort_->setVisible(fetching_);
+    if (fetching_)
+        fetch_state_->setText(QStringLiteral("Ziehung %1 vom %2 wird abgerufen …").arg(e).arg(q(d.text)));
 
     // E stands in the last grid; grid 1 shows draw max(1, E - B + 1).
     SlipGridSet set;
@@ -255,8 +285,7 @@ void DrawEntryDialog::after_step(EntryStep step) {
         case EntryStep::kShown: break;
         case EntryStep::kComplete: {
             refresh();
-            if (ui_.message(this, kQuestion, QStringLiteral("Alle Zahlen korrekt"), 1,
-                            QStringLiteral(" JA |NEIN")) == 1) {
+            if (confirm_store()) {
                 if (Status s = entry_.store_entry_draw(); !s) {
                     ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
                 } else if (advance_after_store_) {
@@ -280,7 +309,33 @@ void DrawEntryDialog::after_step(EntryStep step) {
     refresh();
 }
 
+bool DrawEntryDialog::confirm_store() {
+    const int e = entry_.entry_draw();
+    const QString date = q(draw_date(session_.params.code, e).text);
+    // Replacing a stored draw is never the default answer.
+    if (entry_.correcting())
+        return ui_.message(this, kQuestion,
+                           QStringLiteral("Alle Zahlen korrekt?|Ziehung %1 vom %2 ersetzen?").arg(e).arg(date),
+                           2, QStringLiteral(" JA |NEIN")) == 1;
+    if (ui_.message(this, kQuestion, QStringLiteral("Alle Zahlen korrekt"), 1, QStringLiteral(" JA |NEIN")) != 1)
+        return false;
+    // Far past the newest draw (stepped there with "+"): every draw between
+    // would be left empty.
+    if (const DrawGap gap = entry_.gap(); gap.far())
+        return ui_.message(this, kQuestion,
+                           q(gap_text(session_.params.code, gap, "Die Ziehung " + std::to_string(e) + " vom")) +
+                               QStringLiteral("|Wirklich so viele leere Ziehungen anlegen?"),
+                           2, QStringLiteral("&JA|&NEIN")) == 1;
+    return true;
+}
+
 void DrawEntryDialog::handle_key(int key, const QString& text) {
+    // While a fetch waits only its cancel is taken: a key that moved to
+    // another draw would let the answer land on the wrong one.
+    if (fetching_) {
+        if (key == Qt::Key_Escape || text.toUpper() == QLatin1String("A")) cancel_fetch();
+        return;
+    }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         after_step(entry_.digit(key - Qt::Key_0));
         return;
@@ -306,6 +361,8 @@ void DrawEntryDialog::handle_key(int key, const QString& text) {
 }
 
 void DrawEntryDialog::plus_key() {
+    if (fetching_) return;
+    advance_after_store_ = false;  // the fetched numbers stay with their draw
     if (!entry_.next()) {
         ui_.message(this, kWarning,
                     QStringLiteral("Das Archiv ist voll: mehr als %1 Ziehungen|sind nicht möglich.")
@@ -318,6 +375,8 @@ void DrawEntryDialog::plus_key() {
 }
 
 void DrawEntryDialog::minus_key() {
+    if (fetching_) return;
+    advance_after_store_ = false;  // the fetched numbers stay with their draw
     if (!entry_.previous()) {
         beep();
         return;
@@ -361,19 +420,33 @@ void DrawEntryDialog::cmd38_Click() {
     if (show_help) show_help(QStringLiteral("ergaenzen.htm"));
 }
 
-void DrawEntryDialog::set_fetch_draw(std::function<bool(DrawEntry&)> fetch) {
+void DrawEntryDialog::set_fetch_draw(FetchDraw fetch) {
     fetch_draw = std::move(fetch);
     refresh();
 }
 
 void DrawEntryDialog::cmd50_Click() {
-    if (!cmd50_->isEnabled() || !fetch_draw) return;
-    advance_after_store_ = fetch_draw(entry_);
+    if (fetching_ || !cmd50_->isEnabled() || !fetch_draw) return;
+    fetching_ = true;
+    fetch_cancelled_ = false;
+    refresh();
+    const bool advance = fetch_draw(entry_, [this] { return fetch_cancelled_; });
+    fetching_ = false;
+    advance_after_store_ = advance && !fetch_cancelled_;
     load_boxes();
     refresh();
+    setFocus();
+}
+
+void DrawEntryDialog::cancel_fetch() {
+    if (fetching_) fetch_cancelled_ = true;
 }
 
 void DrawEntryDialog::finish() {
+    if (fetching_) {
+        cancel_fetch();
+        return;
+    }
     if (finished_) return;
     finished_ = true;
     // Typed side numbers are kept (in memory; saving stays the user's choice).
@@ -387,6 +460,11 @@ void DrawEntryDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void DrawEntryDialog::reject() {
+    // The close box while a fetch waits cancels the fetch first.
+    if (fetching_) {
+        cancel_fetch();
+        return;
+    }
     if (!finished_) {
         finished_ = true;
         entry_.store_side_numbers();
@@ -406,7 +484,7 @@ bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
     // closes the entry like the close box.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
+        if (key->key() == Qt::Key_Escape || fetching_) {
             handle_key(key->key(), key->text());
             return true;
         }

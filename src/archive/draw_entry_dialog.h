@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "archive/draw_entry.h"
 
@@ -31,11 +32,17 @@ public:
     // Shows a help topic (the main window's help).
     std::function<void(const QString&)> show_help;
     // Fetches draw E from a result page into the entry ("U"; greyed without
-    // it). True when the German side boxes were filled too: the entry then
-    // moves on to the next draw once the fetched draw is stored.
-    std::function<bool(DrawEntry&)> fetch_draw;
+    // it), polling `cancelled` while it waits. True when the German side boxes
+    // were filled too: the entry then moves on to the next draw once the
+    // fetched draw is stored.
+    using FetchDraw = std::function<bool(DrawEntry&, const std::function<bool()>& cancelled)>;
+    FetchDraw fetch_draw;
     // Sets fetch_draw and shows "U" enabled where a fetch is offered.
-    void set_fetch_draw(std::function<bool(DrawEntry&)> fetch);
+    void set_fetch_draw(FetchDraw fetch);
+    // True while a fetch waits for its answer: the entry shows
+    // "Wird abgerufen …" and takes no key but "Abbrechen" (or Escape).
+    bool fetching() const { return fetching_; }
+    void cancel_fetch();
 
     DrawEntry& entry() { return entry_; }
     int beeps() const { return beeps_; }
@@ -63,6 +70,7 @@ private:
     void plus_key();
     void minus_key();
     void finish();
+    bool confirm_store();  // the questions before a complete draw is stored
     void beep();
     void load_boxes();  // the side-game boxes from the entry
     void refresh();     // labels, fields, buttons and grids
@@ -74,9 +82,15 @@ private:
     int beeps_ = 0;
     bool finished_ = false;
     bool advance_after_store_ = false;  // set by a complete fetch
+    bool fetching_ = false;
+    bool fetch_cancelled_ = false;
     SlipGridWidget* grids_ = nullptr;
     QLabel* number_ = nullptr;
     QLabel* date_ = nullptr;
+    QLabel* mode_ = nullptr;   // "Korrektur der Ziehung N vom …" on a stored draw
+    QLabel* fetch_state_ = nullptr;
+    QPushButton* abort_ = nullptr;
+    std::vector<QWidget*> commands_;  // greyed while a fetch waits
     std::array<QLabel*, DrawEntry::kFields> fields_{};
     QLabel* extra_label_ = nullptr;
     SideGamesWidget* sp77_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/session.h"
+#include "archive/calendar.h"
 #include "archive/draw_entry.h"
 #include "ui/fonts.h"
 #include "ui/net_client.h"
@@ -180,11 +181,24 @@ void net_update(MainWindow& window) {
 }
 
 bool fetch_into_entry(DrawEntry& entry, const NetAddresses& addresses, const Fetcher& get,
-                      UiServices& ui, QWidget* parent) {
-    const FetchResult r = fetch_draw(entry.params(), entry.entry_draw(), addresses, get);
-    if (!r.draw || !entry.fill_fields(r.draw->values)) {
-        entry.side_box.clear();
-        entry.super6_box.clear();
+                      UiServices& ui, QWidget* parent, const std::function<bool()>& cancelled) {
+    const int n = entry.entry_draw();
+    const FetchResult r = fetch_draw(entry.params(), n, addresses, get);
+    if (cancelled && cancelled()) return false;
+    if (entry.entry_draw() != n) {
+        // The entry moved on while waiting: the numbers belong to draw n only.
+        ui.message(parent, kWarning,
+                   QStringLiteral("Die abgerufenen Zahlen der Ziehung %1 vom %2 wurden verworfen:|"
+                                  "die Eingabe zeigt inzwischen eine andere Ziehung.")
+                       .arg(n)
+                       .arg(q(draw_date(entry.params().code, n).text)),
+                   1, QStringLiteral("&OK"));
+        return false;
+    }
+    if (!r.draw || !entry.fill_fields(n, r.draw->values)) {
+        // Boxes filled by an earlier fetch are emptied; numbers stored for the
+        // draw stay, or moving on would erase them from the side tables.
+        entry.reset_side_boxes();
         ui.message(parent, kWarning, q(r.draw ? kNoNumbersYet : r.message), 1, QStringLiteral("&OK"));
         return false;
     }
@@ -198,11 +212,13 @@ bool fetch_into_entry(DrawEntry& entry, const NetAddresses& addresses, const Fet
            !entry.super6_box.empty();
 }
 
-std::function<bool(DrawEntry&)> draw_fetcher(Session& session, UiServices& ui, QWidget* parent) {
-    return [&session, &ui, parent](DrawEntry& entry) {
+std::function<bool(DrawEntry&, const std::function<bool()>&)> draw_fetcher(Session& session, UiServices& ui,
+                                                                           QWidget* parent) {
+    return [&session, &ui, parent](DrawEntry& entry, const std::function<bool()>& cancelled) {
         const NetAddresses a =
             read_net_addresses(QString::fromStdString(session.data_folder().string()));
         NetClient client(a.timeout_seconds * 1000);
+        client.cancelled = cancelled;
         // A wait cursor during each download only, so messages show the normal one.
         const Fetcher get = [&client](const std::string& url) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -210,7 +226,7 @@ std::function<bool(DrawEntry&)> draw_fetcher(Session& session, UiServices& ui, Q
             QApplication::restoreOverrideCursor();
             return d;
         };
-        return fetch_into_entry(entry, a, get, ui, parent);
+        return fetch_into_entry(entry, a, get, ui, parent, cancelled);
     };
 }
 

@@ -68,10 +68,16 @@ void net_update(MainWindow& window);
 // The fetch of the entry draw from its result page ("U" in the draw entry):
 // fills the seven fields (cursor after the last) and the side-game boxes, or
 // reports "Keine Zahlen verfügbar!" / "Noch keine Zahlen verfügbar!".
+// The answer only ever fills the draw it was fetched for: when the entry
+// shows another draw by then, it is dropped with a message. A fetch that
+// `cancelled` stopped changes nothing and says nothing.
 // Returns true when the fields were filled and both German side boxes too.
 bool fetch_into_entry(DrawEntry& entry, const NetAddresses& addresses, const Fetcher& get,
-                      UiServices& ui, QWidget* parent);
-// The same with the addresses of the data folder's Ziehwerk.ini and a real download.
-std::function<bool(DrawEntry&)> draw_fetcher(Session& session, UiServices& ui, QWidget* parent);
+                      UiServices& ui, QWidget* parent, const std::function<bool()>& cancelled = {});
+// The same with the addresses of the data folder's Ziehwerk.ini and a real
+// download, which `cancelled` can stop while it waits.
+std::function<bool(DrawEntry&, const std::function<bool()>& cancelled)> draw_fetcher(Session& session,
+                                                                                   UiServices& ui,
+                                                                                   QWidget* parent);
 
 }  // namespace zw

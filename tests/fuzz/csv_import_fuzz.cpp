@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zw::DrawArchive archive;
     archive.clear_for(params);
     zw::DrawRange range;
-    if (zw::apply_import(archive, csv, range))
+    if (zw::apply_import(archive, csv, range, zw::GapPolicy::kAllow))
         zw::fuzz::check(archive.draw_count() <= params.capacity(), "archive within capacity");
     return 0;
 }

@@ -27,6 +27,12 @@ std::string csv_tail(const std::string& name, size_t rows) {
     return out;
 }
 
+int draw_on(int game, const std::string& date) {
+    for (int k = 1; k <= kMaxDraws; ++k)
+        if (draw_date(game, k).text == date) return k;
+    return 0;
+}
+
 struct Archive {
     GameParams params;
     DrawArchive archive;
@@ -153,6 +159,43 @@ TEST(CsvImport, PreviewCountsNewAndDifferingDrawsAndKeepsUnknownValues) {
     EXPECT_EQ(t.archive.record(second)[6], 25);  // not in the file: kept
     EXPECT_FALSE(t.archive.saved());
     EXPECT_EQ(static_cast<int>(t.archive.combined().size()), 4);  // three draws and the next one
+}
+
+TEST(CsvImport, ARowFarPastTheNewestDrawIsRefusedUnlessAllowed) {
+    const int newest = draw_on(kLottoSaturday, "22.08.2026");
+    Archive t(kLottoSaturday, newest);
+    const std::string head = "date,n1,n2,n3,n4,n5,n6\n";
+    // A whole missing year, week by week, is no gap: each row follows the one before.
+    std::string year = head;
+    for (int n = newest + 1; n <= newest + 52; ++n) {
+        const CivilDate d = draw_date(kLottoSaturday, n).date;
+        year += std::to_string(d.year) + "-" + (d.month < 10 ? "0" : "") + std::to_string(d.month) + "-" +
+                (d.day < 10 ? "0" : "") + std::to_string(d.day) + ",1,2,3,4,5,6\n";
+    }
+    CsvDraws csv;
+    ASSERT_TRUE(parse_draws_csv(year, t.params, csv));
+    EXPECT_FALSE(preview_import(t.archive, csv).gap);
+
+    // Four weeks on is still taken; a typo in the year is not.
+    ASSERT_TRUE(parse_draws_csv(head + "2026-09-19,1,2,3,4,5,6\n2039-01-01,1,2,3,4,5,6\n", t.params, csv));
+    const ImportPreview p = preview_import(t.archive, csv);
+    ASSERT_TRUE(p.gap);
+    EXPECT_EQ(p.gap->line, 3);
+    EXPECT_EQ(p.gap->text(kLottoSaturday),
+              "Die Zeile 3 vom 01.01.2039 liegt 641 Ziehungen nach der neuesten Ziehung (19.09.2026).|"
+              "Dazwischen blieben 640 Ziehungen leer.");
+    const Status refused = apply_import(t.archive, csv, t.range);
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.message().find("Es wurde nichts importiert."), std::string::npos);
+    EXPECT_EQ(t.archive.newest(), newest);
+    EXPECT_EQ(t.range.last, newest);
+    ASSERT_TRUE(apply_import(t.archive, csv, t.range, GapPolicy::kAllow));
+    EXPECT_EQ(t.archive.newest(), newest + 645);
+
+    // Five weeks after the newest draw is already a question.
+    Archive u(kLottoSaturday, newest);
+    ASSERT_TRUE(parse_draws_csv(head + "2026-09-26,1,2,3,4,5,6\n", u.params, csv));
+    EXPECT_TRUE(preview_import(u.archive, csv).gap);
 }
 
 TEST(CsvImport, TwoWednesdayDrawsOfOneDateGoToADrawAndBDraw) {

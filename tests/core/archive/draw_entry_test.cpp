@@ -44,6 +44,43 @@ TEST(DrawEntry, OpensAtTheFirstMissingDraw) {
     EXPECT_EQ(f.entry.fields()[0], DrawEntry::kBlank);
 }
 
+TEST(DrawEntry, OpensAfterTheNewestDrawWhenTheRangeWasSteppedBack) {
+    Fixture f(kLottoSaturday, 10);
+    f.range.set(1, 7);  // a chart stepped back with "-"
+    f.entry.open();
+    EXPECT_EQ(f.entry.entry_draw(), 11);
+    EXPECT_FALSE(f.entry.correcting());
+    ASSERT_TRUE(f.entry.go_to(8));
+    EXPECT_TRUE(f.entry.correcting());
+    // An empty draw inside the archive is filled, not corrected.
+    std::fill_n(f.archive.record(9), 7, uint8_t{0});
+    ASSERT_TRUE(f.entry.go_to(9));
+    EXPECT_FALSE(f.entry.correcting());
+}
+
+TEST(DrawEntry, FetchedValuesOnlyFillTheDrawTheyWereFetchedFor) {
+    Fixture f(kLottoSaturday, 5);
+    const std::array<int, 7> values{1, 2, 3, 4, 5, 6, 7};
+    ASSERT_TRUE(f.entry.previous());
+    EXPECT_FALSE(f.entry.fill_fields(6, values));
+    EXPECT_EQ(f.entry.cursor(), 0);
+    EXPECT_EQ(f.entry.fields()[0], 1 + 5 % 30);  // draw 5 as stored
+    EXPECT_TRUE(f.entry.fill_fields(5, values));
+    EXPECT_EQ(f.entry.cursor(), 7);
+}
+
+TEST(DrawEntry, OnlyADrawMoreThanFourWeeksPastTheNewestIsAFarGap) {
+    Fixture f(kLottoSaturday, 3000);  // weekly draws
+    for (int k = 0; k < 3; ++k) f.entry.next();
+    EXPECT_EQ(f.entry.gap().days, 28);
+    EXPECT_FALSE(f.entry.gap().far());
+    f.entry.next();
+    EXPECT_TRUE(f.entry.gap().far());
+    EXPECT_EQ(f.entry.gap().empty(), 4);
+    Fixture empty(kLottoSaturday);  // draw 1 follows nothing
+    EXPECT_FALSE(empty.entry.gap().far());
+}
+
 TEST(DrawEntry, OneDigitNeedsReturnTwoDigitsAreTakenAtOnce) {
     Fixture f(kLottoSaturday, 5);
     EXPECT_EQ(f.entry.digit(7), EntryStep::kShown);

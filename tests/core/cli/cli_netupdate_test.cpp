@@ -168,5 +168,35 @@ TEST(CliImportDraws, DryRunPreviewsThenTheImportSaves) {
     EXPECT_EQ(file_bytes(dir / "LOTTO.DAT"), after);
 }
 
+TEST(CliImportDraws, ARowFarPastTheNewestDrawIsRefusedWithoutAllowGap) {
+    TempFolder dir;
+    seed_data_folder(dir.path(), shipped_data_folder());
+    // The newest shipped Saturday draw is of 22.08.2026; the second row has a typo in its year.
+    dir.write_text("neu.csv",
+                   "date;n1;n2;n3;n4;n5;n6;superzahl\n"
+                   "29.08.2026;1;2;3;4;5;6;7\n"
+                   "01.01.2039;1;2;3;4;5;6;7\n");
+    const std::string csv = (dir / "neu.csv").string();
+    const auto before = file_bytes(dir / "LOTTO.DAT");
+    FakeNet net;
+    for (const char* dry : {"--dry-run", ""}) {
+        std::vector<std::string> args = {"--data", dir.path().string(), "--game", "0", "import-draws", csv};
+        if (*dry) args.push_back(dry);
+        const CliRun r = run_with(net, args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_NE(r.err.find("Die Zeile 3 vom 01.01.2039 liegt 644 Ziehungen nach der neuesten Ziehung "
+                             "(29.08.2026)."),
+                  std::string::npos)
+            << r.err;
+        EXPECT_NE(r.err.find("--allow-gap"), std::string::npos) << r.err;
+        EXPECT_EQ(file_bytes(dir / "LOTTO.DAT"), before);
+    }
+    const CliRun r = run_with(net, {"--data", dir.path().string(), "--game", "0", "import-draws", csv,
+                                    "--allow-gap"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(file_bytes(dir / "LOTTO.DAT").size(), before.size() + 645 * 7);
+    EXPECT_NE(run_with(net, {"help", "import-draws"}).out.find("--allow-gap"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zw

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/session.h"
+#include "archive/calendar.h"
 #include "gui_test_support.h"
 
 using namespace zw;
@@ -63,6 +64,28 @@ private slots:
         QCOMPARE(f.session->range.last, 3);
         QVERIFY(f.session->archive.saved());
         QCOMPARE(f.draw_file().size(), before.size() + 7);
+    }
+
+    void aRowFarPastTheNewestDrawIsAQuestionWhoseDefaultIsNo() {
+        Fixture f;
+        // Six weeks after draw 2: most likely a typo in the date.
+        const QByteArray date = QByteArray::fromStdString(draw_date(kAustria, 8).text);
+        const QString file = f.csv("date;n1;n2;n3;n4;n5;n6;zusatzzahl\n" + date + ";2;3;4;5;6;7;8\n");
+        const QByteArray before = f.draw_file();
+        f.ui.message_answers = {1};  // the preview: yes; the gap: its default
+        QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.ui.messages.size(), size_t(2));
+        QCOMPARE(f.ui.last_message(),
+                 QStringLiteral("Die Zeile 2 vom %1 liegt 6 Ziehungen nach der neuesten Ziehung (14.09.1986).|"
+                                "Dazwischen blieben 5 Ziehungen leer.|Wirklich so viele leere Ziehungen anlegen?")
+                     .arg(QString::fromLatin1(date)));
+        QCOMPARE(f.ui.messages.back().default_button, 2);
+        QCOMPARE(f.session->archive.newest(), 2);
+        QCOMPARE(f.draw_file(), before);
+
+        f.ui.message_answers = {1, 1};
+        QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.session->archive.newest(), 8);
     }
 
     void aMalformedFileIsRefusedWithItsLine() {

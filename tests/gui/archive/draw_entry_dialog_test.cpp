@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "app/session.h"
+#include "archive/calendar.h"
 #include "archive/slip_grid_widget.h"
 #include "gui_test_support.h"
 
@@ -111,6 +112,49 @@ private slots:
         QCOMPARE(f.field(0), stored);
         QCOMPARE(f.dialog->entry().cursor(), 0);
         QVERIFY(f.session->archive.saved());
+    }
+
+    void entryStartsAfterTheNewestDrawAndACorrectionSaysSo() {
+        Fixture f(QStringLiteral("Lotto.Dat"), 10, kLottoSaturday);
+        f.session->range.set(1, 7);  // a chart stepped back with "-"
+        f.dialog = std::make_unique<DrawEntryDialog>(*f.session, f.ui.services, true);
+        f.dialog->show();
+        auto* mode = f.dialog->findChild<QLabel*>(QStringLiteral("lbl_mode"));
+        QVERIFY(mode);
+        QCOMPARE(f.dialog->findChild<QLabel*>(QStringLiteral("lbl_number"))->text(), QStringLiteral("11"));
+        QVERIFY(mode->text().isEmpty());
+        QTest::keyClick(f.dialog.get(), '-');
+        const QString date = QString::fromStdString(draw_date(kLottoSaturday, 10).text);
+        QCOMPARE(mode->text(), QStringLiteral("Korrektur der Ziehung 10 vom %1").arg(date));
+        const std::vector<int> stored(f.record(10), f.record(10) + 7);
+        f.keys(QStringLiteral("40414243444546"));  // RETURN takes the default answer
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Alle Zahlen korrekt?|Ziehung 10 vom %1 ersetzen?").arg(date));
+        QCOMPARE(f.ui.messages.back().default_button, 2);
+        QCOMPARE(std::vector<int>(f.record(10), f.record(10) + 7), stored);
+        QVERIFY(f.session->archive.saved());
+        f.ui.message_answers = {1};
+        f.keys(QStringLiteral("40414243444546"));
+        QCOMPARE(int(f.record(10)[0]), 40);
+        QCOMPARE(f.session->archive.newest(), 10);
+    }
+
+    void storingFarPastTheNewestDrawAsksFirst() {
+        Fixture f(QStringLiteral("Lotto.Dat"), 3000, kLottoSaturday);  // weekly draws
+        for (int k = 0; k < 5; ++k) QTest::keyClick(f.dialog.get(), '+');
+        QCOMPARE(f.dialog->entry().entry_draw(), 3006);
+        f.ui.message_answers = {1};  // "Alle Zahlen korrekt": yes; the gap: its default
+        f.keys(QStringLiteral("01020304050607"));
+        QCOMPARE(f.ui.messages.size(), size_t(2));
+        QCOMPARE(f.ui.last_message(),
+                 QStringLiteral("Die Ziehung 3006 vom %1 liegt 6 Ziehungen nach der neuesten Ziehung (%2).|"
+                                "Dazwischen blieben 5 Ziehungen leer.|Wirklich so viele leere Ziehungen anlegen?")
+                     .arg(QString::fromStdString(draw_date(kLottoSaturday, 3006).text),
+                          QString::fromStdString(draw_date(kLottoSaturday, 3000).text)));
+        QCOMPARE(f.ui.messages.back().default_button, 2);
+        QCOMPARE(f.session->archive.newest(), 3000);
+        f.ui.message_answers = {1, 1};
+        f.keys(QStringLiteral("01020304050607"));
+        QCOMPARE(f.session->archive.newest(), 3006);
     }
 
     void saveAsksAboutAnIncompleteDrawAndConfirms() {

@@ -24,14 +24,15 @@ using zw::test::ScriptedUi;
 namespace {
 
 // Answers GET requests by path: a body, an error status, silence, a body
-// larger than announced or a connection closed half-way.
+// larger than announced, a connection closed half-way or a body after a delay.
 class LocalServer : public QObject {
 public:
-    enum Kind { kBody, kStatus, kSilent, kCutOff };
+    enum Kind { kBody, kStatus, kSilent, kCutOff, kSlow };
     struct Route {
         Kind kind = kBody;
         QByteArray body;
         int status = 200;
+        int delay_ms = 0;  // kSlow
     };
     std::map<QString, Route> routes;
 
@@ -67,6 +68,13 @@ private:
             return;
         }
         head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n";
+        if (r.kind == kSlow) {
+            QTimer::singleShot(r.delay_ms, s, [s, all = head + r.body] {
+                s->write(all);
+                s->disconnectFromHost();
+            });
+            return;
+        }
         s->write(head + r.body);
         s->disconnectFromHost();
     }
@@ -224,6 +232,93 @@ private slots:
         QCOMPARE(bytes_of(f.path / "LOTTO.DAT"), f.cut);
     }
 
+private:
+    // The draw entry on the draw of 29.08.2026 with its result page served by
+    // `server` as `route`.
+    struct Entry {
+        Folder folder;
+        ScriptedUi ui;
+        Session session{folder.path};
+        int e = 0;
+        std::unique_ptr<DrawEntryDialog> dialog;
+        Entry(LocalServer& server, LocalServer::Route route) : folder(server) {
+            write_file(folder.path / "LOTTO.DAT", folder.full);
+            ui.services.now = [] { return QDateTime(QDate(2026, 8, 30), QTime(12, 0)); };
+            session.select_game(kLottoSaturday);
+            e = session.archive.next_draw();
+            QFile page(QString::fromUtf8(qgetenv("ZIEHWERK_SOURCE_DIR")) + "/tests/core/archive/pages/lotto.html");
+            page.open(QIODevice::ReadOnly);
+            route.body = page.readAll().replace("22.08.2026", "29.08.2026");
+            server.routes[QStringLiteral("/portal/zahlen-quoten/gewinnzahlen/lotto-gewinnzahlen/"
+                                         "lotto-gewinnzahlen.jsp?ziehungsDatum=29.08.2026")] = route;
+            dialog = std::make_unique<DrawEntryDialog>(session, ui.services, true);
+            dialog->set_fetch_draw(draw_fetcher(session, ui.services, dialog.get()));
+            dialog->show();
+        }
+        std::vector<int> record(int n) const {
+            return std::vector<int>(session.archive.record(n), session.archive.record(n) + 7);
+        }
+    };
+
+private slots:
+    void keysWhileAFetchWaitsNeverMoveItsAnswerToAnotherDraw() {
+        LocalServer server;
+        Entry t(server, {LocalServer::kSlow, {}, 200, 600});
+        DrawEntryDialog& dialog = *t.dialog;
+        auto* state = dialog.findChild<QLabel*>(QStringLiteral("lbl_fetch"));
+        auto* abort = dialog.findChild<QPushButton*>(QStringLiteral("cmd_abort"));
+        QVERIFY(state && abort);
+        QVERIFY(!abort->isVisible());
+        const std::vector<int> older = t.record(t.e - 2);
+        QString shown;
+        bool abort_shown = false;
+        int during = 0;
+        QTimer::singleShot(150, &dialog, [&] {
+            shown = state->text();
+            abort_shown = abort->isVisible();
+            QTest::keyClick(&dialog, '-');
+            QTest::keyClick(&dialog, '-');
+            during = dialog.entry().entry_draw();
+        });
+        QTest::keyClick(&dialog, 'u');
+        QCOMPARE(shown, QStringLiteral("Ziehung %1 vom 29.08.2026 wird abgerufen …").arg(t.e));
+        QVERIFY(abort_shown);
+        QCOMPARE(during, t.e);
+        QVERIFY(t.ui.messages.empty());
+        QCOMPARE(dialog.entry().entry_draw(), t.e);
+        QCOMPARE(dialog.entry().cursor(), 7);
+        QVERIFY(!abort->isVisible());
+        t.ui.message_answers = {1};
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(t.record(t.e), (std::vector<int>{7, 16, 22, 28, 30, 31, 4}));
+        QCOMPARE(t.record(t.e - 2), older);
+    }
+
+    void abbrechenStopsAWaitingFetchAndChangesNothing() {
+        LocalServer server;
+        Entry t(server, {LocalServer::kSilent, {}, 200, 0});  // the timeout is 2 s
+        DrawEntryDialog& dialog = *t.dialog;
+        auto* abort = dialog.findChild<QPushButton*>(QStringLiteral("cmd_abort"));
+        QVERIFY(abort);
+        bool open_after_close = false;
+        QTimer::singleShot(150, &dialog, [&] {
+            dialog.reject();  // the close box only stops the fetch
+            open_after_close = dialog.isVisible();
+        });
+        QTimer::singleShot(300, &dialog, [&] { abort->click(); });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(&dialog, 'u');
+        QVERIFY(clock.elapsed() < 1500);
+        QVERIFY(open_after_close);
+        QVERIFY(t.ui.messages.empty());
+        QCOMPARE(dialog.entry().entry_draw(), t.e);
+        QCOMPARE(dialog.entry().cursor(), 0);
+        QVERIFY(!dialog.fetching());
+        QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("cmd50"))->isEnabled());
+        QCOMPARE(t.session.archive.newest(), t.e - 1);
+    }
+
     void keyUFetchesTheEntryDrawAndMovesOnAfterStoring() {
         LocalServer server;
         Folder f(server);
@@ -258,6 +353,16 @@ private slots:
         QCOMPARE(session.archive.side_number(e), 123456);
         QCOMPARE(session.archive.super6_number(e), 654321);
         QCOMPARE(dialog.entry().entry_draw(), e + 1);
+
+        // A failed fetch on the stored draw keeps its side numbers.
+        server.routes.erase(path);
+        QTest::keyClick(&dialog, '-');
+        QTest::keyClick(&dialog, 'U');
+        QVERIFY(ui.last_message().startsWith(QStringLiteral("Keine Zahlen verfügbar!")));
+        QCOMPARE(dialog.entry().side_box, std::string("0123456"));
+        QTest::keyClick(&dialog, '+');
+        QCOMPARE(session.archive.side_number(e), 123456);
+        QCOMPARE(session.archive.super6_number(e), 654321);
 
         // The next draw's page is missing: the Part's message, nothing filled.
         ui.messages.clear();
