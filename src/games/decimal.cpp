@@ -45,7 +45,10 @@ std::optional<int64_t> parse_hundredths(std::string_view text, Sign sign) {
 
 std::optional<int64_t> parse_whole(std::string_view text, int64_t lowest, int64_t highest) {
     text = trimmed(text);
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    if (!text.empty() && text[0] == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text[0] == '-') return std::nullopt;
+    }
     int64_t v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;

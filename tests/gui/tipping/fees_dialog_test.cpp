@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "gui_test_support.h"
+#include "tipping/quota_form.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;
