@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "games/decimal.h"
 #include "games/game_catalogue.h"
 #include "german_c_locale.h"
 #include "tipping/slip_pdf.h"
@@ -259,8 +260,8 @@ TEST(SlipMarks, PdfHoldsOneCourierXPerMarkOnASlipSizedPage) {
     for (size_t at = pdf.find("(x) Tj"); at != std::string::npos; at = pdf.find("(x) Tj", at + 1)) ++count;
     EXPECT_EQ(count, s.marks.size());
     EXPECT_NE(pdf.find("/BaseFont /Courier"), std::string::npos);
-    char box[64];
-    std::snprintf(box, sizeof box, "/MediaBox [0 0 %.2f %.2f]", s.width * 72 / 25.4, s.height * 72 / 25.4);
+    const std::string box =
+        "/MediaBox [0 0 " + decimal_text(s.width * 72 / 25.4, 2) + " " + decimal_text(s.height * 72 / 25.4, 2) + "]";
     EXPECT_NE(pdf.find(box), std::string::npos);
     // The cross-reference table points at every object.
     const size_t xref = pdf.find("xref\n");
