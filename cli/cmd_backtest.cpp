@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "evaluation/backtest_list.h"
 #include "json.h"
+#include "games/decimal.h"
 
 namespace zw::cli {
 namespace {
@@ -11,8 +12,7 @@ void write_json(Context& ctx, const BacktestList& list, int64_t rows) {
     Json entries = Json::array();
     for (size_t i = 0; i < list.entries.size(); ++i) {
         const ListEntry& e = list.entries[i];
-        char lax[32];
-        std::snprintf(lax, sizeof lax, "%.3f", list_value(e.score, list.odds, list.draws));
+        const std::string lax = decimal_text(list_value(e.score, list.odds, list.draws), 3);
         entries.push_back({{"place", i + 1},
                            {"numbers", e.numbers},
                            {"score", e.score},

@@ -5,6 +5,7 @@
 #include "cli.h"
 #include "json.h"
 #include "ticket_args.h"
+#include "games/decimal.h"
 #include "stats/chance_tests.h"
 #include "tipping/expected_return.h"
 
@@ -58,7 +59,8 @@ int cmd_odds(Context& ctx) {
         print(ctx.out, {{"rows", line.rows},
                         {"classes", rows},
                         {"no_win", number(line.odds.cls[0])},
-                        {"expected", number(ret->expected)},
+                        // Hundredths per draw, like the stake.
+                        {"expected", number(ret->expected * 10.0)},
                         {"stake", ret->stake}});
         return 0;
     }
@@ -67,10 +69,10 @@ int cmd_odds(Context& ctx) {
             << "Klasse  Wahrscheinlichkeit   1 zu           Quote\n";
     for (const ClassRow& c : classes) {
         char buf[128];
-        const std::string one_in = c.probability > 0 ? german_decimal(1.0 / c.probability, 1) : "-";
+        const std::string one_in = c.probability > 0 ? decimal_text(1.0 / c.probability, 1) : "-";
         std::snprintf(buf, sizeof buf, "%-6s  %18s  %12s  %14s %s\n", c.name.c_str(),
-                      german_decimal(c.probability, 12).c_str(), one_in.c_str(),
-                      german_decimal(static_cast<double>(c.quota) / 10.0, 2).c_str(), p.currency.c_str());
+                      decimal_text(c.probability, 12).c_str(), one_in.c_str(),
+                      decimal_text(static_cast<double>(c.quota) / 10.0, 2).c_str(), p.currency.c_str());
         ctx.out << buf;
     }
     ctx.out << expected_return_text(*ret, p.currency) << "\n";

@@ -5,6 +5,7 @@
 
 #include "cli.h"
 #include "json.h"
+#include "games/decimal.h"
 #include "tipping/slip_marks.h"
 #include "tipping/slip_pdf.h"
 #include "tipping/system_catalogue.h"
@@ -79,11 +80,8 @@ int cmd_slip(Context& ctx) {
     ctx.out << "Bundesland:  " << bundesland << "  " << bundesland_name(bundesland) << "\n"
             << orientation_text(sheet.upside_down) << "\n"
             << "Kreuze (mm vom oberen linken Scheinrand):\n";
-    char buf[48];
-    for (const SlipMark& m : sheet.marks) {
-        std::snprintf(buf, sizeof buf, "  %7.2f %7.2f\n", mm(m.x), mm(m.y));
-        ctx.out << buf;
-    }
+    for (const SlipMark& m : sheet.marks)
+        ctx.out << "  " << decimal_text(mm(m.x), 2, 7) << " " << decimal_text(mm(m.y), 2, 7) << "\n";
     return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli.h"
 #include "json.h"
+#include "games/decimal.h"
 #include "stats/chance_charts.h"
 #include "stats/combinations.h"
 #include "stats/distributions.h"
@@ -104,10 +105,8 @@ void print_chance(Context& ctx, const DrawRange& r, const DrawSource& source, St
     }
     ctx.out << number_chance_line(kStatOverview, source, r, t) << "\n";
     if (f.usable()) {
-        char buf[160];
-        std::snprintf(buf, sizeof buf, "Chi-Quadrat %.2f bei %d Freiheitsgraden über %d Ziehungen (%d..%d)\n",
-                      f.statistic, f.dof, f.draws, tests.first, r.last);
-        ctx.out << buf;
+        ctx.out << "Chi-Quadrat " << decimal_text(f.statistic, 2) << " bei " << f.dof << " Freiheitsgraden über "
+                << f.draws << " Ziehungen (" << tests.first << ".." << r.last << ")\n";
     }
 }
 
@@ -252,12 +251,9 @@ int cmd_stats(Context& ctx) {
             print(ctx.out, {{"kind", kind}, {"range", {r.first, r.last}}, {"mean", number(v.mean)},
                             {"sd", number(v.sd)}, {"mean_gap", number(v.mean_gap)}});
         } else {
-            char buf[160];
-            std::snprintf(buf, sizeof buf,
-                          "Ziehungen %d..%d: mittlere Häufigkeit %.1f, Standardabweichung %.1f, "
-                          "mittlerer Rückstand %.2f\n",
-                          r.first, r.last, v.mean, v.sd, v.mean_gap);
-            ctx.out << buf;
+            ctx.out << "Ziehungen " << r.first << ".." << r.last << ": mittlere Häufigkeit " << decimal_text(v.mean, 1)
+                    << ", Standardabweichung " << decimal_text(v.sd, 1) << ", mittlerer Rückstand "
+                    << decimal_text(v.mean_gap, 2) << "\n";
         }
     } else if (!combination_stats(ctx, kind, r, source)) {
         throw UsageError("Unbekannte Statistik \"" + kind + "\".");

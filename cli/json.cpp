@@ -1,21 +1,26 @@
 #include "json.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+
+#include "games/decimal.h"
 
 namespace zw::cli {
 
 Json number(double v) {
     if (!std::isfinite(v)) return nullptr;
+    // Ten significant digits, written and read back without the C library's locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.10g", v);
-    const double rounded = std::strtod(buf, nullptr);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10);
+    const double rounded = ec == std::errc() ? parse_double(std::string_view(buf, static_cast<size_t>(end - buf))).value_or(v) : v;
     if (std::abs(rounded) < 1e15 && rounded == std::trunc(rounded)) return static_cast<int64_t>(rounded);
     return rounded;
 }
 
-Json decimal(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+Json decimal(const std::string& text) {
+    const auto v = parse_double(text);
+    return v ? Json(*v) : Json(nullptr);
+}
 
 void add_rows(Json& j, const std::vector<std::array<uint8_t, 7>>& rows, bool swiss) {
     Json numbers = Json::array(), lucky = Json::array();

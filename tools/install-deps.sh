@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils locales
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -56,6 +56,10 @@ Status BonusEditor::take(const BonusRowInput& row, int selected) {
     const std::string date = trim(row.date);
     if (date.size() != 10 || key_from_date_text(date) == 0)
         return Status::failure("Das Datum muss die Form TT.MM.JJJJ haben.");
+    // The reader drops a line with a day the calendar does not have, so the
+    // editor must not take one either.
+    if (!is_real_date_text(date))
+        return Status::failure("Diesen Tag gibt es nicht: " + date + ".");
     const std::string joker = trim(row.joker);
     int32_t joker_value = -1;
     if (!joker.empty()) {

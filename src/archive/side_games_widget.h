@@ -1,6 +1,9 @@
 // The boxes of the draw entry for the side games: "sp77" with Spiel 77 and
 // Super 6 (German games) or the Joker (Austria, Switzerland), and "Lplus"
 // with the six Austrian LottoPlus numbers. RETURN moves to the next box.
+// The side-game boxes take complete numbers only: a box left with fewer
+// digits than its game has is refused with a message under the boxes and
+// shows its last number again.
 #pragma once
 
 #include <QFrame>
@@ -21,6 +24,8 @@ public:
     QLineEdit* super6_box() const { return super6_; }  // nullptr for the Joker games
     // Shows the texts without reporting them as typed.
     void load(const QString& side, const QString& super6, bool side_usable, bool super6_usable);
+    // The refusal shown under the boxes (empty when there is none).
+    QString refusal() const;
 
 signals:
     void edited(const QString& side, const QString& super6);
@@ -28,8 +33,16 @@ signals:
     void finished();
 
 private:
+    // RETURN or leaving `box`: true when it is empty or complete; otherwise
+    // the refusal is shown and the box gets its last number back.
+    bool check(QLineEdit* box);
+    void report();
+
+    bool german_;
     QLineEdit* side_ = nullptr;
     QLineEdit* super6_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    QString last_side_, last_super6_;
 };
 
 class LottoPlusWidget : public QFrame {

@@ -5,6 +5,7 @@
 
 #include "evaluation/evaluation_format.h"
 #include "evaluation/win_classes.h"
+#include "games/decimal.h"
 
 namespace zw {
 namespace {
@@ -102,9 +103,7 @@ std::string align_to_header(std::string_view header, const std::vector<LineCell>
 }
 
 std::string lax_text(int16_t lax100) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%.1f", lax100 / 100.0);
-    return buf;
+    return decimal_text(lax100 / 100.0, 1);
 }
 
 std::vector<int> shown_classes(int game) {

@@ -103,7 +103,7 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
     problems_->setStyleSheet(QStringLiteral("color: #a00000"));
     pages_->addWidget(card);
 
-    pool_ = new PoolView(index(), q(session_.params.currency), pages_);
+    pool_ = new PoolView(index(), ui_, q(session_.params.currency), pages_);
     pages_->addWidget(pool_);
 
     auto* buttons = new QHBoxLayout;
@@ -209,14 +209,18 @@ bool CardWindow::commit() {
     return index().replace(position_, ticket_);
 }
 
-void CardWindow::take_amounts() {
-    if (ticket_.protected_card) return;
-    const int32_t stake = card_amount(amount_cents(stake_->text()));
-    const int32_t winnings = card_amount(amount_cents(winnings_->text()));
-    if (stake == ticket_.stake && winnings == ticket_.winnings) return;
-    ticket_.stake = stake;
-    ticket_.winnings = winnings;
-    commit();
+bool CardWindow::take_amounts() {
+    if (ticket_.protected_card) return true;
+    const auto stake = typed_card_amount(stake_->text());
+    const auto winnings = typed_card_amount(winnings_->text());
+    if ((stake && *stake != ticket_.stake) || (winnings && *winnings != ticket_.winnings)) {
+        ticket_.stake = stake.value_or(ticket_.stake);
+        ticket_.winnings = winnings.value_or(ticket_.winnings);
+        commit();
+    }
+    if (!stake) refuse_field(ui_, stake_, q(cents_text(ticket_.stake)), kAmountRefused);
+    else if (!winnings) refuse_field(ui_, winnings_, q(cents_text(ticket_.winnings)), kAmountRefused);
+    return stake && winnings;
 }
 
 void CardWindow::protection_toggled(bool on) {
@@ -229,7 +233,7 @@ void CardWindow::protection_toggled(bool on) {
 }
 
 void CardWindow::open_in_console() {
-    take_amounts();
+    if (!take_amounts()) return;
     const std::optional<CardTicket> edited = editor_(ticket_, kind_, position_ + 1);
     if (!edited) return;
     if (ui_.message(this, kQuestion, QStringLiteral("Schein übernehmen"), 1, QStringLiteral(" JA |NEIN")) != 1) {
@@ -252,17 +256,14 @@ void CardWindow::Dlg_15_Message(int id) {
     const EvaluationInputs in{session_.params, session_.archive, session_.range, session_.money, session_.partial_systems};
     switch (id) {
         case 500:
-            take_amounts();
-            show_ticket(position_ - 1);
+            if (take_amounts()) show_ticket(position_ - 1);
             break;
         case 502:
-            take_amounts();
-            show_ticket(position_ + 1);
+            if (take_amounts()) show_ticket(position_ + 1);
             break;
         case 505:
         case 507: {
-            if (ticket_.protected_card) break;
-            take_amounts();
+            if (ticket_.protected_card || !take_amounts()) break;
             const int next = ticket_.first_draw + (id == 505 ? -1 : 1);
             ticket_.first_draw = static_cast<int16_t>(std::clamp(next, 1, 32767));
             commit();
@@ -286,20 +287,18 @@ void CardWindow::Dlg_15_Message(int id) {
             redraw();
             break;
         case 551:
-            take_amounts();
-            if (pool_shown()) pool_->take_values();
+            if (!take_amounts() || (pool_shown() && !pool_->take_values())) break;
             save_cards(this, ui_, session_, index(), false);
             break;
         case 1:
         case 552:
-            take_amounts();
-            if (pool_shown()) pool_->take_values();
+            if (!take_amounts() || (pool_shown() && !pool_->take_values())) break;
             accept();
             break;
         case 590:
-            take_amounts();
+            if (!take_amounts()) break;
             if (pool_shown()) {
-                pool_->take_values();
+                if (!pool_->take_values()) break;
                 pages_->setCurrentWidget(pages_->widget(0));
                 switch_->setText(QStringLiteral("TG >>"));
             } else {

@@ -52,8 +52,10 @@ private:
     void evaluate();
     // Writes the card back (a new card is added); false when refused.
     bool commit();
-    // Reads "Einsatz:" and "Gewinn:" into the ticket (unless protected).
-    void take_amounts();
+    // Reads "Einsatz:" and "Gewinn:" into the ticket (unless protected). A
+    // field without a valid amount is refused with a message and shows the
+    // ticket's amount again; false then, and the command stops.
+    bool take_amounts();
     bool refuse_protected();
     void protection_toggled(bool on);
     void open_in_console();

@@ -4,24 +4,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
+#include <limits>
 
 #include "evaluation/evaluation_format.h"
+#include "games/decimal.h"
+#include "ui/ui_services.h"
 
 namespace zw {
 
-int64_t amount_cents(const QString& text) {
-    std::string s = text.trimmed().toStdString();
-    for (char& c : s)
-        if (c == ',') c = '.';
-    const double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v)) return 0;
-    return static_cast<int64_t>(std::llround(std::clamp(v, -2.0e7, 2.0e7) * 100.0));
+std::optional<int32_t> typed_card_amount(const QString& text) {
+    const auto v = parse_hundredths(text.toStdString(), Sign::kAllowed);
+    if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(*v);
 }
 
-PoolView::PoolView(CardIndex& index, QString currency, QWidget* parent)
-    : QWidget(parent), index_(index), currency_(std::move(currency)) {
+void refuse_field(UiServices& ui, QLineEdit* field, const QString& last_value, const char* message) {
+    // The field holds a valid value again before the message box can take the
+    // focus and end the editing a second time.
+    field->setText(last_value);
+    ui.message(field->window(), kWarning, QString::fromUtf8(message), 1, QStringLiteral("&OK"));
+    field->setFocus();
+    field->selectAll();
+}
+
+PoolView::PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* parent)
+    : QWidget(parent), index_(index), ui_(ui), currency_(std::move(currency)) {
     setObjectName(QStringLiteral("Dlg_6"));
     auto* g = new QGridLayout(this);
     auto label = [&](const QString& text, int row, int col) {
@@ -87,14 +96,27 @@ PoolView::PoolView(CardIndex& index, QString currency, QWidget* parent)
     refresh();
 }
 
-void PoolView::take_values() {
-    const int members = std::max(1, members_->text().trimmed().toInt());
-    index_.set_pool(members, amount_cents(capital_->text()));
-    members_->setText(QString::number(index_.members()));
-    capital_->setText(QString::fromStdString(cents_text(index_.capital())));
+bool PoolView::take_values() {
+    const auto members = parse_whole(members_->text().toStdString(), 1, 32767);
+    const auto capital = typed_card_amount(capital_->text());
+    index_.set_pool(members ? static_cast<int>(*members) : index_.members(), capital ? *capital : index_.capital());
+    const QString members_text = QString::number(index_.members());
+    const QString capital_text = QString::fromStdString(cents_text(index_.capital()));
+    if (!members) {
+        refuse_field(ui_, members_, members_text, kMembersRefused);
+        return false;
+    }
+    if (!capital) {
+        refuse_field(ui_, capital_, capital_text, kAmountRefused);
+        return false;
+    }
+    members_->setText(members_text);
+    capital_->setText(capital_text);
+    return true;
 }
 
 void PoolView::Dlg_6_Message(int id) {
+    const int old_first = first_, old_last = last_;
     const int count = std::max(1, index_.count());
     switch (id) {
         case 600: first_ = std::max(1, first_ - 1); break;
@@ -103,7 +125,11 @@ void PoolView::Dlg_6_Message(int id) {
         case 605: last_ = std::min(count, last_ + 1); break;
         default: break;
     }
-    take_values();
+    if (!take_values()) {
+        // Nothing moves while a field is refused.
+        first_ = old_first;
+        last_ = old_last;
+    }
     refresh();
 }
 

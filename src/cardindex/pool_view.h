@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "cardindex/balance.h"
 
@@ -13,14 +14,18 @@ class QLineEdit;
 
 namespace zw {
 
+struct UiServices;
+
 class PoolView : public QWidget {
     Q_OBJECT
 public:
-    PoolView(CardIndex& index, QString currency, QWidget* parent = nullptr);
+    PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* parent = nullptr);
 
     void Dlg_6_Message(int id);
-    // Takes members and start capital from the fields into the card index.
-    void take_values();
+    // Takes members and start capital from the fields into the card index. A
+    // field that holds no valid value is refused with a message, shows the
+    // stored value again and gets the focus; false then.
+    bool take_values();
     void refresh();
     const PoolFigures& figures() const { return figures_; }
     int first() const { return first_; }
@@ -28,6 +33,7 @@ public:
 
 private:
     CardIndex& index_;
+    UiServices& ui_;
     QString currency_;
     int first_ = 1, last_ = 1;
     PoolFigures figures_;
@@ -42,8 +48,15 @@ private:
     QLabel* rest_ = nullptr;
 };
 
-// A typed amount: a decimal comma reads as a point, the leading number is
-// taken (none: 0), rounded to hundredths.
-int64_t amount_cents(const QString& text);
+// A typed card amount in hundredths ("12,50" or "12.50"), within what a card
+// stores; nullopt for anything else ("abc12,5x").
+std::optional<int32_t> typed_card_amount(const QString& text);
+// The refusals of a typed amount and of a members count.
+inline constexpr const char* kAmountRefused = "Bitte einen Betrag wie 12.50 eingeben|(höchstens 21474836.47).";
+inline constexpr const char* kMembersRefused = "Bitte als Mitglieder eine ganze Zahl|von 1 bis 32767 eingeben.";
+
+// Shows `message` for a refused field, puts the field's last value back and
+// moves the focus into it.
+void refuse_field(UiServices& ui, QLineEdit* field, const QString& last_value, const char* message);
 
 }  // namespace zw

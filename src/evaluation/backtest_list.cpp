@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "evaluation/evaluation_format.h"
+#include "games/decimal.h"
 
 namespace zw {
 namespace {
@@ -122,9 +123,7 @@ std::string entry_text(const BacktestList& list, size_t i) {
     const ListEntry& e = list.entries[i];
     std::string text;
     for (uint8_t v : e.numbers) text += right(v, 3);
-    char value[32];
-    std::snprintf(value, sizeof value, "%7.3f", list_value(e.score, list.odds, list.draws));
-    text += value;
+    text += decimal_text(list_value(e.score, list.odds, list.draws), 3, 7);
     if (!list.evaluated || i >= list.counts.size()) return text + std::string(kTrailingBlanks, ' ');
     text = (text + std::string(kTrailingBlanks, ' ')).substr(0, kEvaluatedPrefix);
     text += class_columns(rules_of(list), list.counts[i]);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "games/decimal.h"
+
 namespace zw {
 namespace {
 
@@ -151,9 +153,7 @@ std::string cents_text(int64_t cents) {
 std::string tenths_text(int64_t tenths) { return cents_text(tenths * 10); }
 
 std::string index_text(double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", value);
-    return buf;
+    return decimal_text(value, 2);
 }
 
 std::string_view review_class_label(RuleSet rules, int win_class) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "games/decimal.h"
+
 namespace zw {
 namespace {
 
@@ -113,24 +115,12 @@ GapTest gap_test(std::span<const int> gaps, int per_draw, int draws) {
     return t;
 }
 
-std::string german_decimal(double value, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", std::clamp(decimals, 0, 12), value);
-    std::string s = buf;
-    if (s == "-0" || s.find_first_not_of("-0.,") == std::string::npos) {
-        if (!s.empty() && s[0] == '-') s.erase(0, 1);
-    }
-    for (char& c : s)
-        if (c == '.') c = ',';
-    return s;
-}
-
 std::string p_text(double p) {
     if (std::isnan(p)) return "p unbestimmt";
     p = std::clamp(p, 0.0, 1.0);
-    if (p < 0.001) return "p < 0,001";
-    if (p < 0.01) return "p = " + german_decimal(std::floor(p * 1000.0) / 1000.0, 3);
-    return "p = " + german_decimal(p, 2);
+    if (p < 0.001) return "p < 0.001";
+    if (p < 0.01) return "p = " + decimal_text(std::floor(p * 1000.0) / 1000.0, 3);
+    return "p = " + decimal_text(p, 2);
 }
 
 std::string frequency_verdict(const FrequencyTest& t) {

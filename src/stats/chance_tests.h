@@ -53,15 +53,13 @@ struct GapTest {
 GapTest gap_test(std::span<const int> gaps, int per_draw, int draws);
 double longest_gap_p(int max_gap, int numbers, int per_draw);
 
-// "p = 0,43": two decimals from 0.01 on, three (cut, never rounded up to
-// 0,010) below, "p < 0,001" below 0.001.
+// "p = 0.43": two decimals from 0.01 on, three (cut, never rounded up to
+// 0.010) below, "p < 0.001" below 0.001.
 std::string p_text(double p);
-// A number with a decimal comma: german_decimal(0.614, 2) = "0,61".
-std::string german_decimal(double value, int decimals);
 
 // The parts of the line, so that several tests can share one line.
-std::string frequency_verdict(const FrequencyTest& t);  // "Abweichungen wie ... (p = 0,43)"
-std::string gap_verdict(const GapTest& t);              // "längster Rückstand 31 ungewöhnlich (p = 0,003)"
+std::string frequency_verdict(const FrequencyTest& t);  // "Abweichungen wie ... (p = 0.43)"
+std::string gap_verdict(const GapTest& t);              // "längster Rückstand 31 ungewöhnlich (p = 0.003)"
 // "Zufallstest: " and the verdicts joined by "; ". Either may be missing.
 std::string chance_line(const std::optional<FrequencyTest>& frequency,
                         const std::optional<GapTest>& gaps);

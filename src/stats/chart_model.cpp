@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "games/decimal.h"
 #include "stats/chance_charts.h"
 #include "stats/frequencies.h"
 #include "stats/runs.h"
@@ -54,9 +55,7 @@ int ChartModel::ball_label(int number, int ball) const {
 }
 
 std::string mean_label(double mean, int decimals, int width) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Ø = %*.*f", width, decimals, mean);
-    return buf;
+    return "Ø = " + decimal_text(mean, decimals, width);
 }
 
 std::string draw_number_label(int draw) {
@@ -102,12 +101,12 @@ std::optional<ChartModel> number_chart(int code, const DrawSource& source, const
         fill_bars(m, gaps_only ? gap : freq, nullptr, shown, divisor);
         m.upper_colour = gaps_only ? 3 : 4;
         m.mean_text = mean_label(m.upper_mean, code == kStatGaps ? 2 : 1, 4);
-        char buf[32] = "";
         if (code == kStatGaps)
-            std::snprintf(buf, sizeof buf, "(%.2f)", m.highest / 6.0 - 1);
+            m.expected_text = "(" + decimal_text(m.highest / 6.0 - 1, 2) + ")";
         else if (code == kStatExtraGaps)
-            std::snprintf(buf, sizeof buf, "(%d)", super ? 9 : m.highest - 1);
-        m.expected_text = buf;
+            m.expected_text = "(" + std::to_string(super ? 9 : m.highest - 1) + ")";
+        else
+            m.expected_text.clear();
     }
     if (p.code == kToto) {
         m.toto_x = 906;

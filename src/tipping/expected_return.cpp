@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "evaluation/win_plan.h"
+#include "games/decimal.h"
 #include "stats/chance_tests.h"
 
 namespace zw {
@@ -98,18 +99,9 @@ std::optional<TicketReturn> expected_return(const GameParams& params, const Mone
     return t;
 }
 
-std::string cents_comma(int64_t cents) {
-    const bool negative = cents < 0;
-    const uint64_t v = negative ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%s%llu,%02llu", negative ? "-" : "",
-                  static_cast<unsigned long long>(v / 100), static_cast<unsigned long long>(v % 100));
-    return buf;
-}
-
 std::string expected_return_text(const TicketReturn& ret, const std::string& currency) {
-    std::string text = "Erwartete Auszahlung je Ziehung: " + german_decimal(ret.expected / 10.0, 2) + " " +
-                       currency + " bei " + cents_comma(ret.stake) + " " + currency + " Einsatz";
+    std::string text = "Erwartete Auszahlung je Ziehung: " + decimal_text(ret.expected / 10.0, 2) + " " +
+                       currency + " bei " + hundredths_text(ret.stake) + " " + currency + " Einsatz";
     if (ret.stake > 0) {
         // tenths x 10 = cents
         const double percent = ret.expected * 10.0 * 100.0 / static_cast<double>(ret.stake);

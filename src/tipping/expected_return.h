@@ -54,15 +54,12 @@ std::optional<TicketReturn> expected_return(const GameParams& params, const Mone
                                             const PartialSystems& partial,
                                             const EvaluationTicket& ticket);
 
-// "Erwartete Auszahlung je Ziehung: 0,61 EUR bei 1,20 EUR Einsatz (51 %)"
+// "Erwartete Auszahlung je Ziehung: 0.61 EUR bei 1.20 EUR Einsatz (51 %)"
 // (CHF for the Swiss game; no percentage when the stake is 0).
 std::string expected_return_text(const TicketReturn& ret, const std::string& currency);
 // The console's line for a ticket: empty when the ticket has no row or
 // system field, or does not pass validate_ticket.
 std::string expected_return_line(const GameParams& params, const MoneyTables& money,
                                  const PartialSystems& partial, const EvaluationTicket& ticket);
-
-// Cents as "1,20".
-std::string cents_comma(int64_t cents);
 
 }  // namespace zw

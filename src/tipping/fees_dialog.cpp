@@ -67,7 +67,8 @@ FeesDialog::FeesDialog(Session& session, UiServices& ui, QWidget* parent)
         edit->setFont(ui_font(14));
         edit->setAlignment(Qt::AlignRight);
         edit->setFixedWidth(field_width);
-        edit->setText(q(fee_text(session_.money.fee(game_, kEntries[static_cast<size_t>(i)]))));
+        opened_[static_cast<size_t>(i)] = session_.money.fee(game_, kEntries[static_cast<size_t>(i)]);
+        edit->setText(q(fee_text(opened_[static_cast<size_t>(i)])));
         edit->installEventFilter(this);
         caption->setBuddy(edit);
         auto* unit = new QLabel(currency, frame);
@@ -116,7 +117,7 @@ bool FeesDialog::store(int n) {
 
 void FeesDialog::refused(int n) {
     ui_.message(this, kWarning,
-                QStringLiteral("Dieser Betrag passt nicht in die Gebührentabelle.|"
+                QStringLiteral("Bitte einen Betrag wie 1.20 eingeben.|"
                                "Erlaubt sind 0.00 bis %1 %2.")
                     .arg(q(kFeeMaximumText), q(session_.params.currency)));
     edits_[static_cast<size_t>(n - 1)]->setFocus();
@@ -147,6 +148,11 @@ bool FeesDialog::cmd6_Click() {
 
 void FeesDialog::cmd7_Click() {
     reject();
+}
+
+void FeesDialog::reject() {
+    for (size_t i = 0; i < kEntries.size(); ++i) session_.money.fees[kEntries[i]][static_cast<size_t>(game_)] = opened_[i];
+    QDialog::reject();
 }
 
 bool FeesDialog::eventFilter(QObject* watched, QEvent* event) {

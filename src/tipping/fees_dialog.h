@@ -20,12 +20,15 @@ class FeesDialog : public QDialog {
 
     // Enter (13) or Tab (9) in field ed1..ed5 (n = 1..5): the amount goes into
     // the fee table at once and the field is rewritten; Enter also moves on.
-    // Returns false when the amount was refused (field shows the stored value).
+    // Returns false when the amount was refused (a message; the field shows
+    // the stored value).
     bool ed_KeyPress(int n, int key);
     // "&OK": stores all five fields and closes; stays open on a refused amount.
     bool cmd6_Click();
-    // "&Abbruch": closes (amounts taken with Enter or Tab stay).
+    // "&Abbruch" (also Escape and the close box): closes and puts back the
+    // amounts the dialog opened with, also those taken with Enter or Tab.
     void cmd7_Click();
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +42,7 @@ class FeesDialog : public QDialog {
     UiServices& ui_;
     int game_;
     std::array<QLineEdit*, 5> edits_{};
+    std::array<int16_t, 5> opened_{};
 };
 
 }  // namespace zw

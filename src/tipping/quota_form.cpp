@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "games/decimal.h"
 #include "games/game_catalogue.h"
 
 namespace zw {
@@ -119,7 +120,7 @@ std::optional<std::string> reformat_quota_text(std::string_view text) {
 }
 
 std::optional<int16_t> fee_from_text(std::string_view text) {
-    const auto cents = hundredths_from_text(translate_decimal_comma(text));
+    const auto cents = parse_hundredths(text);
     if (!cents || *cents < 0 || *cents > std::numeric_limits<int16_t>::max()) return std::nullopt;
     return static_cast<int16_t>(*cents);
 }

@@ -34,7 +34,8 @@ std::string quota_text(int32_t tenths);
 // 11-wide form (the table keeps tenths only when the dialog is confirmed).
 // nullopt when the amount cannot go into the table.
 std::optional<std::string> reformat_quota_text(std::string_view text);
-// A typed fee in cents; nullopt when negative or above 327.67.
+// A typed fee in cents ("1,20" or "1.20"); nullopt when it is not an amount,
+// negative or above 327.67.
 std::optional<int16_t> fee_from_text(std::string_view text);
 // Cents with two decimals ("1.20").
 std::string fee_text(int16_t cents);

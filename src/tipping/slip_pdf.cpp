@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "games/decimal.h"
+
 namespace zw {
 namespace {
 
@@ -11,11 +13,8 @@ constexpr double kPointsPerMm = 72.0 / 25.4;
 constexpr double kHalfWidth = 0.3 * kSlipMarkPoints;
 constexpr double kHalfXHeight = 0.21 * kSlipMarkPoints;
 
-std::string number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
-    return buf;
-}
+// PDF numbers always take a point, whatever the locale.
+std::string number(double v) { return decimal_text(v, 2); }
 
 }  // namespace
 

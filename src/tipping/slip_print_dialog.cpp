@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
@@ -35,7 +34,7 @@ QPushButton* add_button(QWidget* parent, QBoxLayout* layout, const char* name, c
 }
 
 QString millimetres(double offset) {
-    return QLocale(QLocale::German, QLocale::Germany).toString(offset, 'f', 1) + QStringLiteral(" mm");
+    return QString::number(offset, 'f', 1) + QStringLiteral(" mm");
 }
 
 }  // namespace

@@ -45,6 +45,12 @@ TEST(BonusEditor, RefusesBadRowsAndChangesNothing) {
     EXPECT_FALSE(e.take(bad, -1));
     bad.date = "ab.cd.efgh";  // ten characters, but no date
     EXPECT_FALSE(e.take(bad, -1));
+    bad.date = "31.02.2026";  // the form is right, the day does not exist
+    const Status s = e.take(bad, -1);
+    EXPECT_FALSE(s);
+    EXPECT_NE(s.message().find("31.02.2026"), std::string::npos) << s.message();
+    bad.date = "29.02.2023";
+    EXPECT_FALSE(e.take(bad, -1));
     bad = good();
     bad.joker = "12345";
     EXPECT_FALSE(e.take(bad, -1));

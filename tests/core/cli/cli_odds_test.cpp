@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "cli_runner.h"
+#include "games/decimal.h"
 #include "temp_folder.h"
 
 namespace zw {
@@ -38,13 +41,31 @@ TEST(CliOdds, RowAndSystemsAsJson) {
     EXPECT_NE(r.out.find("\"stake\":170}"), std::string::npos) << r.out;
 }
 
+TEST(CliOdds, ExpectedAndStakeShareTheirUnitWithTheText) {
+    TempFolder dir;
+    const CliRun j = in(dir, {"--game", "0", "--json", "odds", "--row", "1 2 3 4 5 6"});
+    const CliRun t = in(dir, {"--game", "0", "odds", "--row", "1 2 3 4 5 6"});
+    ASSERT_EQ(j.code, 0) << j.err;
+    ASSERT_EQ(t.code, 0) << t.err;
+    const auto json = nlohmann::json::parse(j.out);
+    EXPECT_EQ(json["stake"], 120);
+    const std::string lead = "Erwartete Auszahlung je Ziehung: ";
+    const size_t at = t.out.find(lead);
+    ASSERT_NE(at, std::string::npos) << t.out;
+    const size_t from = at + lead.size();
+    const std::string shown = t.out.substr(from, t.out.find(' ', from) - from);  // "0.61"
+    EXPECT_EQ(shown.find(','), std::string::npos) << shown;
+    EXPECT_NEAR(json["expected"].get<double>(), parse_double(shown).value_or(-1) * 100, 0.5) << j.out;  // hundredths
+    EXPECT_NE(t.out.find(" EUR bei 1.20 EUR Einsatz"), std::string::npos) << t.out;
+}
+
 TEST(CliOdds, PlainTextEndsWithTheConsoleLineAndRefusalsExitTwo) {
     TempFolder dir;
     CliRun r = in(dir, {"--game", "5", "odds", "--row", "1 2 3 4 5 6 4"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("6+G     "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Erwartete Auszahlung je Ziehung: "), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(" CHF bei 2,50 CHF Einsatz ("), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" CHF bei 2.50 CHF Einsatz ("), std::string::npos) << r.out;
 
     r = in(dir, {"--game", "0", "odds", "--row", "1 2 3 4 5 6", "--row", "7 8 9 10 11 12"});
     EXPECT_EQ(r.code, 2);
@@ -73,7 +94,7 @@ TEST(CliStats, ChanceTestOfTheWinningNumbers) {
         << r.out;
     EXPECT_NE(r.out.find("\"max_gap\":50,\"max_gap_p\":"), std::string::npos) << r.out;
     r = in(dir, {"--game", "2", "stats", "chance"});
-    EXPECT_EQ(r.out.rfind("Zufallstest: Abweichungen ungewöhnlich (p < 0,001); längster Rückstand 50 ", 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind("Zufallstest: Abweichungen ungewöhnlich (p < 0.001); längster Rückstand 50 ", 0), 0u) << r.out;
 
     r = in(dir, {"--game", "2", "--range", "1..2", "--json", "stats", "chance"});
     EXPECT_NE(r.out.find("\"chi2\":null,\"dof\":44,\"p\":null,"), std::string::npos) << r.out;

@@ -167,17 +167,14 @@ TEST(GapTest, FormulaAgreesWithSimulatedArchives) {
     }
 }
 
-TEST(ChanceText, PIsWrittenWithADecimalComma) {
-    EXPECT_EQ(p_text(0.43), "p = 0,43");
-    EXPECT_EQ(p_text(0.4349), "p = 0,43");
-    EXPECT_EQ(p_text(0.0101), "p = 0,01");
-    EXPECT_EQ(p_text(0.0034), "p = 0,003");
-    EXPECT_EQ(p_text(0.00999), "p = 0,009");  // stays below the threshold in the text too
-    EXPECT_EQ(p_text(0.0004), "p < 0,001");
-    EXPECT_EQ(p_text(1.0), "p = 1,00");
-    EXPECT_EQ(german_decimal(0.614, 2), "0,61");
-    EXPECT_EQ(german_decimal(-0.001, 2), "0,00");
-    EXPECT_EQ(german_decimal(1234.5, 1), "1234,5");
+TEST(ChanceText, PIsWrittenWithADecimalPoint) {
+    EXPECT_EQ(p_text(0.43), "p = 0.43");
+    EXPECT_EQ(p_text(0.4349), "p = 0.43");
+    EXPECT_EQ(p_text(0.0101), "p = 0.01");
+    EXPECT_EQ(p_text(0.0034), "p = 0.003");
+    EXPECT_EQ(p_text(0.00999), "p = 0.009");  // stays below the threshold in the text too
+    EXPECT_EQ(p_text(0.0004), "p < 0.001");
+    EXPECT_EQ(p_text(1.0), "p = 1.00");
 }
 
 TEST(ChanceText, LinesForEveryCase) {
@@ -189,11 +186,11 @@ TEST(ChanceText, LinesForEveryCase) {
     g.draws = 500;
     g.max_gap = 31;
     g.p = 0.003;
-    EXPECT_EQ(chance_line(f, std::nullopt), "Zufallstest: Abweichungen wie bei reinem Zufall zu erwarten (p = 0,43)");
-    EXPECT_EQ(chance_line(std::nullopt, g), "Zufallstest: längster Rückstand 31 ungewöhnlich (p = 0,003)");
+    EXPECT_EQ(chance_line(f, std::nullopt), "Zufallstest: Abweichungen wie bei reinem Zufall zu erwarten (p = 0.43)");
+    EXPECT_EQ(chance_line(std::nullopt, g), "Zufallstest: längster Rückstand 31 ungewöhnlich (p = 0.003)");
     EXPECT_EQ(chance_line(f, g),
-              "Zufallstest: Abweichungen wie bei reinem Zufall zu erwarten (p = 0,43); "
-              "längster Rückstand 31 ungewöhnlich (p = 0,003)");
+              "Zufallstest: Abweichungen wie bei reinem Zufall zu erwarten (p = 0.43); "
+              "längster Rückstand 31 ungewöhnlich (p = 0.003)");
     f.draws = 12;
     EXPECT_EQ(chance_line(f, std::nullopt),
               "Zufallstest: zu wenige Ziehungen im Rahmen (ab 41 aussagekräftig)");

@@ -75,6 +75,10 @@ TEST(AmountText, FeesTakeCentsAndRefuseWhatDoesNotFitSixteenBits) {
     EXPECT_EQ(fee_from_text("327.67"), 32767);
     EXPECT_EQ(fee_from_text("327.68"), std::nullopt);
     EXPECT_EQ(fee_from_text("-1"), std::nullopt);
+    // Text is refused, not taken as 0.00.
+    EXPECT_EQ(fee_from_text("abc"), std::nullopt);
+    EXPECT_EQ(fee_from_text("1,20 EUR"), std::nullopt);
+    EXPECT_EQ(fee_from_text(""), std::nullopt);
     EXPECT_EQ(fee_text(5), "0.05");
     EXPECT_EQ(fee_text(-250), "-2.50");
 }

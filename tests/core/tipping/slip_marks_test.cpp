@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "games/decimal.h"
 #include "games/game_catalogue.h"
+#include "german_c_locale.h"
 #include "tipping/slip_pdf.h"
 #include "tipping/system_catalogue.h"
 #include "tipping/ticket.h"
@@ -258,12 +260,25 @@ TEST(SlipMarks, PdfHoldsOneCourierXPerMarkOnASlipSizedPage) {
     for (size_t at = pdf.find("(x) Tj"); at != std::string::npos; at = pdf.find("(x) Tj", at + 1)) ++count;
     EXPECT_EQ(count, s.marks.size());
     EXPECT_NE(pdf.find("/BaseFont /Courier"), std::string::npos);
-    char box[64];
-    std::snprintf(box, sizeof box, "/MediaBox [0 0 %.2f %.2f]", s.width * 72 / 25.4, s.height * 72 / 25.4);
+    const std::string box =
+        "/MediaBox [0 0 " + decimal_text(s.width * 72 / 25.4, 2) + " " + decimal_text(s.height * 72 / 25.4, 2) + "]";
     EXPECT_NE(pdf.find(box), std::string::npos);
     // The cross-reference table points at every object.
     const size_t xref = pdf.find("xref\n");
     EXPECT_NE(pdf.find("startxref\n" + std::to_string(xref)), std::string::npos);
+}
+
+using GermanNumbers = test::GermanCLocale;
+
+TEST_F(GermanNumbers, PdfNumbersKeepThePoint) {
+    Ticket t = ticket_for(kLottoSaturday);
+    t.set_row(0, {1, 2, 3, 4, 5, 6});
+    const std::string pdf = slip_pdf(slip_sheet(t, {}, game_params(kLottoSaturday), 0, kNeutral));
+    const size_t box = pdf.find("/MediaBox [0 0 ");
+    ASSERT_NE(box, std::string::npos);
+    const std::string numbers = pdf.substr(box, pdf.find(']', box) - box);
+    EXPECT_EQ(numbers.find(','), std::string::npos) << numbers;  // "464,88" is no PDF number
+    EXPECT_NE(numbers.find('.'), std::string::npos) << numbers;
 }
 
 TEST(SlipMarks, BundeslandChangeRenamesSystemsOrRefuses) {

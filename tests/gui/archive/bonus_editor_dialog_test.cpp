@@ -75,6 +75,13 @@ private slots:
         f.click("cmd45");
         QVERIFY(f.ui.last_message().contains(QStringLiteral("JOKER")));
         QCOMPARE(f.dialog->editor().count(), 1);
+        // A day the calendar does not have is refused, not saved and dropped later.
+        f.box(QStringLiteral("ed_date"))->setText(QStringLiteral("31.02.2026"));
+        f.box(QStringLiteral("ed_joker"))->setText(QStringLiteral("000012"));
+        f.click("cmd45");
+        QVERIFY(f.ui.last_message().contains(QStringLiteral("31.02.2026")));
+        QCOMPARE(f.dialog->editor().count(), 1);
+        QCOMPARE(f.box(QStringLiteral("ed_date"))->text(), QStringLiteral("31.02.2026"));
     }
 
     void takenRowIsSavedMergedAndExtendsTheRange() {

@@ -114,6 +114,62 @@ private slots:
         QVERIFY(!button(card, 550)->isEnabled());
     }
 
+    void typedAmountsTakeEitherMarkAndTextIsRefused() {
+        QTemporaryDir dir;
+        make_folder(dir, 2);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
+        ScriptedUi ui;
+        CardWindow card(s, ui.services, CardKind::Normal, 0);
+        auto* stake = card.findChild<QLineEdit*>(QStringLiteral("ed_stake"));
+        auto* winnings = card.findChild<QLineEdit*>(QStringLiteral("ed_winnings"));
+        stake->setText(QStringLiteral(" 12,50 "));
+        winnings->setText(QStringLiteral("3.5"));
+        card.Dlg_15_Message(502);
+        QCOMPARE(s.normal_cards.at(0).stake, 1250);
+        QCOMPARE(s.normal_cards.at(0).winnings, 350);
+        QCOMPARE(card.position(), 1);
+        QVERIFY(ui.messages.empty());
+
+        // Not an amount: a message, the old amount back in the field, no step.
+        stake->setText(QStringLiteral("abc12,5x"));
+        winnings->setText(QStringLiteral("7,25"));
+        card.Dlg_15_Message(500);
+        QCOMPARE(card.position(), 1);
+        QVERIFY(ui.last_message().startsWith(QStringLiteral("Bitte einen Betrag wie 12.50 eingeben")));
+        QCOMPARE(stake->text(), QStringLiteral("1.00"));
+        QCOMPARE(s.normal_cards.at(1).stake, 100);
+        QCOMPARE(s.normal_cards.at(1).winnings, 725);  // the valid field is taken
+        for (const char* bad : {"1,2,3", "1e3", "12.50 EUR", "", "99999999999"}) {
+            stake->setText(QLatin1String(bad));
+            card.Dlg_15_Message(552);
+            QCOMPARE(card.result(), 0);  // OK stays open
+            QCOMPARE(s.normal_cards.at(1).stake, 100);
+        }
+
+        card.Dlg_15_Message(590);
+        PoolView* pool = card.pool();
+        auto* members = pool->findChild<QLineEdit*>(QStringLiteral("ed_members"));
+        auto* capital = pool->findChild<QLineEdit*>(QStringLiteral("ed_capital"));
+        members->setText(QStringLiteral("3x"));
+        QVERIFY(!pool->take_values());
+        QVERIFY(ui.last_message().contains(QStringLiteral("ganze Zahl")));
+        QCOMPARE(members->text(), QStringLiteral("1"));
+        QCOMPARE(s.normal_cards.members(), 1);
+        members->setText(QStringLiteral("0"));
+        QVERIFY(!pool->take_values());
+        members->setText(QStringLiteral("3"));
+        capital->setText(QStringLiteral("abc"));
+        pool->Dlg_6_Message(602);
+        QCOMPARE(pool->first(), 1);  // nothing moves on a refused field
+        QCOMPARE(s.normal_cards.members(), 3);
+        QCOMPARE(capital->text(), QStringLiteral("0.00"));
+        capital->setText(QStringLiteral("-12,5"));
+        QVERIFY(pool->take_values());
+        QCOMPARE(s.normal_cards.capital(), -1250);
+        QCOMPARE(capital->text(), QStringLiteral("-12.50"));
+    }
+
     void tippscheinTakesTheConsoleRowsOnlyWhenConfirmed() {
         QTemporaryDir dir;
         make_folder(dir, 1);

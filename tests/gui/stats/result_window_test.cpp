@@ -182,12 +182,12 @@ private slots:
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
         QVERIFY(chart);
         QCOMPARE(QString::fromStdString(chart->model().heading.chance),
-                 QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)"));
+                 QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0.001)"));
         const QString pdf = f.dir.filePath(QStringLiteral("chance.pdf"));
         f.ui.print_to_pdf(pdf);
         w->hard_copy();
         const QString text = pdf_text(pdf, false).simplified();
-        QVERIFY2(text.contains(QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0,001)")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Zufallstest: Abweichungen ungewöhnlich (p < 0.001)")), qPrintable(text));
 
         w->close();
     }

@@ -5,9 +5,14 @@
 #include <QPushButton>
 
 #include "gui_test_support.h"
+#include "tipping/quota_form.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
 
 class FeesDialogTest : public QObject {
     Q_OBJECT
@@ -60,6 +65,7 @@ class FeesDialogTest : public QObject {
 
     void enterAndTabStoreAtOnceAndRewriteTheField() {
         Fixture f(kToto);
+        const int16_t row_stake = f.session->money.fee(kToto, kRowStake);
         FeesDialog dlg(*f.session, f.ui.services);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -72,13 +78,22 @@ class FeesDialogTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ed(dlg, 2)));
         QVERIFY(dlg.isVisible());
 
+        const int16_t side_stake = f.session->money.fee(kToto, kSideStake1);
         ed(dlg, 2)->setText(QStringLiteral("3"));
         QTest::keyClick(ed(dlg, 2), Qt::Key_Tab);
         QCOMPARE(f.session->money.fee(kToto, kSideStake1), 300);
         QCOMPARE(ed(dlg, 2)->text(), QStringLiteral("3.00"));
-        // Cancel closes; what Enter or Tab took stays.
+        // Text is refused with a message; the field shows the stored amount again.
+        ed(dlg, 3)->setText(QStringLiteral("abc"));
+        QTest::keyClick(ed(dlg, 3), Qt::Key_Return);
+        QVERIFY(f.ui.last_message().startsWith(QStringLiteral("Bitte einen Betrag wie 1.20 eingeben.")));
+        QCOMPARE(ed(dlg, 3)->text(), q(fee_text(f.session->money.fee(kToto, kSideStake2))));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ed(dlg, 3)));
+        // Cancel closes and undoes what Enter or Tab took.
         dlg.findChild<QPushButton*>(QStringLiteral("cmd7"))->click();
-        QCOMPARE(f.session->money.fee(kToto, kSideStake1), 300);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(f.session->money.fee(kToto, kRowStake), row_stake);
+        QCOMPARE(f.session->money.fee(kToto, kSideStake1), side_stake);
         QCOMPARE(f.session->money.fee(kLottoSaturday, kRowStake), 120);  // other games untouched
     }
 

@@ -204,7 +204,7 @@ private slots:
             scl4->setValue(262);    // +1.0 mm
             scl5->setValue(100000);  // clamped: +25.8 mm, byte 255
             w->findChild<QPushButton*>(QStringLiteral("cmd16"))->click();
-            QVERIFY(w->findChild<QLabel*>(QStringLiteral("lbl_aktuell"))->text().contains(QStringLiteral("1,0 mm")));
+            QVERIFY(w->findChild<QLabel*>(QStringLiteral("lbl_aktuell"))->text().contains(QStringLiteral("1.0 mm")));
             w->findChild<QPushButton*>(QStringLiteral("cmd17"))->click();
             checked = true;
         });

@@ -149,7 +149,7 @@ private slots:
         for (int n : {1, 2, 3, 4, 5, 6}) f.click_number(7, n);
         // Both rows complete: the expected return stands under the price.
         QVERIFY(f.picture()->extra_line().startsWith(QStringLiteral("Erwartete Auszahlung je Ziehung: ")));
-        QVERIFY(f.picture()->extra_line().contains(QStringLiteral("bei 2,40 EUR Einsatz")));
+        QVERIFY(f.picture()->extra_line().contains(QStringLiteral("bei 2.40 EUR Einsatz")));
         std::vector<std::vector<uint8_t>> handed;
         when_modal([&](QWidget* w) {
             auto* d = qobject_cast<EvaluationDialog*>(w);
