@@ -110,7 +110,7 @@ EvaluationTicket parse_ticket(const Context& ctx, const std::string& command) {
         t.side.lottery_number = *los;
         t.side.spiel77 = spiel77;
         t.side.super6 = super6;
-        if (params.german_lotto) t.super_number = static_cast<int>(*los % 10);
+        if (params.german_lotto) t.super_number = super_number_of(*los);
     }
     return t;
 }

@@ -55,7 +55,7 @@ ResolvedField resolve_field(const SystemField& f, int number, int game, int bund
 
 TicketExtras card_extras(const CardTicket& t, const GameParams& p) {
     TicketExtras e;
-    if (p.german_lotto) e.super_number = t.super_number();
+    if (p.german_lotto) e.super_number = super_number_of(t.lottery & 0xffffff);
     e.lotto_plus = p.austria && (t.options & kOptLottoPlus);
     return e;
 }
@@ -172,7 +172,7 @@ TicketEvaluation evaluate_card(const CardTicket& t, CardKind kind, const Evaluat
     if (const EvalDraw* first = find_eval_draw(all_draws, t.first_draw)) {
         const EvalDraw& d = *first;
         ev.predicted = std::popcount(crossed & d.drawn);
-        const bool extra = p.german_lotto ? d.extra >= 0 && d.extra == t.super_number()
+        const bool extra = p.german_lotto ? ticket_extra_holds(rules, d, extras.super_number, 0)
                                           : (d.zusatz > 0 && (crossed >> d.zusatz) & 1u) ||
                                                 (p.swiss && d.extra > 0 && (crossed >> d.extra) & 1u);
         if (extra) ev.predicted |= 0x80;
@@ -230,7 +230,7 @@ int64_t ticket_stake_per_draw(const CardTicket& t, CardKind kind, const GamePara
 
 int64_t ticket_stake(const CardTicket& t, CardKind kind, const GameParams& p, const MoneyTables& money,
                      int bundesland) {
-    const int64_t draws = int64_t{t.weeks()} * (t.draw_days == 2 ? 2 : 1);
+    const int64_t draws = charged_draws(t, p);
     const int64_t fee = money.fee(p.code, kind == CardKind::Normal ? kFeeNormal : kFeeSystem);
     return ticket_stake_per_draw(t, kind, p, money, bundesland) * draws + fee;
 }
@@ -239,9 +239,9 @@ int64_t ticket_winnings(const TicketEvaluation& ev, CardKind kind, const Evaluat
     const GameParams& p = in.params;
     int64_t tenths = 0;
     if (kind == CardKind::Normal) {
-        tenths = estimated_winnings(ev.counts, false, in);
+        tenths = estimated_winnings(ev.counts, in);
     } else {
-        for (const WinCounts& c : ev.field_counts) tenths += estimated_winnings(c, true, in);
+        for (const WinCounts& c : ev.field_counts) tenths += estimated_winnings(c, in);
     }
     if (ev.side.spiel77) tenths += side_winnings(*ev.side.spiel77, p.side_prizes_1);
     if (ev.side.super6) tenths += side_winnings(*ev.side.super6, p.side_prizes_2);

@@ -68,8 +68,10 @@ TicketEvaluation evaluate_card(const CardTicket& ticket, CardKind kind, const Ev
 std::vector<TicketEvaluation> evaluate_card_index(const CardIndex& index, const EvaluationInputs& in);
 
 // Stake rule of the card ("Einsatz" button): the fee rule per draw for the
-// ticket's complete rows or systems and its options, times the draws it plays
-// (weeks, doubled for Mi+Sa), plus the processing fee once. Cents.
+// ticket's complete rows or systems and its options, times the draws it is
+// charged for (charged_draws: weeks, doubled for Mi+Sa only where the archive
+// holds both draw days, so the same draws are evaluated), plus the processing
+// fee once. Cents.
 int64_t ticket_stake(const CardTicket& ticket, CardKind kind, const GameParams& params,
                      const MoneyTables& money, int bundesland);
 // The same rule for one draw: rows, side games and riding lotteries, without

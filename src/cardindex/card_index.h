@@ -70,8 +70,6 @@ struct CardTicket {
     std::array<int32_t, kMaxJokers> jokers{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 
     int weeks() const { return extra_weeks + 1; }
-    // German super number: the last digit of the lottery number.
-    int super_number() const { return static_cast<int>((lottery & 0xffffff) % 10); }
     friend bool operator==(const CardTicket&, const CardTicket&) = default;
 };
 

@@ -151,7 +151,7 @@ void CardWindow::evaluate() {
 void CardWindow::redraw() {
     const int game = session_.params.code;
     number_->setText(QString::number(position_ + 1) + (is_new() ? QStringLiteral("  (neu)") : QString()));
-    const int further = ticket_.draw_days == 2 ? 2 * ticket_.extra_weeks + 1 : ticket_.extra_weeks;
+    const int further = charged_draws(ticket_, session_.params) - 1;
     draw_->setText(QStringLiteral("%1 + %2").arg(ticket_.first_draw).arg(further));
     date_->setText(evaluation_.first_date.empty() ? QStringLiteral("xx.xx.xxxx") : q(evaluation_.first_date));
     stake_->setText(q(cents_text(ticket_.stake)));

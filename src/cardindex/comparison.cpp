@@ -76,8 +76,7 @@ ComparedTicket compare_ticket(const CardTicket& t, int number, CardKind kind, co
     c.side = card_side_games(t, in.archive, p, numbers.first(std::min<size_t>(numbers.size(), 1)));
     c.stake = ticket_stake_per_draw(t, kind, p, in.money, in.archive.bundesland) *
               static_cast<int64_t>(std::max<size_t>(numbers.size(), 1));
-    // The comparison prices every class with the quota table, systems included.
-    c.winnings = estimated_winnings(c.counts, false, in);
+    c.winnings = estimated_winnings(c.counts, in);
     if (c.side.spiel77) c.spiel77 = side_winnings(*c.side.spiel77, p.side_prizes_1);
     if (c.side.super6) c.super6 = side_winnings(*c.side.super6, p.side_prizes_2);
     if (c.side.joker) c.joker = side_winnings(*c.side.joker, p.side_prizes_1);

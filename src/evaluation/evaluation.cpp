@@ -9,9 +9,6 @@
 namespace zw {
 namespace {
 
-// German systems credit 2+S with this fixed amount per row (5.00) instead of the quota.
-constexpr int64_t kGermanSystemTwoPlusSuper = 50;
-
 std::string line_name(const TicketLine& line) {
     return (line.is_system() ? "System-Feld " : "Reihe ") + std::to_string(line.number);
 }
@@ -100,11 +97,10 @@ Status validate_ticket(const EvaluationTicket& ticket, const GameParams& params,
     return {};
 }
 
-int64_t class_quota(int win_class, bool system, const GameParams& params, const MoneyTables& money) {
+int64_t class_quota(int win_class, const GameParams& params, const MoneyTables& money) {
     if (win_class < 1 || win_class > kClassCount) return 0;
     const int game = params.code;
     const RuleSet rules = rule_set_for(game);
-    if (win_class == 9 && rules == RuleSet::German && system) return kGermanSystemTwoPlusSuper;
     // ZZ pays back the row price (cents / 10 = tenths).
     if (win_class == 9 && rules == RuleSet::Austria) return money.fee(game, kRowStake) / 10;
     return money.quota_for(game, win_class);
@@ -115,11 +111,11 @@ int64_t plus_quota(int plus_class, const GameParams& params) {
     return params.side_prizes_2[static_cast<size_t>(plus_class)];
 }
 
-int64_t estimated_winnings(const WinCounts& counts, bool system, const EvaluationInputs& in) {
+int64_t estimated_winnings(const WinCounts& counts, const EvaluationInputs& in) {
     int64_t sum = 0;
     for (int cls = 1; cls <= kClassCount; ++cls) {
         const int64_t count = counts.cls[static_cast<size_t>(cls)];
-        if (count != 0) sum += count * class_quota(cls, system, in.params, in.money);
+        if (count != 0) sum += count * class_quota(cls, in.params, in.money);
     }
     for (int p = 1; p <= kPlusClassCount; ++p)
         sum += int64_t{counts.plus[static_cast<size_t>(p)]} * plus_quota(p, in.params);
@@ -196,7 +192,7 @@ void s_gewinn(LineResult& r, const LineTally& tally, RuleSet rules, const Ticket
     const int64_t plus_price = extras.lotto_plus ? in.money.fee(game, kSideStake2) : 0;
     r.stake_per_draw = r.system_rows * (price + plus_price);
     r.stake = r.system_rows * (price * tally.draws + plus_price * tally.plus_draws);
-    r.winnings = estimated_winnings(r.counts, r.line.is_system(), in);
+    r.winnings = estimated_winnings(r.counts, in);
 
     // Luck index: wins x odds / (rows x draws). German Lotto counts only the
     // draws from the first Superzahl draw on (a range entirely before it gives 0).

@@ -145,15 +145,15 @@ void s_gewinn(LineResult& r, const LineTally& tally, RuleSet rules, const Ticket
 LineResult evaluate_line(const TicketLine& line, RuleSet rules, std::span<const EvalDraw> draws,
                          const TicketExtras& extras, const EvaluationInputs& in);
 
-// Payout in tenths of one row in win class 1..9 (German systems credit 2+S
-// with a fixed 5.00; Austrian ZZ pays back the row price), and of one row in
+// Payout in tenths of one row in win class 1..9, the same for a row on its
+// own and a row of a system (German 2+S from the quota table, which holds the
+// fixed 6.00; Austrian ZZ pays back the row price), and of one row in
 // LottoPlus class 1..4 (P6..P3; 0 outside Austria).
-int64_t class_quota(int win_class, bool system, const GameParams& params, const MoneyTables& money);
+int64_t class_quota(int win_class, const GameParams& params, const MoneyTables& money);
 int64_t plus_quota(int plus_class, const GameParams& params);
 
-// Estimated winnings in tenths of the class counts of a row (system = false)
-// or of a system field.
-int64_t estimated_winnings(const WinCounts& counts, bool system, const EvaluationInputs& in);
+// Estimated winnings in tenths of the class counts of a row or of a system field.
+int64_t estimated_winnings(const WinCounts& counts, const EvaluationInputs& in);
 
 // A row evaluated again for one draw (review area).
 RowMatch review_row(const TicketLine& row, int draw, const EvaluationTicket& ticket,

@@ -62,6 +62,14 @@ uint64_t number_mask(const Range& numbers) {
     return m;
 }
 
+// The German super number a ticket plays: the last digit of its Los-Nummer.
+// A ticket without a Los-Nummer (stored as 0) plays none (-1) and wins no
+// Superzahl class, not even against a Superzahl 0. Every evaluation (console,
+// ziehwerk-cli, card index, comparison) takes the super number from here.
+constexpr int super_number_of(int64_t lottery_number) {
+    return lottery_number > 0 ? static_cast<int>(lottery_number % 10) : -1;
+}
+
 // What the ticket brings to every row: the German super number (-1 = none)
 // and whether LottoPlus is played (Austria).
 struct TicketExtras {
@@ -80,7 +88,7 @@ struct RowMatch {
 // True when the ticket's super number (German) or the row's lucky number
 // (Swiss) matches the draw's; only for draws that carry one.
 inline bool ticket_extra_holds(RuleSet rules, const EvalDraw& d, int super_number, int lucky) {
-    if (rules == RuleSet::German) return d.extra >= 0 && d.extra == super_number;
+    if (rules == RuleSet::German) return d.extra >= 0 && super_number >= 0 && d.extra == super_number;
     if (rules == RuleSet::Swiss) return d.extra > 0 && d.extra == lucky;
     return false;
 }

@@ -26,6 +26,10 @@ constexpr bool is_german_lotto(int code) {
 }
 // German games: the games with Spiel 77 and Super 6 (German Lotto and Toto).
 constexpr bool is_german_game(int code) { return is_german_lotto(code) || code == kToto; }
+// "Mi+Sa" (draw days 2) is offered only where one archive holds both draw
+// days: the Saturday+Wednesday game. The Saturday, Wednesday and Toto archives
+// could not evaluate the other day's draws, so a ticket there plays one day.
+constexpr bool offers_both_draw_days(int code) { return code == kLottoBoth; }
 
 // One row of the game catalogue: constant facts about a game.
 struct GameInfo {

@@ -43,7 +43,7 @@ LineReturn line_return(const TicketLine& line, const EvaluationTicket& ticket,
     }
     double per_row = 0;
     for (int c = 1; c <= kClassCount; ++c) {
-        r.quota[static_cast<size_t>(c)] = class_quota(c, line.is_system(), params, money);
+        r.quota[static_cast<size_t>(c)] = class_quota(c, params, money);
         per_row += r.odds.cls[static_cast<size_t>(c)] * static_cast<double>(r.quota[static_cast<size_t>(c)]);
     }
     for (int p = 1; p <= kPlusClassCount; ++p) {

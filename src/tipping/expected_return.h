@@ -31,7 +31,7 @@ RowOdds row_odds(const GameParams& params, bool extra_in_play, bool lotto_plus);
 
 // One row or system field of the ticket. Every row of six distinct numbers
 // has the same chances, so a system's expectation is its row count times one
-// row's, priced with the system payouts (German 2+S pays 5.00 on systems).
+// row's, priced with the same quotas.
 struct LineReturn {
     int64_t rows = 1;                                      // rows played
     RowOdds odds;                                          // per row

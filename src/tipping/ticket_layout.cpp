@@ -120,10 +120,12 @@ void TicketLayout::lay_out_options(const GameParams& params) {
 
     if (is_german_game(params.code)) {
         caption("Spieltage", x, y - 14);
-        caption("Mi   Sa    Mi+Sa", x, y);
+        // Mi+Sa only in the game whose archive holds both draw days.
+        const bool both = offers_both_draw_days(params.code);
+        caption(both ? "Mi   Sa    Mi+Sa" : "Mi   Sa", x, y);
         spot(OptionKind::kDrawDays, 1, x, y + 6, "");
         spot(OptionKind::kDrawDays, 0, x + 26, y + 6, "");
-        spot(OptionKind::kDrawDays, 2, x + 58, y + 6, "");
+        if (both) spot(OptionKind::kDrawDays, 2, x + 58, y + 6, "");
         x += 130;
         const struct { const char* text; OptionKind kind; int width; } groups[] = {
             {"Spiel 77", OptionKind::kSpiel77, 96},

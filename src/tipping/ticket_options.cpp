@@ -30,7 +30,7 @@ constexpr std::array<uint8_t, 8> kAustrianJokerFields = {10, 5, 4, 3, 2, 1, 0, 0
 }  // namespace
 
 int TicketOptions::draws(int game) const {
-    return weeks() * (is_german_game(game) && draw_days == 2 ? 2 : 1);
+    return weeks() * (offers_both_draw_days(game) && draw_days == 2 ? 2 : 1);
 }
 
 int duration_field_count(const GameParams& params) {
@@ -65,7 +65,9 @@ OptionFollowUp apply_option(TicketOptions& o, const OptionField& field, const Ga
             if (const int w = duration_weeks(params, field.value); w > 0) o.extra_weeks = w - 1;
             break;
         case OptionKind::kDrawDays:
-            if (german && field.value >= 0 && field.value <= 2) o.draw_days = static_cast<int16_t>(field.value);
+            // Mi+Sa only where the archive holds both draw days.
+            if (german && field.value >= 0 && (field.value <= 1 || (field.value == 2 && offers_both_draw_days(params.code))))
+                o.draw_days = static_cast<int16_t>(field.value);
             break;
         case OptionKind::kSpiel77:
             if (german) o.spiel77 = yes;

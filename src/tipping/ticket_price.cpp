@@ -93,7 +93,7 @@ Status to_evaluation_ticket(const Ticket& t, const TicketOptions& o, const GameP
         }
         if (e.systems.empty()) return Status::failure("Bitte zuerst ein System ankreuzen!");
     }
-    if (params.german_lotto && o.lottery_number > 0) e.super_number = o.super_number;
+    if (params.german_lotto) e.super_number = super_number_of(o.lottery_number);
     e.lotto_plus = params.austria && o.lotto_plus;
     e.side.lottery_number = o.lottery_number > 0 ? o.lottery_number : -1;
     if (is_german_game(params.code)) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cardindex/comparison.h"
 #include "cardindex/play_period.h"
 #include "evaluation/eval_fixture.h"
 #include "games/random_source.h"
@@ -54,6 +55,92 @@ TEST(PlayPeriod, SaturdayAndWednesdayArchiveFollowsTheDrawDays) {
     EXPECT_EQ(played_draws(ticket(3871, 1, 1), f.archive, f.params), (std::vector<int>{3871, 3873}));
     EXPECT_EQ(played_draws(ticket(3872, 1, 0), f.archive, f.params), (std::vector<int>{3872, 3874}));
     EXPECT_EQ(next_card_draw(f.archive), 3881);
+}
+
+TEST(PlayPeriod, AWeekIsOneDrawAlsoWhenAHolidayMovesIt) {
+    EvalFixture f(kLottoSaturday);
+    fill_draws(f, 230, 280);
+    // 271 Sunday 18.12.1960, 272 Monday 26.12.1960, 273 Sunday 01.01.1961.
+    EXPECT_EQ(played_draws(ticket(271, 3, 0), f.archive, f.params), (std::vector<int>{271, 272, 273, 274}));
+    EXPECT_EQ(played_draws(ticket(272, 1, 0), f.archive, f.params), (std::vector<int>{272, 273}));
+    // 236 is Easter Monday 18.04.1960.
+    EXPECT_EQ(played_draws(ticket(235, 1, 0), f.archive, f.params), (std::vector<int>{235, 236}));
+
+    // The evaluation, its luck index and its winnings follow the same draws.
+    CardTicket t = ticket(271, 3, 0);
+    t.rows[0] = {1, 2, 3, 4, 5, 6, 0};
+    f.set_draw(272, {1, 2, 3, 40, 41, 42}, 0);
+    CardIndex index(CardKind::Normal);
+    index.assign({t}, 1, 0);
+    const auto evs = evaluate_card_index(index, f.inputs());
+    EXPECT_EQ(evs[0].played.size(), 4u);
+    EXPECT_EQ(evs[0].counts.cls[8], 1);
+    EXPECT_EQ(evs[0].running_lax, 775);  // one win x 31 / 4 draws
+}
+
+TEST(PlayPeriod, MiSaIsChargedForExactlyTheDrawsItIsEvaluatedOver) {
+    const MoneyTables money = default_money_tables();
+    const int64_t per_draw = 120;  // one row
+    // The Saturday archive cannot evaluate Wednesdays: a stored Mi+Sa ticket plays,
+    // costs and shows its Saturdays only ("3689 + 3").
+    EvalFixture sat(kLottoSaturday);
+    fill_draws(sat, 3680, 3700);
+    CardTicket t = ticket(3689, 3, 2);
+    t.rows[0] = {1, 2, 3, 4, 5, 6, 0};
+    EXPECT_FALSE(plays_both_draw_days(t, sat.params));
+    EXPECT_EQ(charged_draws(t, sat.params), 4);
+    EXPECT_EQ(played_draws(t, sat.archive, sat.params), (std::vector<int>{3689, 3690, 3691, 3692}));
+    EXPECT_EQ(ticket_stake(t, CardKind::Normal, sat.params, money, 0), 4 * per_draw + 50);
+
+    // The Saturday+Wednesday archive holds both days: eight draws, eight charged.
+    EvalFixture both(kLottoBoth);
+    fill_draws(both, 3870, 3890);
+    CardTicket b = ticket(3871, 3, 2);
+    b.rows[0] = {1, 2, 3, 4, 5, 6, 0};
+    EXPECT_EQ(charged_draws(b, both.params), 8);
+    EXPECT_EQ(played_draws(b, both.archive, both.params).size(), 8u);
+    EXPECT_EQ(ticket_stake(b, CardKind::Normal, both.params, money, 0), 8 * per_draw + 50);
+    // Before its first Wednesday draw the same archive holds Saturdays only.
+    EXPECT_EQ(charged_draws(ticket(1500, 3, 2), both.params), 4);
+}
+
+TEST(CardEvaluation, SuperzahlClassesOnlyWithALosNummer) {
+    EvalFixture f(kLottoSaturday);
+    f.set_draw(3649, {1, 2, 30, 31, 32, 33}, 10);  // Superzahl 0
+    CardTicket t = ticket(3649, 0, 0);
+    t.rows[0] = {1, 2, 3, 4, 5, 6, 0};
+    t.lottery = 0;  // no Los-Nummer
+    TicketEvaluation ev = evaluate_card(t, CardKind::Normal, f.inputs());
+    EXPECT_EQ(ev.counts.wins(), 0);
+    EXPECT_EQ(ev.predicted & 0x80, 0);
+    CardIndex index(CardKind::Normal);
+    index.assign({t}, 1, 0);
+    EXPECT_EQ(compare_with_draw(index, 3649, f.inputs()).classes[9], 0);
+
+    t.lottery = 1234560;  // ends in the drawn Superzahl 0
+    ev = evaluate_card(t, CardKind::Normal, f.inputs());
+    EXPECT_EQ(ev.counts.cls[9], 1);
+    EXPECT_EQ(ev.predicted & 0x80, 0x80);
+    index.assign({t}, 1, 0);
+    EXPECT_EQ(compare_with_draw(index, 3649, f.inputs()).classes[9], 1);
+}
+
+TEST(CardEvaluation, SystemsCreditTwoPlusSuperWithTheQuotaInCardAndComparison) {
+    EvalFixture f(kLottoSaturday);
+    f.money.quota[kLottoSaturday][8] = kGermanTwoPlusSuperQuota;
+    f.set_draw(3649, {1, 2, 30, 31, 32, 33}, 3);
+    CardTicket t = ticket(3649, 0, 0);
+    t.lottery = 7777773;
+    t.fields[0].in_use = true;
+    t.fields[0].numbers = {1, 2, 3, 4, 5, 6, 7};
+    t.fields[0].size = 7;
+    t.fields[0].full = true;
+    const TicketEvaluation ev = evaluate_card(t, CardKind::System, f.inputs());
+    EXPECT_EQ(ev.counts.cls[9], 5);
+    EXPECT_EQ(ticket_winnings(ev, CardKind::System, f.inputs()), 5 * 600);  // cents
+    CardIndex index(CardKind::System);
+    index.assign({t}, 1, 0);
+    EXPECT_EQ(compare_with_draw(index, 3649, f.inputs()).winnings, 5 * 60);  // tenths
 }
 
 TEST(CardEvaluation, TicketClassesEqualTheEvaluationOfTheSameRowsAndDraws) {
@@ -120,13 +207,13 @@ TEST(CardEvaluation, SideGamesAndTheSwissJoker) {
 
 TEST(Balance, StakeRuleChargesTheFeeOnceAndOnlyCompleteRows) {
     const MoneyTables money = default_money_tables();
-    CardTicket t = ticket(1, 1, 2);
+    CardTicket t = ticket(3871, 1, 2);
     t.rows[0] = {1, 2, 3, 4, 5, 6, 0};
     t.rows[1] = {7, 8, 9, 10, 11, 12, 0};
     t.rows[2] = {13, 14, 15, 16, 17, 0, 0};
     t.options = kOptSpiel77 | kOptSuper6 | kOptGluecksSpirale | kOptSiegerChance;
     // (2 x 1.20 + 2.50 + 1.25 + 5.00 + 3.00) x 2 weeks x 2 days + 0.50 fee
-    EXPECT_EQ(ticket_stake(t, CardKind::Normal, game_params(kLottoSaturday), money, 0), 5710);
+    EXPECT_EQ(ticket_stake(t, CardKind::Normal, game_params(kLottoBoth), money, 0), 5710);
 
     CardTicket a = ticket(1, 0, 0);
     for (size_t r = 0; r < 3; ++r) a.rows[r] = {1, 2, 3, 4, 5, 6, 0};

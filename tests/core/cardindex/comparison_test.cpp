@@ -126,7 +126,7 @@ TEST(Comparison, TotalsEqualTheSumOfEveryRowMatchAndWinnersAreExactlyTheHitTicke
         bool any = false;
         for (int r = 0; r < 3; ++r) {
             const RowMatch m = match_row(RuleSet::German, number_mask(row_numbers(tickets[i].rows[static_cast<size_t>(r)])), 0, d,
-                                         {tickets[i].super_number(), false});
+                                         {super_number_of(tickets[i].lottery), false});
             if (m.win_class) {
                 ++expected[static_cast<size_t>(m.win_class)];
                 any = true;

@@ -27,11 +27,11 @@ TEST(CliOdds, RowAndSystemsAsJson) {
                          "\"quota\":60}"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"stake\":120}"), std::string::npos) << r.out;
 
-    // A full system of 8 plays 28 rows; systems credit 2+S with 5.00.
+    // A full system of 8 plays 28 rows; each row credits 2+S with the 6.00 of a single row.
     r = in(dir, {"--game", "0", "--json", "odds", "--system", "1 2 3 4 5 6 7 8", "--full"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"rows\":28,", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("\"quota\":50}]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"quota\":60}]"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"stake\":3360}"), std::string::npos) << r.out;
 
     // Austria with LottoPlus lists P6..P3 as classes 10..13.

@@ -64,22 +64,53 @@ TEST(Evaluation, GermanLuckIndexCountsOnlyDrawsFromTheSuperStart) {
     EXPECT_DOUBLE_EQ(row.lax, 2.0 * 31 / 3);
 }
 
-TEST(Evaluation, GermanSystemPaysTwoPlusSuperAtFiveAndDividesTheIndexByItsRows) {
+// Partial-system row masks made up for the tests: each system's rows are
+// distinct six-position masks over its numbers.
+void assemble_made_up_partial_systems(PartialSystems& partial) {
+    std::array<std::vector<uint32_t>, kPartialSystemCount> systems;
+    std::mt19937 rng(5);
+    for (int k = 0; k < kPartialSystemCount; ++k) {
+        const auto& info = kPartialSystems[static_cast<size_t>(k)];
+        auto& rows = systems[static_cast<size_t>(k)];
+        while (static_cast<int>(rows.size()) < info.rows) {
+            std::vector<int> pos(static_cast<size_t>(info.numbers));
+            std::iota(pos.begin(), pos.end(), 0);
+            std::shuffle(pos.begin(), pos.end(), rng);
+            uint32_t m = 0;
+            for (int i = 0; i < 6; ++i) m |= 1u << pos[static_cast<size_t>(i)];
+            if (std::find(rows.begin(), rows.end(), m) == rows.end()) rows.push_back(m);
+        }
+    }
+    ASSERT_TRUE(PartialSystems::assemble(systems, partial).ok());
+}
+
+TEST(Evaluation, GermanSystemsCreditTwoPlusSuperWithTheQuotaLikeARow) {
     EvalFixture f(kLottoWednesday);
+    assemble_made_up_partial_systems(f.partial);
     f.set_draw(993, {1, 2, 30, 40, 41, 42}, 10);  // Superzahl 0
+    f.money.quota[kLottoWednesday][8] = kGermanTwoPlusSuperQuota;
     EvaluationTicket t;
-    t.systems = {full_line({1, 2, 3, 4, 5, 6, 7})};
+    t.rows = {row_line({1, 2, 3, 4, 5, 6})};
+    TicketLine partial = full_line({1, 2, 3, 4, 5, 6, 7, 8, 9}, 2);
+    partial.kind = LineKind::PartialSystem;
+    partial.partial_index = 0;  // 09/12
+    t.systems = {full_line({1, 2, 3, 4, 5, 6, 7}), partial};
     t.super_number = 0;
     const EvaluationReport r = run(f, t, 993, 993);
+    EXPECT_EQ(r.rows[0].winnings, 60);  // 6.00
     const LineResult& s = r.systems[0];
     EXPECT_EQ(s.system_rows, 7);
     EXPECT_EQ(s.counts.cls[9], 5);
-    EXPECT_EQ(s.winnings, 5 * 50);
+    EXPECT_EQ(s.winnings, 5 * 60);
     EXPECT_EQ(s.stake_per_draw, 700);
     EXPECT_EQ(s.stake, 700);
     EXPECT_DOUBLE_EQ(s.lax, 5.0 * 31 / 1 / 7);
-    ASSERT_EQ(r.win_list.size(), 1u);
-    EXPECT_TRUE(r.win_list[0].system);
+    const LineResult& p = r.systems[1];
+    EXPECT_GT(p.counts.cls[9], 0);
+    EXPECT_EQ(p.counts.wins(), p.counts.cls[9]);
+    EXPECT_EQ(p.winnings, p.counts.cls[9] * 60);
+    ASSERT_EQ(r.win_list.size(), 3u);
+    EXPECT_TRUE(r.win_list[1].system);
     ASSERT_EQ(s.wins.size(), 1u);
     EXPECT_EQ(s.wins[0].win_class, 9);
 }
@@ -154,21 +185,7 @@ TEST(Evaluation, PoolAndSwissUseTheirQuotaColumns) {
 
 TEST(Evaluation, PartialSystemUsesItsRowCount) {
     EvalFixture f(kToto);
-    std::array<std::vector<uint32_t>, kPartialSystemCount> systems;
-    std::mt19937 rng(5);
-    for (int k = 0; k < kPartialSystemCount; ++k) {
-        const auto& info = kPartialSystems[static_cast<size_t>(k)];
-        auto& rows = systems[static_cast<size_t>(k)];
-        while (static_cast<int>(rows.size()) < info.rows) {
-            std::vector<int> pos(static_cast<size_t>(info.numbers));
-            std::iota(pos.begin(), pos.end(), 0);
-            std::shuffle(pos.begin(), pos.end(), rng);
-            uint32_t m = 0;
-            for (int i = 0; i < 6; ++i) m |= 1u << pos[static_cast<size_t>(i)];
-            if (std::find(rows.begin(), rows.end(), m) == rows.end()) rows.push_back(m);
-        }
-    }
-    ASSERT_TRUE(PartialSystems::assemble(systems, f.partial).ok());
+    assemble_made_up_partial_systems(f.partial);
     f.set_draw(1, {1, 2, 3, 4, 5, 6}, 7);
     EvaluationTicket t;
     TicketLine field = full_line({1, 2, 3, 4, 5, 6, 7, 8, 9});

@@ -216,7 +216,7 @@ TEST(ExpectedReturn, FullSystemsAgreeWithTheWinPlans) {
                     match_full_system(rules, *plan, mask, 2, v, TicketExtras{3, false}, counts);
                     double pay = 0;
                     for (int c = 1; c <= kClassCount; ++c)
-                        pay += counts.cls[static_cast<size_t>(c)] * static_cast<double>(class_quota(c, true, params, money));
+                        pay += counts.cls[static_cast<size_t>(c)] * static_cast<double>(class_quota(c, params, money));
                     via_plan += system_hits(big_n, n, k) * (extra ? with : 1 - with) * pay;
                 }
             }
@@ -258,7 +258,7 @@ TEST(ExpectedReturn, PartialSystemsAreTheirRows) {
             match_partial_system(RuleSet::German, rows, numbers, 0, d, TicketExtras{3, false}, counts);
             double pay = 0;
             for (int c = 1; c <= kClassCount; ++c)
-                pay += counts.cls[static_cast<size_t>(c)] * static_cast<double>(class_quota(c, true, params, money));
+                pay += counts.cls[static_cast<size_t>(c)] * static_cast<double>(class_quota(c, params, money));
             walked += chance / 10 * pay;
         }
     }
@@ -284,6 +284,49 @@ TEST(ExpectedReturn, RefusedTicketsGiveNoLine) {
     EvaluationTicket p;
     p.systems.push_back(partial_system_field(1, kLottoSaturday, 1, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(expected_return_line(params, money, PartialSystems{}, p), "");
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Payout ratios the lotteries publish: each pays half of the row stakes back
+// as winnings (German Lotto 6 aus 49 and the Auswahlwette: 50 % of the stakes
+// into the prize classes, the fixed 6.00 of 2+S included; Österreichische
+// Lotterien, Lotto 6 aus 45: 50 %; Swisslos, Swiss Lotto: about 50 %, of which
+// ranks 2 to 8 about 0.72 CHF per 2.50 CHF tip by a published analysis of the
+// long-run quotas). The built-in quotas must give that ratio with the exact odds.
+TEST(ExpectedReturn, BuiltInQuotasGiveThePublishedPayoutRatio) {
+    const MoneyTables money = default_money_tables();
+    for (int game = 0; game < kGameCount; ++game) {
+        const GameParams params = game_params(game);
+        EvaluationTicket t;
+        t.rows.push_back(row_of({1, 2, 3, 4, 5, 6}));
+        if (params.swiss) t.rows[0].lucky = 1;
+        if (params.german_lotto) t.super_number = 3;
+        const auto r = expected_return(params, money, PartialSystems{}, t);
+        ASSERT_TRUE(r) << game;
+        const double ratio = r->expected * 10.0 / static_cast<double>(r->stake);  // tenths x 10 = cents
+        EXPECT_GE(ratio, 0.47) << game;
+        EXPECT_LE(ratio, 0.53) << game;
+
+        // A full system is its rows: the same ratio, 2+S included.
+        EvaluationTicket s = t;
+        s.rows.clear();
+        s.systems.push_back(row_of({1, 2, 3, 4, 5, 6, 7}));
+        s.systems[0].kind = LineKind::FullSystem;
+        if (params.swiss) s.systems[0].lucky = 1;
+        const auto sr = expected_return(params, money, PartialSystems{}, s);
+        ASSERT_TRUE(sr) << game;
+        EXPECT_NEAR(sr->expected * 10.0 / static_cast<double>(sr->stake), ratio, 1e-12) << game;
+    }
+    const RowOdds ch = row_odds(game_params(kSwiss), true, false);
+    double ranks_2_to_8 = 0;
+    for (int c = 2; c <= 8; ++c)
+        ranks_2_to_8 += ch.cls[static_cast<size_t>(c)] * money.quota_for(kSwiss, c) / 10.0;
+    EXPECT_NEAR(ranks_2_to_8, 0.72, 0.02);
 }
 
 }  // namespace

@@ -178,12 +178,12 @@ TEST(SlipMarks, SystemBoxesAndSwissLuckyNumbers) {
 }
 
 TEST(SlipMarks, OptionFieldsOfEachGame) {
-    Ticket t = ticket_for(kLottoSaturday);
+    Ticket t = ticket_for(kLottoBoth);
     TicketOptions o;
     o.extra_weeks = 2;  // three weeks
-    o.draw_days = 2;    // Mi+Sa
+    o.draw_days = 2;    // Mi+Sa, offered in the game of both draw days
     o.spiel77 = o.super6 = o.gluecksspirale = o.siegerchance = true;
-    auto m = slip_marks(t, o, game_params(kLottoSaturday), 0, kNeutral);
+    auto m = slip_marks(t, o, game_params(kLottoBoth), 0, kNeutral);
     // Eight lines of fields, then one L4; the option fields are indented by L5.
     const double x = 19.7 + 1.8, y = 9.7 + 8 * (7 * 4.15 + 1.8) + 4.15;
     ASSERT_EQ(m.size(), 6u);
@@ -194,7 +194,7 @@ TEST(SlipMarks, OptionFieldsOfEachGame) {
     EXPECT_TRUE(has_mark(m, x, y + 3 * 4.15));              // GlücksSpirale ja
     EXPECT_TRUE(has_mark(m, x + 3 * 3.5, y + 3 * 4.15));    // SiegerChance ja
     o.spiel77 = false;
-    m = slip_marks(t, o, game_params(kLottoSaturday), 0, kNeutral);
+    m = slip_marks(t, o, game_params(kLottoBoth), 0, kNeutral);
     EXPECT_TRUE(has_mark(m, x + 3.5, y + 2 * 4.15));        // Spiel 77 nein
 
     Ticket a = ticket_for(kAustria);

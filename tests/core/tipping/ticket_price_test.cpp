@@ -28,7 +28,7 @@ struct Fixture {
 }  // namespace
 
 TEST(TicketPrice, GermanStakeOverWeeksAndDrawDaysWithTheFeeOnce) {
-    Fixture f(kLottoSaturday);
+    Fixture f(kLottoBoth);
     f.rows(2);
     f.ticket.tick(5, 1);  // an incomplete row is not played
     f.options.spiel77 = true;
@@ -41,6 +41,21 @@ TEST(TicketPrice, GermanStakeOverWeeksAndDrawDaysWithTheFeeOnce) {
     EXPECT_EQ(p.per_draw, 2 * f.fee(kRowStake) + f.fee(kSideStake1) + 500);
     EXPECT_EQ(p.fee, f.fee(kFeeNormal));
     EXPECT_EQ(p.total, 4 * p.per_draw + p.fee);
+
+    // The Saturday and Wednesday archives hold one draw day: no Mi+Sa there,
+    // neither as a field of the ticket nor in the price of an older option set.
+    for (int game : {kLottoSaturday, kLottoWednesday, kToto}) {
+        Fixture one(game);
+        one.rows(2);
+        one.options.extra_weeks = 1;
+        one.options.draw_days = 2;
+        EXPECT_EQ(ticket_price(one.ticket, one.options, one.params, one.money, 0).draws, 2) << game;
+        TicketOptions o;
+        apply_option(o, {OptionKind::kDrawDays, 2}, one.params, false);
+        EXPECT_EQ(o.draw_days, 0) << game;
+        apply_option(o, {OptionKind::kDrawDays, 1}, one.params, false);
+        EXPECT_EQ(o.draw_days, 1) << game;
+    }
 }
 
 TEST(TicketPrice, EmptyTicketCostsNothing) {
@@ -93,6 +108,15 @@ TEST(TicketForEvaluation, HandsOverExactlyTheRowsAndOptions) {
     EXPECT_EQ(e.side.lottery_number, 1234567);
     EXPECT_TRUE(e.side.super6);
     EXPECT_FALSE(e.side.spiel77);
+
+    // Without a Los-Nummer the ticket plays no Superzahl, even with a super number of 0 set.
+    f.options.lottery_number = 0;
+    f.options.super_number = 0;
+    ASSERT_TRUE(to_evaluation_ticket(f.ticket, f.options, f.params, 0, e));
+    EXPECT_EQ(e.super_number, -1);
+    f.options.lottery_number = 1234560;
+    ASSERT_TRUE(to_evaluation_ticket(f.ticket, f.options, f.params, 0, e));
+    EXPECT_EQ(e.super_number, 0);
 }
 
 TEST(TicketForEvaluation, SystemBoxesBecomeFields) {

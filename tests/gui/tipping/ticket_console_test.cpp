@@ -234,15 +234,25 @@ private slots:
         QCOMPARE(f.picture()->slip_size().width(), 1304);
     }
 
+    void miSaOnlyWhereTheArchiveHoldsBothDays() {
+        Fixture saturday;
+        QCOMPARE(saturday.option(OptionKind::kDrawDays, 2).w, 0);
+        QVERIFY(saturday.option(OptionKind::kDrawDays, 1).w > 0);
+        Fixture both(QStringLiteral("SM_Lotto.Dat"), QStringLiteral("4"));
+        QCOMPARE(both.session->params.code, kLottoBoth);
+        both.click(both.option(OptionKind::kDrawDays, 2));
+        QCOMPARE(both.session->ticket_options.draw_days, 2);
+    }
+
     void optionFieldsAndNumberDialogs() {
         Fixture f;
         f.click(f.option(OptionKind::kSpiel77, 1));
         f.click(f.option(OptionKind::kDuration, 4));
-        f.click(f.option(OptionKind::kDrawDays, 2));
+        f.click(f.option(OptionKind::kDrawDays, 1));
         const TicketOptions& o = f.session->ticket_options;
         QVERIFY(o.spiel77);
         QCOMPARE(o.weeks(), 4);
-        QCOMPARE(o.draw_days, 2);
+        QCOMPARE(o.draw_days, 1);
         when_modal([](QWidget* w) {
             auto* d = qobject_cast<TicketNumberDialog*>(w);
             QVERIFY(d);
