@@ -58,7 +58,7 @@ bool is_real_date_text(std::string_view text) {
 }
 
 namespace {
-constexpr int kListedLines = 5;
+constexpr int kListedLines = 10;
 }  // namespace
 
 BonusParseResult parse_bonus_draws(std::string_view text) {

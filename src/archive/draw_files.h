@@ -1,7 +1,7 @@
 // Decoders of the draw archive's binary files: the draw file, the side-game
 // files (Spiel 77, Super 6, Joker) and the Austrian LottoPlus file. Each takes
 // the file's bytes and either refuses them with a German message or returns
-// the tables with every damaged record emptied and reported.
+// the tables with every damaged record emptied, kept as read and reported.
 #pragma once
 
 #include <array>

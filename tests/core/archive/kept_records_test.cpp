@@ -5,14 +5,18 @@
 #include "app/session.h"
 #include "archive/bonus_editor.h"
 #include "archive/bundle.h"
+#include "archive/calendar.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_files.h"
 #include "games/draw_rules.h"
+#include "cli_runner.h"
 #include "temp_folder.h"
 
 namespace zw {
 namespace {
 
+using test::CliRun;
+using test::run_cli;
 using test::TempFolder;
 using Bytes = std::vector<uint8_t>;
 
@@ -229,6 +233,16 @@ TEST(UnreadFiles, MissingDrawFileDoesNotEmptyTheSideFiles) {
     const auto check = s.archive.check_save(f.dir.path());
     ASSERT_FALSE(check.replaced.empty());
     EXPECT_NE(check.replaced[0].find("Spiel77Sam.Dat konnte nicht gelesen werden"), std::string::npos);
+}
+
+TEST(UnreadFiles, CommandLineImportRefusesToEmptyTheSideFiles) {
+    GermanFolder f;
+    f.dir.write_text("neu.csv", "date;n1;n2;n3;n4;n5;n6\n" + draw_date(kLottoSaturday, 1).text + ";1;2;3;4;5;6\n");
+    const CliRun r = run_cli({"--data", f.dir.path().string(), "--game", "0", "import-draws",
+                              (f.dir / "neu.csv").string()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Spiel77Sam.Dat enthält 3 Einträge"), std::string::npos) << r.err;
+    f.expect_side_files_kept();
 }
 
 }  // namespace
