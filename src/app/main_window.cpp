@@ -319,7 +319,23 @@ void MainWindow::choose_and_load_draws() {
 }
 
 void MainWindow::save_draws() {
-    if (Status s = session_.save_draws(); !s) {
+    // Files the archive did not read (a refused or missing draw file, side
+    // files with more values) are replaced only when the user says so.
+    const auto check = session_.archive.check_save(session_.data_folder());
+    if (!check.refusal.empty()) {
+        ui_.message(this, kWarning, q(check.refusal), 1, QStringLiteral("&OK"));
+        return;
+    }
+    bool confirmed = false;
+    if (!check.replaced.empty()) {
+        QString text;
+        for (const auto& r : check.replaced) text += q(r) + QLatin1Char('|');
+        if (ui_.message(this, kQuestion, text + QStringLiteral("Trotzdem speichern?"), 2,
+                        QStringLiteral("&JA|&NEIN")) != 1)
+            return;
+        confirmed = true;
+    }
+    if (Status s = session_.save_draws(confirmed); !s) {
         ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
         return;
     }

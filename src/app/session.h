@@ -45,7 +45,11 @@ public:
     SelectOutcome select_game(int code);
     // Loads another draw file for the selected game (the "Ziehungen laden:" choice).
     SelectOutcome load_draw_file(const fs::path& file);
-    Status save_draws() { return archive.save_draws(folder_); }
+    // Saves the draws; files the archive did not read are replaced only with
+    // `replace_confirmed` (see DrawArchive::check_save).
+    Status save_draws(bool replace_confirmed = false) {
+        return archive.save_draws(folder_, replace_confirmed);
+    }
     // Resets the draw range to the whole archive (Swiss: from the first Glückszahl draw).
     void reset_range();
     // "&Abspeichern": Ziehwerk.Par, and the Swiss or Austrian parameter file

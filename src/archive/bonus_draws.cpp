@@ -57,9 +57,15 @@ bool is_real_date_text(std::string_view text) {
     return d <= kDays[m - 1] + (m == 2 && leap ? 1 : 0);
 }
 
+namespace {
+constexpr int kListedLines = 10;
+}  // namespace
+
 BonusParseResult parse_bonus_draws(std::string_view text) {
     BonusParseResult result;
     int line_no = 0;
+    bool full = false;
+    int refused = 0;
     while (!text.empty()) {
         auto eol = text.find('\n');
         std::string_view line = text.substr(0, eol);
@@ -81,9 +87,12 @@ BonusParseResult parse_bonus_draws(std::string_view text) {
         if (trim(fields[0]).empty()) continue;
         auto where = [&] { return "Bonus-Ziehungen, Zeile " + std::to_string(line_no); };
         if (result.draws.size() >= static_cast<size_t>(kMaxBonusDraws)) {
-            result.warnings.push_back(where() + ": mehr als " + std::to_string(kMaxBonusDraws) +
-                                      " Bonus-Ziehungen, der Rest wird nicht gelesen.");
-            break;
+            if (!full)
+                result.warnings.push_back(where() + ": mehr als " + std::to_string(kMaxBonusDraws) +
+                                          " Bonus-Ziehungen, der Rest wird nicht gelesen.");
+            full = true;
+            result.refused_lines.emplace_back(line);
+            continue;
         }
         // Fifteen fields; a trailing comma (an empty 16th field) is tolerated.
         if (field_count == 16 && trim(fields[15]).empty()) field_count = 15;
@@ -113,12 +122,17 @@ BonusParseResult parse_bonus_draws(std::string_view text) {
             d.joker = static_cast<int32_t>(v);
         }
         if (!why.empty()) {
-            result.warnings.push_back(where() + " " + why + " und wird übergangen.");
+            // A few lines are named; a file full of them gets one count at the end.
+            if (++refused <= kListedLines) result.warnings.push_back(where() + " " + why + " und wird übergangen.");
+            result.refused_lines.emplace_back(line);
             continue;
         }
         d.date = std::string(date);
         result.draws.push_back(std::move(d));
     }
+    if (refused > kListedLines)
+        result.warnings.push_back("Bonus-Ziehungen: " + std::to_string(refused - kListedLines) +
+                                  " weitere fehlerhafte Zeilen werden übergangen.");
     // The combined view merges by date: keep the draws in date order.
     std::stable_sort(result.draws.begin(), result.draws.end(),
                      [](const BonusDraw& a, const BonusDraw& b) {

@@ -19,6 +19,9 @@ struct BonusDraw {
 struct BonusParseResult {
     std::vector<BonusDraw> draws;
     std::vector<std::string> warnings;  // German messages about skipped lines
+    // The skipped lines as read (without the line break): they stay the
+    // user's and are written back when the file is saved.
+    std::vector<std::string> refused_lines;
 };
 
 // Parses the comma-separated lines (date, 6 numbers, Zusatzzahl, 6 LottoPlus

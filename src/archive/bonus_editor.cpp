@@ -145,7 +145,18 @@ std::string format_bonus_file(std::vector<BonusDraw> draws) {
 }
 
 Status save_bonus_file(const fs::path& folder, const std::vector<BonusDraw>& draws) {
-    return write_file_atomic(path_for_write(folder, "OB_Lotto.Dat"), format_bonus_file(draws));
+    std::string text = format_bonus_file(draws);
+    // Lines of the old file that could not be read are the user's: they go back as read.
+    if (const auto old = find_file(folder, "OB_Lotto.Dat")) {
+        const auto bytes = read_file(*old, 1u << 20);
+        if (!bytes)
+            return Status::failure("Die Datei " + old->filename().string() +
+                                   " kann nicht gelesen werden und wird nicht überschrieben.");
+        const auto parsed = parse_bonus_draws(
+            std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        for (const auto& line : parsed.refused_lines) (text += line) += '\n';
+    }
+    return write_file_atomic(path_for_write(folder, "OB_Lotto.Dat"), text);
 }
 
 }  // namespace zw

@@ -8,6 +8,7 @@
 #include "archive/bonus_draws.h"
 #include "archive/capacity.h"
 #include "archive/draw_archive.h"
+#include "archive/draw_files.h"
 #include "games/game_catalogue.h"
 
 namespace zw {
@@ -70,17 +71,8 @@ Status check_draws(size_t index, int game, std::span<const uint8_t> bytes) {
         const uint8_t* rec = bytes.data() + kHeaderBytes + i * len;
         const int n = static_cast<int>(i) + 1;
         if (empty_record(rec, len)) continue;
-        const auto bad = [&] { return refuse(index, "hat in Ziehung " + std::to_string(n) + " ungültige Zahlen"); };
-        if (!valid_six(rec, p.highest_number)) return bad();
-        const int extra = rec[6];
-        if (extra == 0) continue;  // not known
-        if (extra_is_lucky_number(p, n)) {
-            if (extra > 6) return bad();
-        } else if (extra_is_superzahl(p, n)) {
-            if (extra > 10) return bad();  // 10 stands for 0
-        } else if (extra > p.highest_number) {
-            return bad();
-        }
+        if (!is_valid_record(p, n, std::span(rec, len)))
+            return refuse(index, "hat in Ziehung " + std::to_string(n) + " ungültige Zahlen");
     }
     return {};
 }

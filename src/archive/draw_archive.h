@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,21 @@ public:
     // An empty archive for the game (next draw number 0 as after a missing file).
     void clear_for(const GameParams& params, int next_draw = 1);
 
+    // What a save would do to files whose contents this archive does not
+    // hold: `refusal` (not empty) forbids the save; `replaced` lists files
+    // that would be replaced although they were not read, or by fewer values
+    // than they hold, each a German sentence for the question to the user.
+    struct SaveCheck {
+        std::string refusal;
+        std::vector<std::string> replaced;
+    };
+    SaveCheck check_save(const fs::path& folder) const;
     // Writes the draw file (the file the load reads; a new one in capitals),
-    // the side-game files and the Austrian LottoPlus file as one set.
-    Status save_draws(const fs::path& folder);
+    // the side-game files and the Austrian LottoPlus file as one set. Refuses
+    // what check_save refuses, and what it lists unless `replace_confirmed`.
+    // Records, side numbers and LottoPlus numbers set aside at the load are
+    // written back as read, unless the user has entered that draw since.
+    Status save_draws(const fs::path& folder, bool replace_confirmed = false);
     // Writes the header (slip calibration, Bundesland) into the draw file.
     // While draws are unsaved only the header bytes of the file on disk change.
     Status save_header(const fs::path& folder);
@@ -67,6 +80,12 @@ public:
     const uint8_t* record(int n) const;
     uint8_t* record(int n);
     bool has_draw(int n) const { return n >= 1 && n < next_draw_; }
+    // Records set aside at the load (they cannot be used): draw -> bytes as
+    // read. Those draws read as empty everywhere.
+    const std::map<int, std::vector<uint8_t>>& set_aside() const { return set_aside_; }
+    // True after the game's draws were read from a file; false after
+    // clear_for (the file is missing, was refused, or was never loaded).
+    bool draw_file_read() const { return draw_file_read_; }
     // Grows the archive so that draw n exists (new draws stay empty).
     Status extend_to(int n);
     // Removes the newest draw.
@@ -125,7 +144,16 @@ private:
     int record_length_ = 7;
     int next_draw_ = 1;
     bool saved_ = true;
+    bool draw_file_read_ = false;
     std::vector<uint8_t> table_;
+    std::map<int, std::vector<uint8_t>> set_aside_;
+    // Side values and LottoPlus records refused at the load, by table entry, as read.
+    std::map<int, int32_t> side_kept_, super6_kept_;
+    std::map<int, std::array<uint8_t, 6>> plus_kept_;
+    // Entries the side files and the LottoPlus file held when they were last
+    // read or written (-1: present but unreadable); used by check_save once
+    // the draw file was read, before that the files on disk count.
+    int side_held_ = 0, super6_held_ = 0, plus_held_ = 0;
 
     std::string side_file_, super6_file_;
     int side_offset_ = 0, super6_offset_ = 0;

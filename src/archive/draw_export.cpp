@@ -5,12 +5,10 @@
 #include <cstdio>
 
 #include "archive/calendar.h"
+#include "games/draw_rules.h"
 
 namespace zw {
 namespace {
-
-constexpr int kSwissPlusFirst = 2685;  // Swiss draws that carry a plus number
-constexpr int kSwissPlusLast = 3073;
 
 std::string right(long value, int width) {
     char buf[32];

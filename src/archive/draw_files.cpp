@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archive/capacity.h"
+#include "games/draw_rules.h"
 
 namespace zw {
 namespace {
@@ -21,17 +22,44 @@ bool six_distinct(std::span<const uint8_t> six, int highest) {
 
 }  // namespace
 
-void RecordReport::list(int draw, std::string_view what) {
-    listed_.push_back("Die Datei " + file_ + ": Ziehung " + std::to_string(draw) + " " +
-                          std::string(what) + " und wird als leer behandelt.");
+std::string draw_list_text(std::vector<int> draws, size_t limit) {
+    std::sort(draws.begin(), draws.end());
+    draws.erase(std::unique(draws.begin(), draws.end()), draws.end());
+    std::vector<std::string> parts;
+    size_t rest = 0;
+    for (size_t i = 0; i < draws.size();) {
+        size_t j = i;
+        while (j + 1 < draws.size() && draws[j + 1] == draws[j] + 1) ++j;
+        if (parts.size() < limit) {
+            std::string part = std::to_string(draws[i]);
+            if (j == i + 1) {
+                parts.push_back(part);
+                part = std::to_string(draws[j]);
+            } else if (j > i) {
+                part += " bis " + std::to_string(draws[j]);
+            }
+            parts.push_back(part);
+        } else {
+            rest += j - i + 1;
+        }
+        i = j + 1;
+    }
+    if (rest > 0) parts.push_back(std::to_string(rest) + " weitere");
+    std::string text;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        if (k > 0) text += k + 1 == parts.size() ? " und " : ", ";
+        text += parts[k];
+    }
+    return text;
 }
 
 void RecordReport::flush(std::vector<std::string>* warnings) const {
-    if (!warnings) return;
-    warnings->insert(warnings->end(), listed_.begin(), listed_.end());
-    if (count_ > kListed)
-        warnings->push_back("Die Datei " + file_ + ": " + std::to_string(count_ - kListed) +
-                            " weitere ungültige Einträge werden als leer behandelt.");
+    if (!warnings || draws_.empty()) return;
+    const bool one = draws_.size() == 1;
+    warnings->push_back("Die Datei " + file_ + ": " + (one ? "Die Ziehung " : "Die Ziehungen ") +
+                        draw_list_text(draws_) + " " + (one ? one_ : many_) +
+                        (one ? "; sie wird" : "; sie werden") +
+                        " bei Auswertungen übergangen und unverändert gespeichert.");
 }
 
 bool is_empty_record(std::span<const uint8_t> record) {
@@ -39,23 +67,14 @@ bool is_empty_record(std::span<const uint8_t> record) {
 }
 
 bool is_valid_record(const GameParams& params, int n, std::span<const uint8_t> record) {
-    if (record.size() < 7 || !six_distinct(record, params.highest_number)) return false;
-    const uint8_t extra = record[6];
-    bool extra_ok = true;
-    if (extra == 0) {
-        extra_ok = true;  // old draws carry no extra number
-    } else if (params.super_start > 0 && n >= params.super_start) {
-        extra_ok = extra <= 10;  // Superzahl 0..9, 0 stored as 10
-    } else if (params.swiss && n >= kSwissLuckyStart) {
-        extra_ok = extra <= 6;  // Glückszahl 1..6
-    } else {
-        // A Zusatzzahl equal to one of the six is taken as stored; the
-        // evaluation does not count it twice.
-        extra_ok = extra <= params.highest_number;
-    }
-    // The Swiss plus number (byte 7) is kept as stored when it is a number of the game.
-    if (params.swiss && record.size() > 7 && record[7] > params.highest_number) return false;
-    return extra_ok;
+    const DrawRules rules = draw_rules_at(params, n);
+    if (record.size() < 7 || !six_distinct(record, rules.highest)) return false;
+    // 0: not known (old draws carry no extra number). A Zusatzzahl equal to
+    // one of the six is taken as stored; the evaluation does not count it twice.
+    if (record[6] > rules.extra_max) return false;
+    // Byte 7 is read only where the draw has a plus number; elsewhere it is kept as stored.
+    if (rules.plus_max > 0 && record.size() > 7 && record[7] > rules.plus_max) return false;
+    return true;
 }
 
 Status decode_draw_file(std::span<const uint8_t> bytes, const GameParams& params,
@@ -82,13 +101,14 @@ Status decode_draw_file(std::span<const uint8_t> bytes, const GameParams& params
         warnings->push_back("Die Datei " + file + " endet mit einem unvollständigen Datensatz (" +
                             std::to_string(rest) + " von " + std::to_string(length) +
                             " Bytes); er wird nicht gelesen.");
-    RecordReport report(file);
+    RecordReport report(file, "hat ungültige Zahlen", "haben ungültige Zahlen");
     for (int n = 1; n <= read.records; ++n) {
         const std::span<uint8_t> rec(read.table.data() + static_cast<size_t>(n - 1) * length,
                                      length);
         if (is_empty_record(rec) || is_valid_record(params, n, rec)) continue;
+        read.set_aside.emplace(n, std::vector<uint8_t>(rec.begin(), rec.end()));
         std::fill(rec.begin(), rec.end(), uint8_t{0});
-        report.bad(n, [] { return "hat ungültige Zahlen"; });
+        report.bad(n);
     }
     report.flush(warnings);
     out = std::move(read);
@@ -96,7 +116,8 @@ Status decode_draw_file(std::span<const uint8_t> bytes, const GameParams& params
 }
 
 int decode_side_file(std::span<const uint8_t> bytes, std::string_view name, int digits,
-                     int offset, std::vector<int32_t>& table, std::vector<std::string>* warnings) {
+                     int offset, std::vector<int32_t>& table, std::vector<std::string>* warnings,
+                     std::map<int, int32_t>* kept) {
     const std::string file(name);
     auto warn = [&](const std::string& text) {
         if (warnings) warnings->push_back(text);
@@ -119,14 +140,13 @@ int decode_side_file(std::span<const uint8_t> bytes, std::string_view name, int 
         count = static_cast<int>(held);
     }
     const int32_t largest = largest_side_number(digits);
-    RecordReport report(file);
+    const std::string what = "keine " + std::to_string(digits) + "-stellige Zahl";
+    RecordReport report(file, "hat " + what, "haben " + what);
     for (int i = 0; i < count; ++i) {
         const int32_t v = get_i32(bytes.data() + 2 + 4 * static_cast<size_t>(i));
         if (v < -1 || v > largest) {
-            report.bad(i - offset, [&] {
-                return "hat keine " + std::to_string(digits) + "-stellige Zahl (" +
-                       std::to_string(v) + ")";
-            });
+            report.bad(i - offset);
+            if (kept) (*kept)[i] = v;
             table[static_cast<size_t>(i)] = -1;
         } else {
             table[static_cast<size_t>(i)] = v;
@@ -141,7 +161,8 @@ bool is_valid_lotto_plus(std::span<const uint8_t> six) {
 }
 
 int decode_lotto_plus(std::span<const uint8_t> bytes, std::string_view name,
-                      std::vector<uint8_t>& plus, std::vector<std::string>* warnings) {
+                      std::vector<uint8_t>& plus, std::vector<std::string>* warnings,
+                      std::map<int, std::array<uint8_t, 6>>* kept) {
     const std::string file(name);
     const size_t records = bytes.size() / 6;
     if (records > plus.size() / 6 || records > static_cast<size_t>(kMaxLottoPlus)) {
@@ -153,12 +174,12 @@ int decode_lotto_plus(std::span<const uint8_t> bytes, std::string_view name,
         warnings->push_back("Die Datei " + file + " endet mit einem unvollständigen Datensatz; er "
                                                   "wird nicht gelesen.");
     // Copy record by record: an empty file has no data pointer to copy from.
-    RecordReport report(file);
+    RecordReport report(file, "hat ungültige LottoPlus-Zahlen", "haben ungültige LottoPlus-Zahlen");
     for (size_t r = 0; r < records; ++r) {
         const auto six = bytes.subspan(r * 6, 6);
         if (!is_valid_lotto_plus(six)) {
-            report.bad(static_cast<int>(r) + kLottoPlusStart,
-                       [] { return "hat ungültige LottoPlus-Zahlen"; });
+            report.bad(static_cast<int>(r) + kLottoPlusStart);
+            if (kept) std::copy(six.begin(), six.end(), (*kept)[static_cast<int>(r)].begin());
             continue;
         }
         std::copy(six.begin(), six.end(), plus.begin() + static_cast<std::ptrdiff_t>(r * 6));

@@ -25,7 +25,10 @@ std::optional<std::string> ask_card_file(QWidget* parent, UiServices& ui, const 
     r.default_suffix = normal ? QStringLiteral("NRM") : QStringLiteral("sys");
     r.filter = normal ? QStringLiteral("NRM-Dateien|*.NRM") : QStringLiteral("SYS-Dateien|*.sys");
     r.folder = q(session.data_folder().string());
-    r.preset = q(default_card_file(session.params.code, kind));
+    // The existing spelling of the default file, so that the selector sees it.
+    const std::string preset = default_card_file(session.params.code, kind);
+    const auto existing = find_file(session.data_folder(), preset);
+    r.preset = q(existing ? existing->filename().string() : preset);
     r.save = purpose == CardFilePurpose::Save;
     for (;;) {
         const auto answer = ui.file_dialog(parent, r);
@@ -53,15 +56,24 @@ bool load_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
 
 bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, bool ask) {
     std::string name;
+    bool confirmed = false;
     if (ask || index.file().empty()) {
         const auto chosen = ask_card_file(parent, ui, session, index.kind(), CardFilePurpose::Save);
         if (!chosen) return false;
-        if (!file_exists(session.data_folder(), *chosen) &&
-            ui.message(parent, kQuestion, QStringLiteral("Neue Kartei anlegen"), 1, QStringLiteral(" JA |NEIN")) != 1)
+        // File names match without regard to case, as the load does: another
+        // existing file (also one that could not be read) is replaced only on a yes.
+        if (const auto replaced = card_file_replaced(session.data_folder(), session.params.code, index, *chosen)) {
+            if (ui.message(parent, kQuestion, q(*replaced + "|Soll sie ersetzt werden?"), 2,
+                           QStringLiteral("&JA|&NEIN")) != 1)
+                return false;
+            confirmed = true;
+        } else if (!file_exists(session.data_folder(), *chosen) &&
+                   ui.message(parent, kQuestion, QStringLiteral("Neue Kartei anlegen"), 1, QStringLiteral(" JA |NEIN")) != 1) {
             return false;
+        }
         name = *chosen;
     }
-    if (Status s = save_card_index(session.data_folder(), session.params.code, index, name); !s) {
+    if (Status s = save_card_index(session.data_folder(), session.params.code, index, name, confirmed); !s) {
         warn(parent, ui, s.message());
         return false;
     }

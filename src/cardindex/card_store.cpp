@@ -32,9 +32,55 @@ Status load_card_index(const fs::path& folder, int game, CardIndex& index, const
     return index.kind() == CardKind::Normal ? load_nrm(*path, game, index) : load_sys(*path, game, index);
 }
 
-Status save_card_index(const fs::path& folder, int game, CardIndex& index, const std::string& name) {
+namespace {
+
+std::string tickets_text(int n) { return n == 1 ? "1 Tipp" : std::to_string(n) + " Tipps"; }
+
+struct ReplacedFile {
+    std::string question;
+    bool readable = true;
+};
+
+std::optional<ReplacedFile> replaced_file(const fs::path& folder, int game, const CardIndex& index,
+                                          const std::string& name) {
+    std::string file;
+    if (!plain_name(name_or_default(index, game, name), game, index.kind(), file)) return std::nullopt;
+    const auto path = find_file(folder, file);
+    if (!path) return std::nullopt;
+    std::error_code ec;
+    if (!index.file().empty() && fs::equivalent(*path, index.file(), ec)) return std::nullopt;
+    const std::string shown = path->filename().string();
+    const std::string by = "durch diese Kartei (" + tickets_text(index.count()) + ") ersetzt";
+    CardIndex old(index.kind());
+    const Status read = index.kind() == CardKind::Normal ? load_nrm(*path, game, old) : load_sys(*path, game, old);
+    if (read) return ReplacedFile{"Die Kartei " + shown + " (" + tickets_text(old.count()) + ") ist vorhanden und wird " + by + ".", true};
+    // The count the file claims, when its first two bytes hold a plausible one.
+    std::string held;
+    if (const auto bytes = read_file(*path, 1u << 20); bytes && bytes->size() >= 2) {
+        const int n = get_i16(bytes->data());
+        if (n >= 0 && n <= kCardCapacity) held = " (" + tickets_text(n) + ")";
+    }
+    return ReplacedFile{"Die Kartei " + shown + held + " konnte nicht gelesen werden; sie wird " + by +
+                            ", ihr bisheriger Inhalt geht verloren.",
+                        false};
+}
+
+}  // namespace
+
+std::optional<std::string> card_file_replaced(const fs::path& folder, int game, const CardIndex& index,
+                                              const std::string& name) {
+    if (auto r = replaced_file(folder, game, index, name)) return r->question;
+    return std::nullopt;
+}
+
+Status save_card_index(const fs::path& folder, int game, CardIndex& index, const std::string& name,
+                       bool replace_confirmed) {
     std::string file;
     if (Status s = plain_name(name_or_default(index, game, name), game, index.kind(), file); !s) return s;
+    // A file that could not be read is never written over unasked.
+    if (!replace_confirmed)
+        if (auto r = replaced_file(folder, game, index, name); r && !r->readable)
+            return Status::failure(r->question + "|Es wurde nichts gespeichert.");
     const fs::path path = path_for_write(folder, file);
     return index.kind() == CardKind::Normal ? save_nrm(path, game, index) : save_sys(path, game, index);
 }

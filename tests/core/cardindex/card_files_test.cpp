@@ -373,6 +373,30 @@ TEST(CardFiles, FilesAreWrittenAtomicallyAndLoadsKeepThePreviousIndex) {
     EXPECT_FALSE(save_card_index(dir.path(), kLottoSaturday, index, "BLOCK.NRM").ok());
 }
 
+// A default file that was refused (another spelling of the name, too) is
+// never written over without a yes to a question that says what is lost.
+TEST(CardFiles, ARefusedFileIsReplacedOnlyWhenConfirmed) {
+    TempFolder dir;
+    auto bytes = encode_nrm(filled(CardKind::Normal, kLottoSaturday, 3), kLottoSaturday);
+    bytes[2] = 50;  // no number of the game
+    dir.write("KARTEI.NRM", bytes);
+    CardIndex normal(CardKind::Normal), system(CardKind::System);
+    std::vector<std::string> warnings;
+    load_default_card_indexes(dir.path(), kLottoSaturday, normal, system, warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    normal.assign({sample_ticket(kLottoSaturday, 0)}, 1, 0);
+    const auto question = card_file_replaced(dir.path(), kLottoSaturday, normal, "Kartei.Nrm");
+    ASSERT_TRUE(question);
+    EXPECT_EQ(*question, "Die Kartei KARTEI.NRM (3 Tipps) konnte nicht gelesen werden; sie wird durch diese "
+                         "Kartei (1 Tipp) ersetzt, ihr bisheriger Inhalt geht verloren.");
+    EXPECT_FALSE(save_card_index(dir.path(), kLottoSaturday, normal).ok());
+    EXPECT_FALSE(save_card_index(dir.path(), kLottoSaturday, normal, "kartei.nrm").ok());
+    EXPECT_EQ(dir.read("KARTEI.NRM"), bytes);
+    ASSERT_TRUE(save_card_index(dir.path(), kLottoSaturday, normal, "Kartei.Nrm", true).ok());
+    EXPECT_EQ(dir.read("KARTEI.NRM").size(), nrm_length(kLottoSaturday, 1));
+    EXPECT_FALSE(card_file_replaced(dir.path(), kLottoSaturday, normal));  // now its own file
+}
+
 TEST(CardFiles, NameRuleAndDeleteStayInTheDataFolder) {
     EXPECT_TRUE(check_card_name("kartei.nrm", kLottoSaturday, CardKind::Normal).ok());
     EXPECT_TRUE(check_card_name("MEINE.NRM", kLottoSaturday, CardKind::Normal).ok());

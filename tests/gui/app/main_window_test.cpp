@@ -186,6 +186,38 @@ private slots:
         QVERIFY(f.session->archive.saved());
     }
 
+    // "sichern" after a draw file that could not be loaded writes over
+    // nothing: not the draw file, and not the side files it shares.
+    void savingAfterAFailedLoadReplacesNothing() {
+        QTemporaryDir dir;
+        ScriptedUi ui;
+        const std::vector<uint8_t> spiel77 = {3, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
+        test::write_bytes(dir.filePath(QStringLiteral("LOTTO.DAT")), {});
+        test::write_bytes(dir.filePath(QStringLiteral("Spiel77Sam.Dat")), spiel77);
+        test::write_bytes(dir.filePath(QStringLiteral("Super6Sam.Dat")), spiel77);
+        Session session(dir.path().toStdString());
+        session.start_up();
+        MainWindow w(session, ui.services);
+        w.start_program(QString());
+        w.Win_1_MenuEvent(16);
+        QCOMPARE(ui.last_message(),
+                 QStringLiteral("Die Datei LOTTO.DAT konnte nicht geladen werden und wird nicht überschrieben."));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("LOTTO.DAT"))).size(), 0);
+
+        // Without the draw file (selector cancelled) the side files are replaced only on a yes.
+        QFile::remove(dir.filePath(QStringLiteral("LOTTO.DAT")));
+        w.Win_1_MenuEvent(8);
+        w.Win_1_MenuEvent(16);  // the question's default is NEIN
+        QVERIFY(ui.last_message().startsWith(
+            QStringLiteral("Die Datei Spiel77Sam.Dat enthält 3 Einträge; gespeichert würden nur 0.|")));
+        QCOMPARE(ui.messages.back().default_button, 2);
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("Spiel77Sam.Dat"))).size(), qint64(spiel77.size()));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("Super6Sam.Dat"))).size(), qint64(spiel77.size()));
+        ui.message_answers = {1};
+        w.Win_1_MenuEvent(16);
+        QCOMPARE(ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+    }
+
     void loadOtherDrawFileKeepsPreviousOnCancel() {
         Fixture f({QStringLiteral("Lotto.Dat")});
         test::write_draw_file(f.dir.filePath(QStringLiteral("other.dat")), 9);

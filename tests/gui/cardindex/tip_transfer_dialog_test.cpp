@@ -1,7 +1,9 @@
 #include <QPushButton>
 
 #include "app/session.h"
+#include "cardindex/card_file_dialog.h"
 #include "cardindex/card_store.h"
+#include "cardindex/nrm_file.h"
 #include "cardindex/tip_transfer_dialog.h"
 #include "gui_test_support.h"
 
@@ -80,6 +82,33 @@ private slots:
         QCOMPARE(ui.file_requests.size(), size_t{1});  // asked for a name (cancelled)
         QFile kept(f.dir.filePath(QStringLiteral("KARTEI.NRM")));
         QCOMPARE(kept.size(), qint64{3});
+    }
+
+    // The selector is offered the file's own spelling, and a refused file of
+    // another spelling is replaced only after a question that says so.
+    void aRefusedFileOfAnotherSpellingIsReplacedOnlyOnAYes() {
+        Folder f;
+        CardIndex three(CardKind::Normal);
+        three.assign({tip(1), tip(2), tip(3)}, 1, 0);
+        std::vector<uint8_t> bytes = encode_nrm(three, kLottoSaturday);
+        bytes[2] = 50;  // one number beyond 49
+        test::write_bytes(f.dir.filePath(QStringLiteral("KARTEI.NRM")), bytes);
+        f.session.select_game(kLottoSaturday);
+        ScriptedUi ui;
+        int last = 0;
+        ui.message_answers = {1, 1};  // store; save now; then the default of the question
+        ui.file_answers = {QStringLiteral("Kartei.Nrm")};
+        QCOMPARE(keep_tip(nullptr, ui.services, f.session, CardKind::Normal, tip(4), last), 1);
+        QCOMPARE(ui.file_requests.back().preset, QStringLiteral("KARTEI.NRM"));
+        QVERIFY(ui.last_message().startsWith(QStringLiteral("Die Kartei KARTEI.NRM (3 Tipps) konnte nicht gelesen werden")));
+        QCOMPARE(ui.messages.back().default_button, 2);
+        QFile kept(f.dir.filePath(QStringLiteral("KARTEI.NRM")));
+        QCOMPARE(kept.size(), qint64(bytes.size()));
+
+        ui.message_answers = {1};
+        ui.file_answers = {QStringLiteral("kartei.nrm")};
+        QVERIFY(save_cards(nullptr, ui.services, f.session, f.session.normal_cards, true));
+        QCOMPARE(kept.size(), qint64(nrm_length(kLottoSaturday, 1)));
     }
 
     void overwriteShowsOnlyNumberAndDateAndRespectsProtection() {
