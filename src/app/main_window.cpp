@@ -319,7 +319,16 @@ void MainWindow::choose_and_load_draws() {
 }
 
 void MainWindow::save_draws() {
-    if (Status s = session_.save_draws(); !s) {
+    Status s = session_.save_draws();
+    // Another program changed the files since they were loaded: overwritten
+    // only when the user says so.
+    if (s.kind() == FailureKind::kChangedOnDisk) {
+        if (ui_.message(this, kQuestion, q(s.message()) + QStringLiteral("|Trotzdem überschreiben?"), 2,
+                        QStringLiteral("&JA|&NEIN")) != 1)
+            return;
+        s = session_.save_draws(true);
+    }
+    if (!s) {
         ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
         return;
     }

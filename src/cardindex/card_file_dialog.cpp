@@ -51,6 +51,17 @@ bool load_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
     return true;
 }
 
+Status save_card_index_asking(QWidget* parent, UiServices& ui, Session& session, CardIndex& index,
+                              const std::string& name) {
+    Status s = save_card_index(session.data_folder(), session.params.code, index, name);
+    if (s.kind() != FailureKind::kChangedOnDisk) return s;
+    if (ui.message(parent, kQuestion, q(s.message()) + QStringLiteral("|Trotzdem überschreiben?"), 2,
+                   QStringLiteral("&JA|&NEIN")) != 1)
+        return s;
+    index.set_stamp(stamp_file(index.file()));
+    return save_card_index(session.data_folder(), session.params.code, index, name);
+}
+
 bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, bool ask) {
     std::string name;
     if (ask || index.file().empty()) {
@@ -61,7 +72,7 @@ bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
             return false;
         name = *chosen;
     }
-    if (Status s = save_card_index(session.data_folder(), session.params.code, index, name); !s) {
+    if (Status s = save_card_index_asking(parent, ui, session, index, name); !s) {
         warn(parent, ui, s.message());
         return false;
     }
