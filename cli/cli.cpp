@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/data_folder.h"
+#include "archive/folder_lock.h"
 #include "command_line.h"
 
 namespace zw::cli {
@@ -96,7 +97,25 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Netwo
         const CommandEntry& entry = *line.command();
         const Args args = line.args();
 
-        Session session(resolve_data_folder(o));
+        const fs::path folder = resolve_data_folder(o);
+        // One writer per data folder: a command that changes files waits a
+        // moment for a running copy of the program, then refuses. With the
+        // lock, an interrupted save is finished before anything is read.
+        FolderLock lock(folder);
+        if (entry.writes_data) {
+            if (!lock.acquire_with_timeout(std::chrono::seconds(3)) && lock.busy())
+                throw UsageError(folder_busy_text(lock.holder()) +
+                                 "|Der Befehl ändert Dateien des Datenordners und wurde nicht ausgeführt.");
+        } else {
+            lock.try_acquire();
+        }
+        if (lock.held()) {
+            recover_interrupted_saves(folder);
+            remove_temporary_files(folder);
+        }
+        if (!entry.writes_data) lock.release();
+
+        Session session(folder);
         // The command line changes no file at start-up; what the window
         // program would repair and what could not be read goes to stderr.
         for (const auto& w : session.start_up(false)) err << "Warnung: " << message_lines(w) << "\n";

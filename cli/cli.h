@@ -90,6 +90,7 @@ struct CommandEntry {
     const char* summary;  // one line in the command list
     int (*run)(Context&);
     bool needs_draws = true;  // false: works without the game's draw file
+    bool writes_data = false;  // changes files of the data folder: needs the folder's lock
     const char* words = "";   // the words after the name ("N", "DATEI"); empty: none
     const char* words_help = "";
     std::vector<OptionSpec> options = {};

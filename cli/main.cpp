@@ -5,6 +5,8 @@
 #include "ui/net_client.h"
 
 int main(int argc, char** argv) {
+    // A file larger than the process may write fails as a write error.
+    zw::report_oversized_writes_as_errors();
     // The downloads of "update" and "fetch" wait in Qt's event loop.
     int qt_argc = 1;
     QCoreApplication app(qt_argc, argv);

@@ -11,6 +11,7 @@
 #include <QUrlQuery>
 
 #include "app/help_window.h"
+#include "archive/save_draws_dialog.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/fonts.h"
 
@@ -318,30 +319,7 @@ void MainWindow::choose_and_load_draws() {
     emit display_changed();
 }
 
-void MainWindow::save_draws() {
-    // Files the archive did not read (a refused or missing draw file, side
-    // files with more values) are replaced only when the user says so.
-    const auto check = session_.archive.check_save(session_.data_folder());
-    if (!check.refusal.empty()) {
-        ui_.message(this, kWarning, q(check.refusal), 1, QStringLiteral("&OK"));
-        return;
-    }
-    bool confirmed = false;
-    if (!check.replaced.empty()) {
-        QString text;
-        for (const auto& r : check.replaced) text += q(r) + QLatin1Char('|');
-        if (ui_.message(this, kQuestion, text + QStringLiteral("Trotzdem speichern?"), 2,
-                        QStringLiteral("&JA|&NEIN")) != 1)
-            return;
-        confirmed = true;
-    }
-    if (Status s = session_.save_draws(confirmed); !s) {
-        ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
-        return;
-    }
-    ui_.message(this, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
-                QStringLiteral("&OK"));
-}
+void MainWindow::save_draws() { save_draws_asking(this, ui_, session_); }
 
 void MainWindow::launch_module(const QString& program, const QString& parameter,
                                const char* needed_file) {

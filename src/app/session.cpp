@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 #include "app/data_folder.h"
 #include "cardindex/card_store.h"
 #include "tipping/par_files.h"
@@ -9,7 +11,7 @@
 
 namespace zw {
 
-Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
+Session::Session(fs::path data_folder) : folder_(std::move(data_folder)), lock_(folder_) {
     apply_game(params, kLottoSaturday);
     archive.clear_for(params);
     ticket.set_game(params);
@@ -17,11 +19,19 @@ Session::Session(fs::path data_folder) : folder_(std::move(data_folder)) {
 
 std::vector<std::string> Session::start_up(bool change_files) {
     std::vector<std::string> messages;
-    if (change_files) {
-        // Leftovers of a save that was interrupted, then the backup migration.
+    if (change_files && !lock_.try_acquire() && lock_.busy() &&
+        lock_.holder().pid != static_cast<long>(::getpid())) {
+        read_only_ = true;
+        messages.push_back(folder_busy_text(lock_.holder()) +
+                           "|Dieses Fenster öffnet die Daten nur zum Lesen; Speichern ist gesperrt.");
+    }
+    if (change_files && lock_.held()) {
+        // A save that was interrupted is finished, its leftovers removed,
+        // then the backup migration of older versions.
+        recover_interrupted_saves(folder_);
         remove_temporary_files(folder_);
         migrate_backups(folder_);
-    } else {
+    } else if (!change_files) {
         for (const auto& name : planned_backup_migrations(folder_))
             messages.push_back("Die Sicherung " + name + ".kat würde beim Start des Programms als " +
                                name + " wiederhergestellt.");
@@ -49,6 +59,7 @@ SelectOutcome Session::select_game(int code) {
         enter_game(next, out.warnings);
         archive.clear_for(params, 0);
         reset_range();
+        stamp_draw_files();  // a file that appears meanwhile is another program's
         out.draw_file_missing = true;
         out.status = Status::failure(to_upper_ascii(next.info().draw_file) +
                                      " ist|nicht im aktuellen|Ordner oder Laufwerk!");
@@ -58,6 +69,7 @@ SelectOutcome Session::select_game(int code) {
     if (!out.status) return out;
     enter_game(next, out.warnings);
     reset_range();
+    stamp_draw_files();
     return out;
 }
 
@@ -76,8 +88,45 @@ Status Session::save_money_tables() { return save_money_files(folder_, money, pa
 SelectOutcome Session::load_draw_file(const fs::path& file) {
     SelectOutcome out;
     out.status = archive.load_draws(folder_, file, params, &out.warnings);
-    if (out.status) reset_range();
+    if (out.status) {
+        reset_range();
+        stamp_draw_files();
+    }
     return out;
+}
+
+void Session::stamp_draw_files() {
+    // The files save_draws writes: the game's draw file and its side files.
+    const GameInfo& info = params.info();
+    draw_stamps_.clear();
+    for (std::string_view name : {info.draw_file, info.side_file, info.super6_file,
+                                  std::string_view(params.austria ? "OP_Lotto.Dat" : "")})
+        if (!name.empty()) {
+            const fs::path path = path_for_write(folder_, name);
+            draw_stamps_.emplace_back(path, stamp_file(path));
+        }
+}
+
+Status Session::save_draws(SaveConsent consent) {
+    if (!consent.overwrite_changed)
+        for (const auto& [path, loaded] : draw_stamps_)
+            if (stamp_file(path) != loaded)
+                return Status::failure("Die Datei " + path.filename().string() +
+                                           " wurde seit dem Laden von einem anderen Programm geändert.",
+                                       FailureKind::kChangedOnDisk);
+    Status s = archive.save_draws(folder_, consent.replace_unread);
+    if (s) stamp_draw_files();
+    return s;
+}
+
+Status Session::save_header() {
+    bool unchanged = true;
+    for (const auto& [path, loaded] : draw_stamps_) unchanged = unchanged && stamp_file(path) == loaded;
+    Status s = archive.save_header(folder_);
+    // The stamps follow our own change only: another program's change is
+    // still noticed by the next save of the draws.
+    if (s && unchanged) stamp_draw_files();
+    return s;
 }
 
 }  // namespace zw

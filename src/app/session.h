@@ -8,6 +8,7 @@
 
 #include "archive/draw_archive.h"
 #include "archive/file_io.h"
+#include "archive/folder_lock.h"
 #include "cardindex/card_index.h"
 #include "games/game_catalogue.h"
 #include "games/partial_systems.h"
@@ -26,17 +27,29 @@ struct SelectOutcome {
     std::vector<std::string> warnings;  // side files skipped and the like
 };
 
+// What the user agreed to before a save of the draws.
+struct SaveConsent {
+    bool replace_unread = false;     // files the archive could not read
+    bool overwrite_changed = false;  // files another program changed since the load
+};
+
 class Session {
 public:
     explicit Session(fs::path data_folder);
 
     const fs::path& data_folder() const { return folder_; }
 
-    // Start-up reads: backups restored, quotas and fees, partial systems, module presence.
-    // Returns messages for the user (files that could not be read).
-    // With change_files false (the command line) no file is renamed or removed:
+    // Start-up: takes the data folder's lock, finishes an interrupted save,
+    // removes temporary files and restores backups; then reads quotas and
+    // fees, partial systems and module presence. Returns messages for the
+    // user (files that could not be read). When another copy of the program
+    // holds the folder, the session is read-only (the first message says so)
+    // and changes no file. With change_files false (the command line, which
+    // locks and repairs the folder itself) no file is renamed or removed:
     // the messages say what the window program would restore.
     std::vector<std::string> start_up(bool change_files = true);
+    // Another copy of the program holds the data folder: saves are refused.
+    bool read_only() const { return read_only_; }
 
     // Switches to `code`: parameters, draw archive, side games, draw range.
     // A draw file that cannot be loaded leaves the previous game and archive
@@ -45,11 +58,14 @@ public:
     SelectOutcome select_game(int code);
     // Loads another draw file for the selected game (the "Ziehungen laden:" choice).
     SelectOutcome load_draw_file(const fs::path& file);
-    // Saves the draws; files the archive did not read are replaced only with
-    // `replace_confirmed` (see DrawArchive::check_save).
-    Status save_draws(bool replace_confirmed = false) {
-        return archive.save_draws(folder_, replace_confirmed);
-    }
+    // Saves the draw file and its side files. Files the archive did not read
+    // are replaced only with consent.replace_unread (see
+    // DrawArchive::check_save); when another program changed one of them
+    // since it was loaded, nothing is saved (FailureKind::kChangedOnDisk)
+    // unless consent.overwrite_changed.
+    Status save_draws(SaveConsent consent = {});
+    // The draw file's header (slip calibration, Bundesland).
+    Status save_header();
     // Resets the draw range to the whole archive (Swiss: from the first Glückszahl draw).
     void reset_range();
     // "&Abspeichern": Ziehwerk.Par, and the Swiss or Austrian parameter file
@@ -84,7 +100,13 @@ private:
     // The game's parameters, an empty ticket and the game's card indexes.
     void enter_game(const GameParams& next, std::vector<std::string>& warnings);
 
+    // Stamps of the draw file and its side files as loaded or last saved.
+    void stamp_draw_files();
+
     fs::path folder_;
+    FolderLock lock_;
+    bool read_only_ = false;
+    std::vector<std::pair<fs::path, FileStamp>> draw_stamps_;
 };
 
 }  // namespace zw

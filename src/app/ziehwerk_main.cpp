@@ -11,6 +11,8 @@
 #include "ui/ui_services.h"
 
 int main(int argc, char** argv) {
+    // A file larger than the process may write fails as a write error.
+    zw::report_oversized_writes_as_errors();
     zw::prefer_german_locale();
     QApplication app(argc, argv);
     zw::configure_application(app);
@@ -42,9 +44,12 @@ int main(int argc, char** argv) {
     }
 
     zw::Session session(data_dir.toStdString());
+    // The folder's lock and the repair of an interrupted save come before
+    // anything reads the folder.
+    const std::vector<std::string> messages = session.start_up();
     zw::MainWindow window(session, ui);
-    for (const auto& message : session.start_up())
-        ui.message(nullptr, zw::kWarning, QString::fromStdString(message));
+    if (session.read_only()) window.setWindowTitle(window.windowTitle() + QStringLiteral(" (nur lesen)"));
+    for (const auto& message : messages) ui.message(nullptr, zw::kWarning, QString::fromStdString(message));
     window.start_program(game_argument);  // shows the window
     if (window.program_ended()) return 0;
     QObject::connect(&window, &zw::MainWindow::ended, &app, &QApplication::quit);

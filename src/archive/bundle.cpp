@@ -303,60 +303,35 @@ Status plan_update(const fs::path& folder, const Bundle& bundle, UpdatePlan& pla
     return {};
 }
 
-Status apply_update(const fs::path& folder, const UpdatePlan& plan, const FileWriter& write) {
-    struct Swap {
-        fs::path path, backup;
-        const FilePlan* file;
-    };
-    std::vector<Swap> swaps;
-    auto restore = [&] {
-        for (const Swap& s : swaps) {
-            std::error_code ec;
-            fs::rename(s.backup, s.path, ec);
-        }
-    };
+Status apply_update(const fs::path& folder, const UpdatePlan& plan) {
+    // All newer files as one set: a crash leaves every file old or every file
+    // new, and the next start finishes an interrupted set.
+    FileSetWriter files;
     for (const FilePlan& f : plan.files) {
         if (f.verdict != FileVerdict::kNewer) continue;
         const auto path = find_file(folder, f.name);
-        if (!path) {
-            restore();
-            return Status::failure("Die Datei " + f.name + " ist verschwunden.|Es wurde nichts geändert.");
-        }
-        fs::path backup = *path;
-        backup += kBackupSuffix;
-        std::error_code ec;
-        if (auto stale = find_file(folder, path->filename().string() + kBackupSuffix))
+        if (!path) return Status::failure("Die Datei " + f.name + " ist verschwunden.|Es wurde nichts geändert.");
+        files.add(*path, f.contents);
+    }
+    if (Status s = files.commit(); !s) return Status::failure(s.message() + "|Es wurde nichts geändert.", s.kind());
+    // Backups of older versions of the program are stale now.
+    for (const FilePlan& f : plan.files) {
+        if (f.verdict != FileVerdict::kNewer) continue;
+        if (auto stale = find_file(folder, f.name + kBackupSuffix)) {
+            std::error_code ec;
             fs::remove(*stale, ec);
-        fs::rename(*path, backup, ec);
-        if (ec) {
-            restore();
-            return Status::failure("Die Sicherung von " + f.name +
-                                   " kann nicht angelegt werden.|Es wurde nichts geändert.");
         }
-        swaps.push_back({*path, backup, &f});
-    }
-    for (const Swap& s : swaps) {
-        const Status st = write ? write(s.path, s.file->contents)
-                                : write_file_atomic(s.path, std::span<const uint8_t>(s.file->contents));
-        if (!st) {
-            restore();
-            return Status::failure(st.message() + "|Die alten Dateien wurden wiederhergestellt.");
-        }
-    }
-    for (const Swap& s : swaps) {
-        std::error_code ec;
-        fs::remove(s.backup, ec);
     }
     return {};
 }
 
 Status update_from_bundle(const fs::path& folder, std::span<const uint8_t> bytes, bool dry_run,
-                          UpdatePlan& plan, const FileWriter& write) {
+                          UpdatePlan& plan) {
     Bundle bundle;
     if (Status s = decode_bundle(bytes, bundle); !s) return s;
     if (Status s = plan_update(folder, bundle, plan); !s) return s;
     if (dry_run || !plan.any_newer()) return {};
-    return apply_update(folder, plan, write);
+    return apply_update(folder, plan);
 }
 
 const char* verdict_text(FileVerdict v) {

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,19 +57,15 @@ struct UpdatePlan {
 // entered is ever overwritten by a download.
 Status plan_update(const fs::path& folder, const Bundle& bundle, UpdatePlan& plan);
 
-// Swaps in every newer file: first each old file is renamed to its backup
-// (name + ".kat"), then the new contents are written atomically, then the
-// backups are deleted. On any failure every backup is renamed back, so the
-// folder holds exactly the old files; an interrupted run leaves backups that
-// the start-up migration restores.
-// `write` replaces the atomic writer (tests make it fail).
-using FileWriter = std::function<Status(const fs::path&, std::span<const uint8_t>)>;
-Status apply_update(const fs::path& folder, const UpdatePlan& plan, const FileWriter& write = {});
+// Writes every newer file as one set (FileSetWriter): on a failure no file
+// changes, and a set cut short by a crash is finished at the next start.
+// Backups ("<name>.kat") an older version of the program left are removed.
+Status apply_update(const fs::path& folder, const UpdatePlan& plan);
 
 // The whole update from downloaded bundle bytes: decode and check, compare,
 // and (unless dry_run) swap. `plan` says per file what happened.
 Status update_from_bundle(const fs::path& folder, std::span<const uint8_t> bytes, bool dry_run,
-                          UpdatePlan& plan, const FileWriter& write = {});
+                          UpdatePlan& plan);
 
 // German text of a verdict for listings: "neuer", "unverändert", "nicht vorhanden".
 const char* verdict_text(FileVerdict v);

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/session.h"
+#include "archive/save_draws_dialog.h"
 #include "archive/csv_import.h"
 #include "ui/ui_services.h"
 
@@ -66,13 +67,7 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
         warn(q(s.message()));
         return false;
     }
-    if (Status s = session.save_draws(); !s) {
-        warn(q(s.message()));
-        return false;
-    }
-    ui.message(parent, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
-               QStringLiteral("&OK"));
-    return true;
+    return save_draws_asking(parent, ui, session);
 }
 
 void import_draws_csv(MainWindow& window) {

@@ -12,6 +12,7 @@
 
 #include "app/main_window.h"
 #include "app/session.h"
+#include "archive/save_draws_dialog.h"
 #include "archive/calendar.h"
 #include "archive/draw_output_dialog.h"
 #include "archive/net_update_dialog.h"
@@ -395,12 +396,7 @@ void DrawEntryDialog::cmd32_Click() {
                                    "Soll ich diese trotzdem abspeichern?"),
                     2, QStringLiteral("&JA|&NEIN")) == 2)
         return;
-    if (Status s = session_.save_draws(); !s) {
-        ui_.message(this, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
-        return;
-    }
-    ui_.message(this, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
-                QStringLiteral("&OK"));
+    save_draws_asking(this, ui_, session_);
 }
 
 void DrawEntryDialog::cmd33_Click() { run_column_print(this, session_, ui_); }

@@ -147,7 +147,7 @@ Status load_card_file(const fs::path& path, int game, CardIndex& index, CardDeco
     if (!bytes) return Status::failure(std::string(kBadCardFormat));
     CardIndex next(index.kind());
     if (Status s = decode(*bytes, game, next); !s) return s;
-    next.set_file(path);
+    next.set_file(path, stamp_file(path));
     next.set_saved(true);
     index = std::move(next);
     return {};
@@ -155,8 +155,12 @@ Status load_card_file(const fs::path& path, int game, CardIndex& index, CardDeco
 
 Status save_card_file(const fs::path& path, int game, CardIndex& index, CardEncoder encode) {
     const std::vector<uint8_t> bytes = encode(index, game);
-    if (Status s = write_file_atomic(path, bytes); !s) return s;
-    index.set_file(path);
+    FileSetWriter writer;
+    writer.add(path, bytes);
+    // Saved over the file it was loaded from: only if nobody changed that meanwhile.
+    if (index.stamp().exists && index.file() == path) writer.expect(path, index.stamp());
+    if (Status s = writer.commit(); !s) return s;
+    index.set_file(path, stamp_file(path));
     index.set_saved(true);
     return {};
 }

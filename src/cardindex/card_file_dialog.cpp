@@ -54,6 +54,17 @@ bool load_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
     return true;
 }
 
+Status save_card_index_asking(QWidget* parent, UiServices& ui, Session& session, CardIndex& index,
+                              const std::string& name, bool replace_confirmed) {
+    Status s = save_card_index(session.data_folder(), session.params.code, index, name, replace_confirmed);
+    if (s.kind() != FailureKind::kChangedOnDisk) return s;
+    if (ui.message(parent, kQuestion, q(s.message()) + QStringLiteral("|Trotzdem überschreiben?"), 2,
+                   QStringLiteral("&JA|&NEIN")) != 1)
+        return s;
+    index.set_stamp(stamp_file(index.file()));
+    return save_card_index(session.data_folder(), session.params.code, index, name, replace_confirmed);
+}
+
 bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, bool ask) {
     std::string name;
     bool confirmed = false;
@@ -73,7 +84,7 @@ bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
         }
         name = *chosen;
     }
-    if (Status s = save_card_index(session.data_folder(), session.params.code, index, name, confirmed); !s) {
+    if (Status s = save_card_index_asking(parent, ui, session, index, name, confirmed); !s) {
         warn(parent, ui, s.message());
         return false;
     }

@@ -29,5 +29,9 @@ bool load_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
 bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, bool ask);
 // "L&öschen": asks, then deletes the chosen file. True when a file was deleted.
 bool delete_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index);
+// save_card_index; when another program changed the file since it was
+// loaded, the user is asked whether to overwrite it (declined: the failure).
+Status save_card_index_asking(QWidget* parent, UiServices& ui, Session& session, CardIndex& index,
+                              const std::string& name = {}, bool replace_confirmed = false);
 
 }  // namespace zw

@@ -128,9 +128,16 @@ public:
     int32_t capital() const { return capital_; }
     void set_pool(int members, int64_t capital);
 
-    // The file the index was loaded from or last saved to (empty: none).
+    // The file the index was loaded from or last saved to (empty: none), and
+    // its stamp then: a save to that file refuses when another program has
+    // changed it meanwhile (set the file's current stamp to overwrite anyway).
     const fs::path& file() const { return file_; }
-    void set_file(fs::path file) { file_ = std::move(file); }
+    void set_file(fs::path file, FileStamp stamp = {}) {
+        file_ = std::move(file);
+        stamp_ = stamp;
+    }
+    const FileStamp& stamp() const { return stamp_; }
+    void set_stamp(const FileStamp& stamp) { stamp_ = stamp; }
     // False after a change that no file holds yet.
     bool saved() const { return saved_; }
     void set_saved(bool saved) { saved_ = saved; }
@@ -141,6 +148,7 @@ private:
     int16_t members_ = 1;
     int32_t capital_ = 0;
     fs::path file_;
+    FileStamp stamp_;
     bool saved_ = true;
 };
 

@@ -152,7 +152,7 @@ int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, C
             index.file().empty() && file_exists(session.data_folder(), default_card_file(session.params.code, kind));
         if (unread_default) {
             save_cards(parent, ui, session, index, true);
-        } else if (Status s = save_card_index(session.data_folder(), session.params.code, index); !s) {
+        } else if (Status s = save_card_index_asking(parent, ui, session, index); !s) {
             ui.message(parent, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
         }
     }

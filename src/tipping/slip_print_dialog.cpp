@@ -108,7 +108,7 @@ void SlipPrintDialog::info_ausrichtung() {
 }
 
 bool SlipPrintDialog::store_header() {
-    if (Status st = session_.archive.save_header(session_.data_folder()); !st) {
+    if (Status st = session_.save_header(); !st) {
         ui_.message(this, kWarning,
                     QStringLiteral("Das Bundesland und die Kalibrierung konnten nicht gespeichert werden:|") +
                         q(st.message()),
@@ -245,7 +245,7 @@ void CalibrationDialog::cmd16_Click() {
     session_.archive.calibration_x = calibration_byte_for_scroll(scl4_->value());
     session_.archive.calibration_y = calibration_byte_for_scroll(scl5_->value());
     show_offsets();
-    if (Status st = session_.archive.save_header(session_.data_folder()); !st)
+    if (Status st = session_.save_header(); !st)
         ui_.message(this, kWarning,
                     QStringLiteral("Die Kalibrierung konnte nicht gespeichert werden:|") + q(st.message()), 1,
                     QStringLiteral("&OK"));

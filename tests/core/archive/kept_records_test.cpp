@@ -197,7 +197,7 @@ TEST(UnreadFiles, SavingAfterARefusedDrawFileReplacesNothing) {
         const Status saved = s.save_draws();
         ASSERT_FALSE(saved);
         EXPECT_EQ(saved.message(), "Die Datei LOTTO.DAT konnte nicht geladen werden und wird nicht überschrieben.");
-        EXPECT_FALSE(s.save_draws(true));  // nothing entered: not even on a yes
+        EXPECT_FALSE(s.save_draws({.replace_unread = true}));  // nothing entered: not even on a yes
         EXPECT_EQ(f.dir.read("LOTTO.DAT"), refused);
         f.expect_side_files_kept();
     }
@@ -218,7 +218,7 @@ TEST(UnreadFiles, EnteredDrawsReplaceAnUnreadFileOnlyWhenConfirmed) {
     EXPECT_FALSE(s.save_draws());
     EXPECT_TRUE(f.dir.read("LOTTO.DAT").empty());
     f.expect_side_files_kept();
-    ASSERT_TRUE(s.save_draws(true));
+    ASSERT_TRUE(s.save_draws({.replace_unread = true}));
     EXPECT_EQ(f.dir.read("LOTTO.DAT").size(), 4u + 7);
 }
 

@@ -1,5 +1,6 @@
-// The command line at start-up: it changes no file and reports on stderr what
-// the window program would repair and which files it could not read.
+// The command line at start-up: apart from finishing an interrupted save it
+// changes no file, and reports on stderr what the window program would repair
+// and which files it could not read.
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
@@ -15,7 +16,7 @@ void lotto_file(const TempFolder& dir, const std::string& name) {
     dir.write(name, {126, 126, 0, 0, 1, 2, 3, 4, 5, 6, 7});
 }
 
-TEST(CliStartUp, InfoLeavesTheBackupAndTemporaryFilesAlone) {
+TEST(CliStartUp, InfoLeavesTheBackupAloneAndRemovesLeftoverTemporaries) {
     TempFolder dir;
     lotto_file(dir, "Lotto.Dat.kat");
     lotto_file(dir, "M_Lotto.Dat");
@@ -24,7 +25,8 @@ TEST(CliStartUp, InfoLeavesTheBackupAndTemporaryFilesAlone) {
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(std::filesystem::exists(dir / "Lotto.Dat.kat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Lotto.Dat"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "Ziehwerk.Par.zwtmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Ziehwerk.Par.zwtmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "ziehwerk.lock"));
     EXPECT_NE(r.err.find("Lotto.Dat.kat würde beim Start des Programms als Lotto.Dat"),
               std::string::npos)
         << r.err;

@@ -76,8 +76,9 @@ TEST(MoneyFile, SwissSaveWritesBothFilesWhichReadBackOnStartAndSwitch) {
     ASSERT_TRUE(s.save_money_tables());
     EXPECT_EQ(dir.read("ZIEHWERK.PAR").size(), 276u);  // the existing spelling is replaced
     EXPECT_EQ(dir.read("SwissLotto.Par").size(), 44u);
-    // Swiss.Dat, ZIEHWERK.PAR, SwissLotto.Par: no second spelling, no temporary file.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+    // Swiss.Dat, ZIEHWERK.PAR, SwissLotto.Par and the folder's lock file: no
+    // second spelling, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 4);
 
     Session again(dir.path());
     again.start_up();

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
@@ -216,6 +217,23 @@ private slots:
         ui.message_answers = {1};
         w.Win_1_MenuEvent(16);
         QCOMPARE(ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+    }
+
+    void saveOverDrawsAnotherProgramChangedAsksFirst() {
+        Fixture f({QStringLiteral("Lotto.Dat")});
+        const QString file = f.dir.filePath(QStringLiteral("Lotto.Dat"));
+        test::write_draw_file(file, 5);
+        const qint64 theirs = QFileInfo(file).size();
+        f.ui.message_answers = {2};  // "&NEIN"
+        f.window->Win_1_MenuEvent(16);
+        QCOMPARE(f.ui.last_message(),
+                 QStringLiteral("Die Datei Lotto.Dat wurde seit dem Laden von einem anderen Programm "
+                                "geändert.|Trotzdem überschreiben?"));
+        QCOMPARE(QFileInfo(file).size(), theirs);
+        f.ui.message_answers = {1};  // "&JA"
+        f.window->Win_1_MenuEvent(16);
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+        QVERIFY(QFileInfo(file).size() < theirs);
     }
 
     void loadOtherDrawFileKeepsPreviousOnCancel() {
