@@ -68,14 +68,14 @@ fs::path resolve_data_folder(const Options& o) {
             throw UsageError("Der Datenordner \"" + *o.data + "\" existiert nicht.");
         return *o.data;
     }
-    // The user's data folder once the program has filled it, else the shipped data.
+    // The user's data folder, filled from the shipped data the first time,
+    // exactly as the window program does it; the installed data is only read
+    // from, never written to.
     const fs::path user = default_user_data_folder();
-    std::error_code ec;
-    if (fs::is_directory(user, ec) && !fs::is_empty(user, ec)) return user;
-    const fs::path shipped = shipped_data_folder();
-    if (!fs::is_directory(shipped, ec))
-        throw UsageError("Kein Datenordner gefunden (--data ORDNER angeben).");
-    return shipped;
+    Status status;
+    seed_data_folder(user, shipped_data_folder(), &status);
+    if (!status) throw UsageError(status.message());
+    return user;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "archive/calendar.h"
+#include "archive/draw_numbering.h"
 #include "cli.h"
 #include "json.h"
 
@@ -16,8 +17,8 @@ std::string padded(int64_t v, int digits) {
 
 int cmd_info(Context& ctx) {
     const Session& s = ctx.session;
-    const int newest = s.archive.newest();
-    const DrawDate date = draw_date(s.params.code, std::max(newest, 1));
+    const int newest = numbered_newest(s.params, s.archive);
+    const DrawDate date = numbered_draw_date(s.params, s.archive, std::max(newest, 1));
     if (ctx.options.json) {
         print(ctx.out, {{"game", static_cast<int>(s.params.code)},
                         {"name", s.params.info().name},
@@ -41,15 +42,22 @@ int cmd_info(Context& ctx) {
 int cmd_date(Context& ctx) {
     const auto words = ctx.args.words();
     if (words.empty()) throw UsageError("date braucht eine Ziehungsnummer.");
-    const int n = parse_int(words[0], "die Ziehungsnummer");
-    if (n < 1 || n > ctx.session.params.capacity())
-        throw UsageError("Ziehungsnummer außerhalb von 1.." +
-                         std::to_string(ctx.session.params.capacity()) + ".");
-    const DrawDate d = draw_date(ctx.session.params.code, n);
-    if (ctx.options.json) {
-        print(ctx.out, {{"draw", n}, {"date", d.text}, {"short", d.short_text}, {"key", d.key}, {"prefix", d.prefix}});
-    } else {
-        ctx.out << n << "  " << d.prefix << d.text << "  (" << d.short_text << ", " << d.key << ")\n";
+    // Every number is checked before anything is printed.
+    std::vector<int> draws;
+    for (const auto& word : words) {
+        const int n = parse_int(word, "die Ziehungsnummer");
+        if (n < 1 || n > ctx.session.params.capacity())
+            throw UsageError("Ziehungsnummer außerhalb von 1.." +
+                             std::to_string(ctx.session.params.capacity()) + ".");
+        draws.push_back(n);
+    }
+    // One line per draw (with --json one object per line).
+    for (const int n : draws) {
+        const DrawDate d = numbered_draw_date(ctx.session.params, ctx.session.archive, n);
+        if (ctx.options.json)
+            print(ctx.out, {{"draw", n}, {"date", d.text}, {"short", d.short_text}, {"key", d.key}, {"prefix", d.prefix}});
+        else
+            ctx.out << n << "  " << d.prefix << d.text << "  (" << d.short_text << ", " << d.key << ")\n";
     }
     return 0;
 }
@@ -61,6 +69,7 @@ struct DrawLine {
     int extra = 0;
     std::optional<int> spiel77, super6, joker;
     std::optional<std::array<int, 6>> plus;
+    std::optional<bool> bonus;  // Austrian rows only
 };
 
 std::optional<int> side(int32_t v) { return v < 0 ? std::nullopt : std::optional<int>(v); }
@@ -70,13 +79,14 @@ std::vector<DrawLine> collect(Context& ctx, const DrawRange& r) {
     std::vector<DrawLine> lines;
     if (s.params.austria) {
         const auto& rows = s.archive.combined();
-        int regular = 0;
+        // The Austrian draws are numbered as the lottery counts them: bonus
+        // draws included.
         for (int i = 0; i + 1 < static_cast<int>(rows.size()); ++i) {
             const CombinedRow& row = rows[static_cast<size_t>(i)];
-            if (!row.bonus) ++regular;
             if (i + 1 < r.first || i + 1 > r.last) continue;
             DrawLine l;
-            if (!row.bonus) l.draw = regular;
+            l.draw = i + 1;
+            l.bonus = row.bonus;
             l.date = row.date;
             l.prefix = row.bonus ? "B " : "  ";
             for (int k = 0; k < 6; ++k) l.numbers[k] = row.numbers[k];
@@ -116,7 +126,7 @@ int cmd_draws(Context& ctx) {
     const auto lines = collect(ctx, r);
     if (ctx.options.json) {
         Json j = Json::array();
-        for (const auto& l : lines)
+        for (const auto& l : lines) {
             j.push_back({{"draw", optional(l.draw)},
                          {"date", l.date},
                          {"prefix", l.prefix},
@@ -126,6 +136,8 @@ int cmd_draws(Context& ctx) {
                          {"super6", optional(l.super6)},
                          {"joker", optional(l.joker)},
                          {"plus", optional(l.plus)}});
+            if (l.bonus) j.back()["bonus"] = *l.bonus;
+        }
         print(ctx.out, j);
         return 0;
     }
@@ -143,6 +155,7 @@ int cmd_draws(Context& ctx) {
             ctx.out << "  Plus";
             for (int n : *l.plus) ctx.out << ' ' << n;
         }
+        if (l.bonus.value_or(false)) ctx.out << "  Bonus-Ziehung";
         ctx.out << "\n";
     }
     return 0;
@@ -193,8 +206,8 @@ constexpr OptionSpec kDryRun = flag("--dry-run", "nur zeigen, nichts ändern");
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
         {"info", "Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
-        {.name = "date", .summary = "Datum der Ziehung N", .run = cmd_date, .needs_draws = false,
-         .words = "N", .words_help = "die Ziehungsnummer"},
+        {.name = "date", .summary = "Datum der Ziehungen N ...", .run = cmd_date, .needs_draws = false,
+         .words = "N", .words_help = "eine oder mehrere Ziehungsnummern"},
         {"draws", "Ziehungen auflisten (--range A..B)", cmd_draws},
         {.name = "export", .summary = "Ziehungen als Text exportieren", .run = cmd_export,
          .options = {text("--kind", "all|grid", "alle Ziehungen des Rahmens oder das Raster der letzten 52"),

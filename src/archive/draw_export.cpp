@@ -47,7 +47,7 @@ ExportRow regular_row(const GameParams& params, const DrawArchive& archive, int 
     return r;
 }
 
-// Austrian combined-view row `row` (1-based); `draw` is its regular draw number.
+// Austrian combined-view row numbered `draw` (1-based, the lottery's count).
 ExportRow combined_row(const CombinedRow& c, int draw) {
     ExportRow r;
     r.draw = c.bonus ? 0 : draw;
@@ -68,12 +68,8 @@ std::vector<ExportRow> rows_of(const GameParams& params, const DrawArchive& arch
         const auto& view = archive.combined();
         // The view ends with a placeholder row holding the next draw's date.
         const int held = std::max(0, static_cast<int>(view.size()) - 1);
-        int regular = 0;
-        for (int i = 0; i < held && i < last; ++i) {
-            const CombinedRow& c = view[static_cast<size_t>(i)];
-            if (!c.bonus) ++regular;
-            if (i + 1 >= first) rows.push_back(combined_row(c, regular));
-        }
+        for (int i = std::max(first, 1) - 1; i < held && i < last; ++i)
+            rows.push_back(combined_row(view[static_cast<size_t>(i)], i + 1));
         return rows;
     }
     for (int n = std::max(first, 1); n <= std::min(last, archive.newest()); ++n)

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "archive/calendar.h"
+#include "archive/draw_numbering.h"
 #include "archive/draw_output_dialog.h"
 #include "archive/slip_grid_widget.h"
 #include "ui/fonts.h"
@@ -106,16 +107,9 @@ void DrawViewerWindow::show_from(int first) {
     QString date;
     QString prefix = QStringLiteral("  ");
     if (params.austria) {
-        // The Austrian viewer walks the combined view: name the regular draw
-        // number, or the bonus draw.
-        if (head.present) {
-            number = QString::number(head.draw);
-            date = q(head.date);
-        } else {
-            const int regular = first - archive.bonus_count();
-            number = QString::number(regular);
-            date = q(draw_date(params.code, std::max(regular, 1)).text);
-        }
+        // The Austrian viewer walks the combined view, numbered as the
+        // lottery counts (bonus draws included).
+        date = head.present ? q(head.date) : q(numbered_draw_date(params, archive, first).text);
     } else {
         const DrawDate d = draw_date(params.code, first);
         date = q(d.text);

@@ -47,10 +47,7 @@ SlipDraw combined_slip(const DrawArchive& archive, int row) {
     const CombinedRow& c = view[static_cast<size_t>(row - 1)];
     s.present = true;
     s.bonus = c.bonus;
-    if (!c.bonus) {
-        s.draw = static_cast<int>(std::count_if(view.begin(), view.begin() + row,
-                                                [](const CombinedRow& r) { return !r.bonus; }));
-    }
+    if (!c.bonus) s.draw = row;  // the lottery counts the bonus draws too
     s.date = c.date;
     for (int k = 0; k < 6; ++k) s.numbers[k] = c.numbers[k] <= 45 ? c.numbers[k] : 0;
     if (c.numbers[6] != 0 && c.numbers[6] <= 45) {

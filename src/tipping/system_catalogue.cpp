@@ -89,9 +89,11 @@ constexpr ListEntry kTotoPartial[] = {{0, "7.80"},  {1, "9.75"},   {6, "14.30"},
                                       {2, "19.50"}, {3, "32.50"},  {4, "42.90"},
                                       {5, "65.65"}, {18, "72.80"}, {8, "85.80"}};
 
-// The cases are tested in this order: Bundesland 1, 7, 0/8/18, German Lotto by
-// Bundesland, the Austrian game, the Swiss game, Toto.
+// The cases are tested in this order: the Swiss game (its own list in francs,
+// whatever Bundesland the draw file names), Bundesland 1, 7, 0/8/18, German
+// Lotto by Bundesland, the Austrian game, Toto.
 OfferedList offered_list(int game, int bundesland) {
+    if (game == kSwiss) return {ListNames::kShort, "CHF", kSwissShort};
     const bool lotto = is_german_lotto(game);
     if (bundesland == 1)
         return lotto ? OfferedList{ListNames::kPartial, "EUR", kLottoBavaria}
@@ -108,7 +110,6 @@ OfferedList offered_list(int game, int bundesland) {
         return {ListNames::kVew, "EUR", kLottoVew};
     }
     if (game == kAustria) return {ListNames::kVew, "EUR", kLottoVew};
-    if (game == kSwiss) return {ListNames::kShort, "CHF", kSwissShort};
     return {ListNames::kPartial, "EUR", kTotoPartial};
 }
 
@@ -218,8 +219,10 @@ std::string_view bundesland_name(int index) {
 }
 
 LabelFamily label_family(int game, int bundesland) {
+    // The Swiss systems keep their own names and prices in every Bundesland.
+    if (game == kSwiss) return LabelFamily::kShort;
     if (partial_family_land(bundesland)) return LabelFamily::kPartial;
-    return game == kSwiss ? LabelFamily::kShort : LabelFamily::kVew;
+    return LabelFamily::kVew;
 }
 
 std::string_view family_heading(LabelFamily family) {

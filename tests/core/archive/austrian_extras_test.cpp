@@ -35,7 +35,7 @@ TEST(BonusDraws, MalformedLinesAndOverflowAreSkippedWithWarnings) {
                        "1.3.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1\n"     // bad date
                        "13.03.2020,1,2,3,4,5,6,700,0,0,0,0,0,0,1\n"  // beyond a byte
                        "13.03.2020,1,2,3\n";                         // four fields only
-    for (int i = 0; i < 120; ++i) text += "14.03.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1\n";
+    for (int i = 0; i < kMaxBonusDraws + 20; ++i) text += "14.03.2020,1,2,3,4,5,6,7,0,0,0,0,0,0,1\n";
     auto r = parse_bonus_draws(text);
     EXPECT_EQ(r.draws.size(), static_cast<size_t>(kMaxBonusDraws));
     EXPECT_EQ(r.warnings.size(), 5u);  // four bad lines and the overflow
@@ -80,6 +80,26 @@ TEST(AustrianArchive, CombinedViewMergesBonusDrawsByDate) {
     EXPECT_TRUE(rows[4].bonus);  // newer than every regular draw: kept
     EXPECT_EQ(rows[4].joker, 5);
     EXPECT_EQ(rows[5].date, draw_date(kAustria, 4).text);
+}
+
+// Bonus draws come every other Friday: 150 of them (beyond the old table of
+// 100) are read, counted and all reach the combined view.
+TEST(AustrianArchive, HundredFiftyBonusDrawsAreReadAndCounted) {
+    TempFolder dir;
+    dir.write("O_Lotto.Dat", {126, 126, 0, 0, 1, 2, 3, 4, 5, 6, 7});
+    std::string text;
+    for (int i = 0; i < 150; ++i) {
+        const int day = 1 + i % 28, month = 1 + (i / 28) % 12, year = 2021 + i / (28 * 12);
+        auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
+        text += two(day) + "." + two(month) + "." + std::to_string(year) +
+                ",1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n";
+    }
+    dir.write_text("OB_Lotto.Dat", text);
+    DrawArchive a;
+    ASSERT_TRUE(a.load_draws(dir.path(), austria()));
+    EXPECT_EQ(a.bonus_count(), 150);
+    EXPECT_EQ(a.default_range().last, 151);
+    EXPECT_EQ(a.combined().size(), 152u);  // 1 regular + 150 bonus + the next draw's date
 }
 
 TEST(AustrianArchive, JokerBeforeDraw108AndLottoPlusBefore2668AreAbsent) {

@@ -82,6 +82,7 @@ TEST(AllDrawsExport, RangeBeyondTheArchiveWritesNoEmptyDraws) {
     EXPECT_EQ(lines_of(export_all_draws(f.params, f.archive, f.range)).size(), 2u);
 }
 
+// The Austrian draws are numbered as the lottery counts them, bonus draws included.
 TEST(AllDrawsExport, AustriaListsBonusDrawsInDateOrder) {
     Fixture f(kAustria);
     f.put(1, {1, 2, 3, 4, 5, 6, 7});
@@ -95,7 +96,7 @@ TEST(AllDrawsExport, AustriaListsBonusDrawsInDateOrder) {
               "ALLE ZIEHUNGEN DES ÖSTERREICHLOTTO 6 AUS 45:\n"
               "Ziehung    1 vom 07.09.1986    1  2  3  4  5  6 ( 7)  \n"
               "Bonusziehung vom 10.09.1986   21 22 23 24 25 26 (27)  \n"
-              "Ziehung    2 vom 14.09.1986    8  9 10 11 12 13 (14)  \n");
+              "Ziehung    3 vom 14.09.1986    8  9 10 11 12 13 (14)  \n");
 }
 
 TEST(GridExport, FewDrawsStartAtDrawOneWithCellsAndSummaries) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/data_folder.h"
 #include "archive/draw_export.h"
 #include "cli_runner.h"
 #include "temp_folder.h"
@@ -42,6 +43,27 @@ TEST(CliExport, WritesTheViewersFilesForGameAndRange) {
     EXPECT_EQ(text_of(dir, "alle.txt"), export_all_draws(p, a, range));
     EXPECT_EQ(text_of(dir, "spalten.txt"), export_last_draws_grid(p, a, range));
     EXPECT_EQ(text_of(dir, "alle.txt").substr(0, 37), "ALLE AUSSPIELUNGEN DER AUSWAHLWETTE:\n");
+}
+
+// The Austrian lottery counts its bonus draws: Sunday 29.11.2020 was its
+// 3000th draw. The date, the draw list and the export all use that count.
+TEST(CliExport, AustrianDrawThreeThousandIsTheTwentyNinthOfNovember2020Everywhere) {
+    TempFolder dir;
+    for (const char* name : {"O_LOTTO.DAT", "OB_Lotto.Dat"})
+        std::filesystem::copy_file(shipped_data_folder() / name, dir / name);
+    const std::string data = dir.path().string();
+    auto r = run_cli({"--data", data, "--game", "3", "date", "3000"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("3000    29.11.2020"), std::string::npos) << r.out;
+    r = run_cli({"--data", data, "--game", "3", "--range", "3000..3000", "draws"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 22), " 3000    29.11.2020   ") << r.out;
+    const std::string all = (dir / "alle.txt").string();
+    r = run_cli({"--data", data, "--game", "3", "--range", "3000..3000", "export", "--kind", "all",
+                 "--out", all});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(text_of(dir, "alle.txt").find("Ziehung 3000 vom 29.11.2020"), std::string::npos)
+        << text_of(dir, "alle.txt");
 }
 
 TEST(CliExport, UnwritableFileOrBadKindEndsWithCodeTwo) {

@@ -3,6 +3,9 @@
 // and which files it could not read.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "app/data_folder.h"
 #include "cli_runner.h"
 #include "temp_folder.h"
 
@@ -45,6 +48,25 @@ TEST(CliStartUp, DamagedParameterFilesAreReportedOnStderrWithLineBreaks) {
         << r.err;
     EXPECT_NE(r.err.find("ZIEHWERK.ASW ist beschädigt"), std::string::npos);
     EXPECT_EQ(r.err.find('|'), std::string::npos);
+}
+
+
+// Without --data the command line works on the user's data folder, filled from
+// the shipped data the first time (as the window program does), and never
+// writes into the shipped folder.
+TEST(CliStartUp, FillsAndUsesTheUsersDataFolderWhenItDoesNotExistYet) {
+    TempFolder home;
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    const auto r = run_cli({"--game", "0", "info"});
+    if (old) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(r.code, 0) << r.err;
+    const auto user = home / "ziehwerk";
+    EXPECT_NE(r.out.find(user.string()), std::string::npos) << r.out;
+    EXPECT_TRUE(file_exists(user, "LOTTO.DAT"));
+    EXPECT_EQ(r.out.find(shipped_data_folder().string()), std::string::npos);
 }
 
 }  // namespace

@@ -40,6 +40,18 @@ TEST(Cli, DateAsJson) {
               "\"prefix\":\"B \"}\n");
 }
 
+TEST(Cli, DatePrintsEveryDrawAskedForAndChecksAllFirst) {
+    TempFolder dir;
+    make_folder(dir);
+    auto r = run_cli({"--data", dir.path().string(), "--game", "1", "date", "2", "3"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("2  B 04.06.1986"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n3  "), std::string::npos) << r.out;
+    r = run_cli({"--data", dir.path().string(), "--game", "1", "date", "2", "x"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+}
+
 TEST(Cli, DrawsShowSuperzahlZeroAndSideNumbersWithLeadingZeros) {
     TempFolder dir;
     make_folder(dir);

@@ -73,8 +73,9 @@ TEST(SystemCatalogue, PartialListsInTheirExactOrder) {
               (V{"9/12", "12/22", "10/30", "11/66", "22/77", "26/130", "12/132"}));
     EXPECT_EQ(names(kToto, 7), (V{"609", "710", "612", "610", "711", "622", "616", "626", "712"}));
     EXPECT_EQ(names(kLottoWednesday, 7), names(kToto, 7));
-    EXPECT_EQ(names(kSwiss, 18),
-              (V{"9/12", "10/15", "12/22", "10/30", "11/66", "22/77", "16/112", "12/132"}));
+    // The Swiss game offers its own list in every Bundesland.
+    EXPECT_EQ(names(kSwiss, 18), names(kSwiss, 17));
+    EXPECT_EQ(names(kSwiss, 0), names(kSwiss, 17));
     EXPECT_EQ(names(kLottoBoth, 9), (V{"9/12", "10/15", "10/30", "10/50", "11/66", "12/22",
                                        "12/132", "16/112", "22/77"}));
     EXPECT_EQ(names(kLottoBoth, 11), (V{"9/12", "10/15", "12/22", "10/30", "11/66", "22/77",
@@ -160,8 +161,30 @@ TEST(SystemCatalogue, PriceLabelsAreRowsTimesTheGamesRowPrice) {
     EXPECT_EQ(partial_system_price(kToto, LabelFamily::kPartial, 11), "299.-");
 }
 
+// A Swiss system costs the same in the list, in the box and on the ticket,
+// in francs, whichever Bundesland the draw file's header names.
+TEST(SystemCatalogue, SwissListAndBoxAgreeInFrancsInEveryBundesland) {
+    for (int land = 0; land < kBundeslandCount; ++land) {
+        const auto items = partial_system_items(kSwiss, land);
+        ASSERT_FALSE(items.empty());
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            const auto& item = items[static_cast<size_t>(i)];
+            EXPECT_NE(item.text.find("CHF"), std::string::npos) << land << " " << item.text;
+            const PartialChoice choice = partial_system_choice(kSwiss, land, i);
+            ASSERT_TRUE(choice.chosen) << land << " " << item.text;
+            const int rows = kPartialSystems[static_cast<size_t>(item.partial_index)].rows;
+            EXPECT_EQ(item_cents(item.text), rows * 250) << land << " " << item.text;
+            EXPECT_EQ(cents(std::string(partial_system_price(kSwiss, label_family(kSwiss, land),
+                                                             choice.stored_index))),
+                      rows * 250)
+                << land << " " << item.text;
+        }
+    }
+}
+
 TEST(SystemCatalogue, ChoiceStoresTheIndexWithinTheBoxFamily) {
-    EXPECT_EQ(label_family(kSwiss, 18), LabelFamily::kPartial);
+    EXPECT_EQ(label_family(kSwiss, 18), LabelFamily::kShort);
+    EXPECT_EQ(label_family(kSwiss, 0), LabelFamily::kShort);
     EXPECT_EQ(label_family(kSwiss, 7), LabelFamily::kShort);
     EXPECT_EQ(label_family(kToto, 500), LabelFamily::kVew);
     PartialChoice c = partial_system_choice(kLottoSaturday, 1, 10);  // "22/77"
@@ -185,7 +208,8 @@ TEST(SystemCatalogue, ChoiceStoresTheIndexWithinTheBoxFamily) {
     c = partial_system_choice(kToto, 2, 4);  // "10/50" has no VEW name
     EXPECT_FALSE(c.chosen);
     EXPECT_NE(c.message.find("10/50"), std::string::npos);
-    EXPECT_FALSE(partial_system_choice(kSwiss, 7, 7).chosen);  // "626": no short name
+    // The Swiss list is the short list in every Bundesland: every item has its name.
+    EXPECT_TRUE(partial_system_choice(kSwiss, 7, 7).chosen);
 
     // A dismissed list chooses nothing.
     c = partial_system_choice(kLottoSaturday, 1, -1);
