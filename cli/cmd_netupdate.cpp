@@ -5,6 +5,7 @@
 #include "archive/bundle.h"
 #include "archive/calendar.h"
 #include "archive/csv_import.h"
+#include "archive/draw_update.h"
 #include "archive/result_pages.h"
 #include "cli.h"
 #include "json.h"
@@ -127,13 +128,36 @@ int cmd_import_draws(Context& ctx) {
     if (preview.gap && !allow_gap)
         throw UsageError(plain_text(preview.gap->text(ctx.session.archive.game())) +
                          " Es wurde nichts importiert; mit --allow-gap werden die leeren Ziehungen angelegt.");
-    const bool change = !dry_run && (!preview.added.empty() || !preview.changed.empty());
+    // Only new draws unless the differing ones are asked for.
+    const bool take_different = ctx.args.flag("--take-different");
+    if (take_different && ctx.args.flag("--only-new"))
+        throw UsageError("--only-new und --take-different schließen einander aus.");
+    const GapPolicy gaps = allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse;
+    const CsvDraws take = rows_to_take(ctx.session.archive, csv, take_different);
+    const bool change = !dry_run && !take.draws.empty();
     if (change) {
-        if (Status s = apply_import(ctx.session.archive, csv, ctx.session.range,
-                                    allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse);
-            !s)
+        if (Status s = apply_import(ctx.session.archive, take, ctx.session.range, gaps); !s)
             throw UsageError(plain_text(s.message()));
         if (Status s = ctx.session.save_draws(); !s) throw UsageError(plain_text(s.message()));
+    }
+    // The other German archives that hold these draw days are kept in step.
+    std::vector<std::string> siblings;
+    const fs::path folder = ctx.session.data_folder();
+    for (int g : sibling_games(ctx.session.params.code)) {
+        const GameParams p = game_params(g);
+        DrawArchive archive;
+        if (!file_exists(folder, p.info().draw_file) || !archive.load_draws(folder, p)) continue;
+        const CsvDraws rows = rows_for_sibling(ctx.session.params.code, csv, g);
+        const ImportPreview sp = preview_import(archive, rows);
+        std::string line = std::string(p.info().name) + ": " + sp.summary();
+        const CsvDraws st = rows_to_take(archive, rows, take_different);
+        if (!dry_run && !st.draws.empty()) {
+            DrawRange unused;
+            Status s = apply_import(archive, st, unused, gaps);
+            if (s) s = archive.save_draws(folder);
+            line += s ? ", gespeichert" : " (nicht gespeichert: " + plain_text(s.message()) + ")";
+        }
+        siblings.push_back(line);
     }
     if (ctx.options.json) {
         print(ctx.out, {{"added", preview.added}, {"changed", preview.changed}, {"unchanged", preview.unchanged}});
@@ -141,9 +165,12 @@ int cmd_import_draws(Context& ctx) {
     }
     ctx.out << preview.summary() << ", " << preview.unchanged << " gleiche\n";
     if (!preview.added.empty()) ctx.out << "Neu: " << joined(preview.added) << "\n";
-    if (!preview.changed.empty()) ctx.out << "Abweichend: " << joined(preview.changed) << "\n";
+    if (!preview.changed.empty())
+        ctx.out << "Abweichend: " << joined(preview.changed)
+                << (take_different ? "\n" : " (behalten; mit --take-different überschrieben)\n");
     if (!csv.skipped_lines.empty())
         ctx.out << csv.skipped_lines.size() << " Zeilen ohne Ziehung dieses Spiels übersprungen\n";
+    for (const std::string& line : siblings) ctx.out << line << "\n";
     if (change) ctx.out << "Die Ziehungen wurden gespeichert.\n";
     else if (dry_run) ctx.out << "Probelauf: nichts wurde geändert.\n";
     return 0;

@@ -5,51 +5,18 @@
 #include <map>
 
 #include "archive/calendar.h"
+#include "archive/csv_sources.h"
 #include "archive/draw_entry.h"
 #include "archive/result_pages.h"
 
 namespace zw {
 namespace {
 
-std::string trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
-    return std::string(s);
-}
-
-std::vector<std::string> split(std::string_view line, char sep) {
-    std::vector<std::string> cells;
-    size_t start = 0;
-    while (true) {
-        const size_t end = line.find(sep, start);
-        cells.push_back(trim(line.substr(start, end == std::string_view::npos ? end : end - start)));
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    return cells;
-}
-
 std::optional<int> to_int(const std::string& s) {
     int v = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
     return v;
-}
-
-// yyyy-mm-dd or dd.mm.yyyy; the yyyymmdd key of a real calendar day, else 0.
-int32_t date_key(const std::string& s) {
-    CivilDate d;
-    auto part = [&](size_t pos, size_t len) { return to_int(s.substr(pos, len)).value_or(-1); };
-    if (s.size() == 10 && s[4] == '-' && s[7] == '-')
-        d = {part(0, 4), part(5, 2), part(8, 2)};
-    else if (s.size() == 10 && s[2] == '.' && s[5] == '.')
-        d = {part(6, 4), part(3, 2), part(0, 2)};
-    else
-        return 0;
-    if (d.year < 1900 || d.month < 1 || d.month > 12 || d.day < 1) return 0;
-    if (civil_from_days(days_from_civil(d)) != d) return 0;
-    return d.year * 10000 + d.month * 100 + d.day;
 }
 
 std::string header_name(std::string s) {
@@ -65,44 +32,43 @@ std::string header_name(std::string s) {
 
 Status parse_draws_csv(std::string_view text, const GameParams& params, CsvDraws& out) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    std::vector<std::string_view> lines;
-    for (size_t start = 0; start <= text.size();) {
-        const size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos
-                                                                         : end - start));
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
     auto refuse = [](int line, const std::string& why) {
         return Status::failure("Die CSV-Datei ist fehlerhaft:|Zeile " + std::to_string(line) + ": " +
                                why + "|Es wurde nichts importiert.");
     };
+    // The separator is the header's: a semicolon when it has one.
     size_t h = 0;
-    while (h < lines.size() && trim(lines[h]).empty()) ++h;
-    if (h == lines.size()) return Status::failure("Die CSV-Datei ist leer.|Es wurde nichts importiert.");
-    const char sep = lines[h].find(';') != std::string_view::npos ? ';' : ',';
+    while (h < text.size() && (text[h] == '\n' || text[h] == '\r' || text[h] == ' ' || text[h] == '\t')) ++h;
+    const std::string_view header_line = text.substr(h, text.find('\n', h) == std::string_view::npos
+                                                            ? std::string_view::npos
+                                                            : text.find('\n', h) - h);
+    const char sep = header_line.find(';') != std::string_view::npos ? ';' : ',';
+    std::vector<CsvRecord> records;
+    int unclosed = 0;
+    if (!split_csv_records(text, sep, records, unclosed))
+        return refuse(unclosed, "ein Anführungszeichen wird nicht geschlossen.");
+    if (records.empty()) return Status::failure("Die CSV-Datei ist leer.|Es wurde nichts importiert.");
     std::map<std::string, size_t> column;
-    const auto header = split(lines[h], sep);
+    const auto& header = records.front().fields;
     for (size_t i = 0; i < header.size(); ++i) column.emplace(header_name(header[i]), i);
     for (const char* need : {"date", "n1", "n2", "n3", "n4", "n5", "n6"})
         if (!column.count(need))
-            return refuse(static_cast<int>(h) + 1, std::string("die Spalte \"") + need + "\" fehlt.");
+            return refuse(records.front().line, std::string("die Spalte \"") + need + "\" fehlt.");
 
     const int capacity = params.capacity();
     const int32_t last_key = draw_date(params.code, capacity).key;
 
     CsvDraws result;
     std::map<int, int> line_of_draw;
-    for (size_t li = h + 1; li < lines.size(); ++li) {
-        const int line = static_cast<int>(li) + 1;
-        if (trim(lines[li]).empty()) continue;
-        const auto cells = split(lines[li], sep);
+    for (size_t r = 1; r < records.size(); ++r) {
+        const int line = records[r].line;
+        const auto& cells = records[r].fields;
         if (cells.size() > header.size()) return refuse(line, "mehr Felder als Spalten.");
         auto cell = [&](const char* name) -> std::string {
             auto it = column.find(name);
             return it == column.end() || it->second >= cells.size() ? std::string() : cells[it->second];
         };
-        const int32_t key = date_key(cell("date"));
+        const int32_t key = csv_date_key(cell("date"));
         if (key == 0) return refuse(line, "ungültiges Datum \"" + cell("date") + "\".");
         if (key > last_key)
             return refuse(line, "die Ziehung liegt hinter der letzten möglichen Ziehung " +

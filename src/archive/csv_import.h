@@ -1,6 +1,7 @@
 // Import of draws from a CSV file: a header line names the columns (date,
 // n1..n6 and optional zusatzzahl, superzahl, gluckszahl, spiel77, super6,
-// joker, draw), comma or semicolon separated, dates yyyy-mm-dd or dd.mm.yyyy.
+// joker, draw), comma or semicolon separated (quoted fields as usual in CSV),
+// dates yyyy-mm-dd, dd.mm.yyyy or dd-mm-yyyy.
 // Each row goes to the draw number its date has in the game's calendar. The
 // file is checked whole first: one malformed line refuses the import.
 #pragma once
