@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archive/bundle.h"
+#include "archive/bonus_editor.h"
 #include "archive/calendar.h"
 #include "archive/csv_import.h"
 #include "archive/draw_update.h"
@@ -139,26 +140,13 @@ int cmd_import_draws(Context& ctx) {
         if (Status s = apply_import(ctx.session.archive, take, ctx.session.range, gaps); !s)
             throw UsageError(plain_text(s.message()));
         if (Status s = ctx.session.save_draws(); !s) throw UsageError(plain_text(s.message()));
+        if (!take.bonus.empty())
+            if (Status s = save_bonus_file(ctx.session.data_folder(), ctx.session.archive.bonus_draws()); !s)
+                throw UsageError(plain_text(s.message()));
     }
     // The other German archives that hold these draw days are kept in step.
-    std::vector<std::string> siblings;
-    const fs::path folder = ctx.session.data_folder();
-    for (int g : sibling_games(ctx.session.params.code)) {
-        const GameParams p = game_params(g);
-        DrawArchive archive;
-        if (!file_exists(folder, p.info().draw_file) || !archive.load_draws(folder, p)) continue;
-        const CsvDraws rows = rows_for_sibling(ctx.session.params.code, csv, g);
-        const ImportPreview sp = preview_import(archive, rows);
-        std::string line = std::string(p.info().name) + ": " + sp.summary();
-        const CsvDraws st = rows_to_take(archive, rows, take_different);
-        if (!dry_run && !st.draws.empty()) {
-            DrawRange unused;
-            Status s = apply_import(archive, st, unused, gaps);
-            if (s) s = archive.save_draws(folder);
-            line += s ? ", gespeichert" : " (nicht gespeichert: " + plain_text(s.message()) + ")";
-        }
-        siblings.push_back(line);
-    }
+    const auto siblings = import_into_siblings(ctx.session.data_folder(), ctx.session.params.code, csv,
+                                               take_different, gaps, dry_run);
     if (ctx.options.json) {
         print(ctx.out, {{"added", preview.added}, {"changed", preview.changed}, {"unchanged", preview.unchanged}});
         return 0;
@@ -170,7 +158,7 @@ int cmd_import_draws(Context& ctx) {
                 << (take_different ? "\n" : " (behalten; mit --take-different überschrieben)\n");
     if (!csv.skipped_lines.empty())
         ctx.out << csv.skipped_lines.size() << " Zeilen ohne Ziehung dieses Spiels übersprungen\n";
-    for (const std::string& line : siblings) ctx.out << line << "\n";
+    for (const SiblingImport& s : siblings) ctx.out << s.text() << "\n";
     if (change) ctx.out << "Die Ziehungen wurden gespeichert.\n";
     else if (dry_run) ctx.out << "Probelauf: nichts wurde geändert.\n";
     return 0;

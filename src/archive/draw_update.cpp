@@ -121,12 +121,13 @@ GameUpdate plan_austrian_update(const DrawArchive& archive, const std::vector<So
             continue;
         }
         const std::string date = date_text(row.key);
-        if (!on_date.empty() || row.key > last_key) {
+        const bool friday = weekday({row.key / 10000, row.key / 100 % 100, row.key % 100}) == 5;
+        if (!on_date.empty() || row.key > last_key || !friday) {
             plan.notes.push_back("Zeile " + std::to_string(row.line) + " vom " + date +
                                  ": keine Ziehung dieses Spiels, die Zeile wurde übergangen.");
             continue;
         }
-        // A day without a regular draw: a bonus draw.
+        // A Friday without a regular draw: a bonus draw.
         if (auto held = bonus_of_date.find(row.key); held != bonus_of_date.end()) {
             const BonusDraw& b = archive.bonus_draws()[held->second];
             if (std::equal(rec.begin(), rec.end(), b.numbers.begin())) {
@@ -266,6 +267,42 @@ CsvDraws rows_to_take(const DrawArchive& archive, const CsvDraws& csv, bool take
         if (std::find(p.added.begin(), p.added.end(), d.draw) != p.added.end() ||
             (take_different && std::find(p.changed.begin(), p.changed.end(), d.draw) != p.changed.end()))
             out.draws.push_back(d);
+    for (const CsvBonusDraw& b : csv.bonus)
+        if (std::find(p.bonus_added.begin(), p.bonus_added.end(), b.draw.date) != p.bonus_added.end() ||
+            (take_different &&
+             std::find(p.bonus_changed.begin(), p.bonus_changed.end(), b.draw.date) != p.bonus_changed.end()))
+            out.bonus.push_back(b);
+    return out;
+}
+
+std::string SiblingImport::text() const {
+    std::string t = std::string(game_info(game).name) + ": " + preview.summary();
+    if (!error.empty()) return t + " (nicht gespeichert: " + error + ")";
+    return saved ? t + ", gespeichert" : t;
+}
+
+std::vector<SiblingImport> import_into_siblings(const fs::path& folder, int game, const CsvDraws& csv,
+                                                bool take_different, GapPolicy gaps, bool dry_run) {
+    std::vector<SiblingImport> out;
+    for (int g : sibling_games(game)) {
+        const GameParams p = game_params(g);
+        DrawArchive archive;
+        if (!file_exists(folder, p.info().draw_file) || !archive.load_draws(folder, p)) continue;
+        SiblingImport s;
+        s.game = g;
+        const CsvDraws rows = rows_for_sibling(game, csv, g);
+        s.preview = preview_import(archive, rows);
+        const CsvDraws take = rows_to_take(archive, rows, take_different);
+        if (!dry_run && !take.draws.empty()) {
+            DrawRange unused;
+            Status status = apply_import(archive, take, unused, gaps);
+            if (status) status = archive.save_draws(folder);
+            s.saved = status.ok();
+            s.error = status.message();
+            std::replace(s.error.begin(), s.error.end(), '|', ' ');
+        }
+        out.push_back(std::move(s));
+    }
     return out;
 }
 

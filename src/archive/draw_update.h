@@ -1,7 +1,7 @@
 // Bringing the archives up to date from the public source files: the German
 // rows go into Samstag and Sa+Mi (Saturdays) or Mittwoch and Sa+Mi
-// (Wednesdays), the Austrian rows into the Austrian draw file or, on a day
-// without a regular draw, into the bonus draws. Each row is compared with
+// (Wednesdays), the Austrian rows into the Austrian draw file or, on a
+// Friday without a regular draw, into the bonus draws. Each row is compared with
 // the stored draw: new, the same or different. Only new draws are taken
 // unless the differing ones are asked for; side-game numbers stay.
 #pragma once
@@ -78,5 +78,19 @@ CsvDraws rows_for_sibling(int from_game, const CsvDraws& rows, int to_game);
 // The rows of `csv` the archive does not hold yet (or, with
 // `take_different`, also those that differ from the stored draws).
 CsvDraws rows_to_take(const DrawArchive& archive, const CsvDraws& csv, bool take_different);
+
+struct SiblingImport {
+    int game = 0;
+    ImportPreview preview;
+    bool saved = false;
+    std::string error;  // why the rows were not taken; empty when fine
+    // "Lotto 6 aus 49 (Samstag und Mittwoch): 1 neue Ziehungen, 0 abweichende, gespeichert"
+    std::string text() const;
+};
+// After an import of `csv` into `game`: the same rows into every sibling
+// archive in the folder (new ones only unless `take_different`), each saved
+// once. A dry run only previews.
+std::vector<SiblingImport> import_into_siblings(const fs::path& folder, int game, const CsvDraws& csv,
+                                                bool take_different, GapPolicy gaps, bool dry_run);
 
 }  // namespace zw
