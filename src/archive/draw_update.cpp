@@ -65,6 +65,24 @@ void drop_far_rows(const DrawArchive& archive, GameUpdate& plan) {
     }
 }
 
+// Rows the update cannot place, counted into one note.
+struct PassedOver {
+    int count = 0;
+    int first_line = 0;
+    std::string first_date;
+    void add(const SourceRow& row) {
+        if (count++ == 0) {
+            first_line = row.line;
+            first_date = date_text(row.key);
+        }
+    }
+    void note(GameUpdate& plan, const std::string& why) const {
+        if (count == 0) return;
+        plan.notes.push_back(std::to_string(count) + " Zeilen " + why + " wurden übergangen (die erste: Zeile " +
+                             std::to_string(first_line) + " vom " + first_date + ").");
+    }
+};
+
 void set_newest(const DrawArchive& archive, GameUpdate& plan) {
     int newest = archive.newest();
     for (int n : plan.added) newest = std::max(newest, n);
@@ -78,6 +96,7 @@ void set_newest(const DrawArchive& archive, GameUpdate& plan) {
 
 GameUpdate plan_german_update(const DrawArchive& archive, const std::vector<SourceRow>& rows) {
     const GameParams p = game_params(archive.game());
+    PassedOver passed_over;
     GameUpdate plan;
     plan.game = archive.game();
     for (const SourceRow& row : rows) {
@@ -85,8 +104,7 @@ GameUpdate plan_german_update(const DrawArchive& archive, const std::vector<Sour
         if (on_date.empty()) continue;  // a row of the other weekday
         if (on_date.size() > 1) {
             // One row for the two Wednesday draws of a date: which is which is unknown.
-            plan.notes.push_back("Zeile " + std::to_string(row.line) + " vom " + date_text(row.key) +
-                                 ": zwei Ziehungen an diesem Tag, die Zeile wurde übergangen.");
+            passed_over.add(row);
             continue;
         }
         const int n = on_date.front();
@@ -97,6 +115,7 @@ GameUpdate plan_german_update(const DrawArchive& archive, const std::vector<Sour
         if (row.extra >= 0 && extra_is_superzahl(p, n)) rec[6] = static_cast<uint8_t>(row.extra == 0 ? 10 : row.extra);
         file_row(archive, p, n, rec, plan);
     }
+    passed_over.note(plan, "an Tagen mit zwei Ziehungen (A und B)");
     drop_far_rows(archive, plan);
     set_newest(archive, plan);
     return plan;
@@ -104,6 +123,7 @@ GameUpdate plan_german_update(const DrawArchive& archive, const std::vector<Sour
 
 GameUpdate plan_austrian_update(const DrawArchive& archive, const std::vector<SourceRow>& rows) {
     const GameParams p = game_params(archive.game());
+    PassedOver passed_over;
     GameUpdate plan;
     plan.game = archive.game();
     const int32_t last_key = draw_date(p.code, p.capacity()).key;
@@ -123,8 +143,7 @@ GameUpdate plan_austrian_update(const DrawArchive& archive, const std::vector<So
         const std::string date = date_text(row.key);
         const bool friday = weekday({row.key / 10000, row.key / 100 % 100, row.key % 100}) == 5;
         if (!on_date.empty() || row.key > last_key || !friday) {
-            plan.notes.push_back("Zeile " + std::to_string(row.line) + " vom " + date +
-                                 ": keine Ziehung dieses Spiels, die Zeile wurde übergangen.");
+            passed_over.add(row);
             continue;
         }
         // A Friday without a regular draw: a bonus draw.
@@ -151,6 +170,7 @@ GameUpdate plan_austrian_update(const DrawArchive& archive, const std::vector<So
         }
         plan.bonus_added.push_back(editor.draws().back());
     }
+    passed_over.note(plan, "ohne Ziehung dieses Spiels");
     drop_far_rows(archive, plan);
     set_newest(archive, plan);
     return plan;
