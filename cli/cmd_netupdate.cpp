@@ -135,7 +135,7 @@ int cmd_import_draws(Context& ctx) {
         throw UsageError("--only-new und --take-different schließen einander aus.");
     const GapPolicy gaps = allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse;
     const CsvDraws take = rows_to_take(ctx.session.archive, csv, take_different);
-    const bool change = !dry_run && !take.draws.empty();
+    const bool change = !dry_run && (!take.draws.empty() || !take.bonus.empty());
     if (change) {
         if (Status s = apply_import(ctx.session.archive, take, ctx.session.range, gaps); !s)
             throw UsageError(plain_text(s.message()));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "../archive/source_fixtures.h"
+#include "archive/draw_archive.h"
 #include "cli.h"
 #include "cli_runner.h"
 
@@ -128,6 +129,27 @@ TEST(CliImportDraws, KeepsSaMiInStepAndOverwritesOnlyWhenAsked) {
     EXPECT_EQ(std::vector<uint8_t>(sat.end() - 21, sat.end() - 14), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 10}));
     // In Sa+Mi: 11.07., 15.07., 18.07., 22.07., 25.07.
     EXPECT_EQ(std::vector<uint8_t>(both.end() - 35, both.end() - 28), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 10}));
+}
+
+TEST(CliImportDraws, AustrianFridayRowsGoIntoTheBonusDraws) {
+    test::OutdatedFolder outdated;  // lacks the bonus draws of 07.08. and 21.08.2026
+    const fs::path folder = outdated.folder.path();
+    outdated.folder.write_text("bonus.csv",
+                               "date,n1,n2,n3,n4,n5,n6,zusatzzahl\n"
+                               "2026-08-07,2,6,10,17,32,37,41\n"
+                               "2026-08-21,1,3,24,32,36,42,37\n");
+    const std::string csv = (folder / "bonus.csv").string();
+    CliRun r = test::run_cli({"--data", folder.string(), "--game", "3", "import-draws", csv});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("0 neue Ziehungen, 0 abweichende, 2 neue Bonus-Ziehungen, 0 abweichende"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("übersprungen"), std::string::npos) << r.out;
+    DrawArchive got, shipped;
+    ASSERT_TRUE(got.load_draws(folder, game_params(kAustria)).ok());
+    ASSERT_TRUE(shipped.load_draws(shipped_data_folder(), game_params(kAustria)).ok());
+    ASSERT_EQ(got.bonus_count(), shipped.bonus_count());
+    EXPECT_EQ(got.bonus_draws().back().date, "21.08.2026");
+    EXPECT_EQ(got.bonus_draws().back().numbers, shipped.bonus_draws().back().numbers);
 }
 
 }  // namespace
