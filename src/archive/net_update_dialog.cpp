@@ -116,6 +116,7 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
             progress_->setValue(static_cast<int>(received));
         }
     };
+    sources_ = {};
     if (!update_sources(client)) return outcome_;
     const bool sources_changed = sources_.saved;
     auto finish_without_bundle = [&] {
@@ -137,7 +138,8 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
         return outcome_;
     }
     if (!d.ok) {
-        if (!sources_changed) {
+        // After the sources were read, a bundle that cannot be had is only reported.
+        if (sources_.games.empty()) {
             fail(d.error);
             return outcome_;
         }

@@ -287,6 +287,15 @@ private slots:
         QVERIFY2(report.contains(QStringLiteral("Österreich Lotto 6 aus 45: 8 neue Ziehungen, neueste vom 21.08.2026")),
                  qPrintable(report));
         QCOMPARE(dialog.sources().games.size(), size_t(4));
+
+        // Again: nothing new; the differing draw is asked about again and kept,
+        // the missing bundle is only reported.
+        ui.messages.clear();
+        NetUpdateDialog again(session, ui.services, a);
+        QCOMPARE(again.run(), NetUpdateDialog::Outcome::kNothingNewer);
+        QCOMPARE(ui.messages.size(), size_t(2));
+        QCOMPARE(ui.messages[1].kind, int(kWarning));
+        QCOMPARE(session.archive.newest(), newest + 5);
     }
 
 private:
