@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "archive/bundle.h"
+#include "archive/bonus_editor.h"
 #include "archive/calendar.h"
 #include "archive/csv_import.h"
+#include "archive/draw_update.h"
 #include "archive/result_pages.h"
 #include "cli.h"
 #include "json.h"
@@ -127,23 +129,36 @@ int cmd_import_draws(Context& ctx) {
     if (preview.gap && !allow_gap)
         throw UsageError(plain_text(preview.gap->text(ctx.session.archive.game())) +
                          " Es wurde nichts importiert; mit --allow-gap werden die leeren Ziehungen angelegt.");
-    const bool change = !dry_run && (!preview.added.empty() || !preview.changed.empty());
+    // Only new draws unless the differing ones are asked for.
+    const bool take_different = ctx.args.flag("--take-different");
+    if (take_different && ctx.args.flag("--only-new"))
+        throw UsageError("--only-new und --take-different schließen einander aus.");
+    const GapPolicy gaps = allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse;
+    const CsvDraws take = rows_to_take(ctx.session.archive, csv, take_different);
+    const bool change = !dry_run && (!take.draws.empty() || !take.bonus.empty());
     if (change) {
-        if (Status s = apply_import(ctx.session.archive, csv, ctx.session.range,
-                                    allow_gap ? GapPolicy::kAllow : GapPolicy::kRefuse);
-            !s)
+        if (Status s = apply_import(ctx.session.archive, take, ctx.session.range, gaps); !s)
             throw UsageError(plain_text(s.message()));
         if (Status s = ctx.session.save_draws(); !s) throw UsageError(plain_text(s.message()));
+        if (!take.bonus.empty())
+            if (Status s = save_bonus_file(ctx.session.data_folder(), ctx.session.archive.bonus_draws()); !s)
+                throw UsageError(plain_text(s.message()));
     }
+    // The other German archives that hold these draw days are kept in step.
+    const auto siblings = import_into_siblings(ctx.session.data_folder(), ctx.session.params.code, csv,
+                                               take_different, gaps, dry_run);
     if (ctx.options.json) {
         print(ctx.out, {{"added", preview.added}, {"changed", preview.changed}, {"unchanged", preview.unchanged}});
         return 0;
     }
     ctx.out << preview.summary() << ", " << preview.unchanged << " gleiche\n";
     if (!preview.added.empty()) ctx.out << "Neu: " << joined(preview.added) << "\n";
-    if (!preview.changed.empty()) ctx.out << "Abweichend: " << joined(preview.changed) << "\n";
+    if (!preview.changed.empty())
+        ctx.out << "Abweichend: " << joined(preview.changed)
+                << (take_different ? "\n" : " (behalten; mit --take-different überschrieben)\n");
     if (!csv.skipped_lines.empty())
         ctx.out << csv.skipped_lines.size() << " Zeilen ohne Ziehung dieses Spiels übersprungen\n";
+    for (const SiblingImport& s : siblings) ctx.out << s.text() << "\n";
     if (change) ctx.out << "Die Ziehungen wurden gespeichert.\n";
     else if (dry_run) ctx.out << "Probelauf: nichts wurde geändert.\n";
     return 0;

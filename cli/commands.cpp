@@ -177,6 +177,7 @@ int cmd_bundle(Context& ctx);
 int cmd_update(Context& ctx);
 int cmd_fetch(Context& ctx);
 int cmd_import_draws(Context& ctx);
+int cmd_update_draws(Context& ctx);
 int cmd_slip(Context& ctx);
 
 namespace {
@@ -256,7 +257,10 @@ const std::vector<CommandEntry>& commands() {
         {.name = "import-draws", .summary = "Ziehungen aus einer CSV-Datei", .run = cmd_import_draws,
          .needs_draws = false, .writes_data = true, .words = "DATEI.csv", .words_help = "die CSV-Datei",
          .options = {kDryRun, flag("--allow-gap", "auch Zeilen, die mehr als vier Wochen nach der neuesten "
-                                                  "Ziehung liegen (legt die Ziehungen dazwischen leer an)")}},
+                                                  "Ziehung liegen (legt die Ziehungen dazwischen leer an)"),
+                     flag("--only-new", "nur neue Ziehungen übernehmen (Vorgabe)"),
+                     flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
+        {.name = "update-draws", .summary = "alle Archive aus den CSV-Quellen ([Quellen] in Ziehwerk.ini)", .run = cmd_update_draws, .needs_draws = false, .options = {kDryRun, flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
         {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
          .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
                      number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},

@@ -1,9 +1,15 @@
 #include "archive/csv_import_dialog.h"
 
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "app/session.h"
-#include "archive/save_draws_dialog.h"
+#include "archive/bonus_editor.h"
+#include "archive/calendar.h"
 #include "archive/csv_import.h"
+#include "archive/draw_files.h"
+#include "archive/draw_update.h"
+#include "archive/save_draws_dialog.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -18,6 +24,14 @@ QString draw_list(const std::vector<int>& draws, size_t shown = 8) {
     QString text = parts.join(QStringLiteral(", "));
     if (draws.size() > shown) text += QStringLiteral(" …");
     return text;
+}
+
+// "9 10 20 30 32 36 / 25": the six numbers and the extra number as shown.
+QString numbers_text(const GameParams& params, int n, const uint8_t* rec) {
+    QString t;
+    for (int k = 0; k < 6; ++k) t += (k ? QStringLiteral(" ") : QString()) + QString::number(rec[k]);
+    if (rec[6] != 0) t += QStringLiteral(" / ") + QString::number(displayed_extra(params, n, rec[6]));
+    return t;
 }
 
 }  // namespace
@@ -40,7 +54,9 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
     if (!csv.skipped_lines.empty())
         summary += QStringLiteral("|(%1 Zeilen ohne Ziehung dieses Spiels übersprungen)")
                        .arg(csv.skipped_lines.size());
-    if (preview.added.empty() && preview.changed.empty()) {
+    const bool any_new = !preview.added.empty() || !preview.bonus_added.empty();
+    const bool any_changed = !preview.changed.empty() || !preview.bonus_changed.empty();
+    if (!any_new && !any_changed) {
         ui.message(parent, kInformation,
                    summary + QStringLiteral("|Das Archiv enthält schon alle Ziehungen der Datei."), 1,
                    QStringLiteral("&OK"));
@@ -48,26 +64,67 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
     }
     QString question = summary;
     if (!preview.added.empty()) question += QStringLiteral("|Neu: ") + draw_list(preview.added);
-    if (!preview.changed.empty())
-        question += QStringLiteral("|Abweichend (werden überschrieben): ") + draw_list(preview.changed);
-    question += QStringLiteral("||Sollen die Ziehungen übernommen und gespeichert werden?");
-    // Overwriting draws is never the default.
-    const int default_button = preview.changed.empty() ? 1 : 2;
-    if (ui.message(parent, kQuestion, question, default_button, QStringLiteral("&JA|&NEIN")) != 1)
-        return false;
+    bool take_different = false;
+    if (any_changed) {
+        // Each differing draw with the stored and the file's numbers.
+        question += QStringLiteral("|Abweichend:");
+        int listed = 0;
+        for (const CsvDraw& d : csv.draws) {
+            if (std::find(preview.changed.begin(), preview.changed.end(), d.draw) == preview.changed.end()) continue;
+            if (++listed > 8) continue;
+            const uint8_t* rec = session.archive.record(d.draw);
+            std::array<uint8_t, 7> file{};
+            std::copy(d.numbers.begin(), d.numbers.end(), file.begin());
+            file[6] = d.extra != 0 ? d.extra : rec[6];
+            question += QStringLiteral("|Ziehung %1 vom %2: gespeichert %3, Datei %4")
+                            .arg(d.draw)
+                            .arg(q(draw_date(session.params.code, d.draw).text),
+                                 numbers_text(session.params, d.draw, rec), numbers_text(session.params, d.draw, file.data()));
+        }
+        for (const std::string& date : preview.bonus_changed)
+            if (++listed <= 8) question += QStringLiteral("|Bonus-Ziehung vom %1").arg(q(date));
+        if (listed > 8) question += QStringLiteral("|… und %1 weitere").arg(listed - 8);
+        question += QStringLiteral("||Welche Ziehungen sollen übernommen und gespeichert werden?");
+        // Overwriting draws is never the default.
+        const int answer = ui.message(parent, kQuestion, question, 1,
+                                      QStringLiteral("&nur neue Ziehungen übernehmen|"
+                                                     "&auch abweichende überschreiben|Abbre&chen"));
+        if (answer != 1 && answer != 2) return false;
+        take_different = answer == 2;
+        if (!take_different && !any_new) {
+            ui.message(parent, kInformation, QStringLiteral("Es wurde nichts geändert."), 1, QStringLiteral("&OK"));
+            return false;
+        }
+    } else {
+        question += QStringLiteral("||Sollen die Ziehungen übernommen und gespeichert werden?");
+        if (ui.message(parent, kQuestion, question, 1, QStringLiteral("&JA|&NEIN")) != 1) return false;
+    }
+    const CsvDraws take = rows_to_take(session.archive, csv, take_different);
     // A row far past the newest draw is most likely a typo in its date.
     GapPolicy gaps = GapPolicy::kRefuse;
-    if (preview.gap) {
-        const QString gap = q(preview.gap->text(session.archive.game())) +
-                            QStringLiteral("|Wirklich so viele leere Ziehungen anlegen?");
-        if (ui.message(parent, kQuestion, gap, 2, QStringLiteral("&JA|&NEIN")) != 1) return false;
+    if (const auto gap = far_gap(session.archive, take)) {
+        const QString text = q(gap->text(session.archive.game())) +
+                             QStringLiteral("|Wirklich so viele leere Ziehungen anlegen?");
+        if (ui.message(parent, kQuestion, text, 2, QStringLiteral("&JA|&NEIN")) != 1) return false;
         gaps = GapPolicy::kAllow;
     }
-    if (Status s = apply_import(session.archive, csv, session.range, gaps); !s) {
+    if (Status s = apply_import(session.archive, take, session.range, gaps); !s) {
         warn(q(s.message()));
         return false;
     }
-    return save_draws_asking(parent, ui, session);
+    if (!save_draws_asking(parent, ui, session, false)) return false;
+    if (!take.bonus.empty())
+        if (Status s = save_bonus_file(session.data_folder(), session.archive.bonus_draws()); !s) {
+            warn(q(s.message()));
+            return false;
+        }
+    // The other German archives that hold these draw days are kept in step.
+    QString done = QStringLiteral("Die Ziehungen wurden gespeichert!");
+    for (const SiblingImport& sibling :
+         import_into_siblings(session.data_folder(), session.params.code, csv, take_different, gaps, false))
+        done += QStringLiteral("|") + q(sibling.text());
+    ui.message(parent, kInformation, done, 1, QStringLiteral("&OK"));
+    return true;
 }
 
 void import_draws_csv(MainWindow& window) {

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "app/session.h"
@@ -60,6 +61,12 @@ NetUpdateDialog::NetUpdateDialog(Session& session, UiServices& ui, NetAddresses 
         labels_[k] = l;
         layout->addWidget(l);
     }
+    sources_label_ = new QLabel(this);
+    sources_label_->setObjectName(QStringLiteral("lblQuellen"));
+    sources_label_->setWordWrap(true);
+    sources_label_->setFont(ui_font(4));
+    sources_label_->hide();
+    layout->addWidget(sources_label_);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("pb1"));
     progress_->setRange(0, 0);  // busy until the size is known
@@ -109,16 +116,37 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
             progress_->setValue(static_cast<int>(received));
         }
     };
+    sources_ = {};
+    if (!update_sources(client)) return outcome_;
+    const bool sources_changed = sources_.saved;
+    auto finish_without_bundle = [&] {
+        cmd41_->setText(QStringLiteral("&OK"));
+        cmd41_->setFocus();
+        if (sources_changed) reload();
+        outcome_ = sources_changed ? Outcome::kUpdated : Outcome::kNothingNewer;
+        show_texts(sources_changed ? kUpdatedTexts : kNothingNewerTexts);
+        return outcome_;
+    };
+    if (addresses_.bundle.empty()) return finish_without_bundle();
+    progress_->setRange(0, 0);
     const Download d = client.get(addresses_.bundle);
     if (cancel_) {
-        // Nothing was changed yet: no message, no reload.
+        // The bundle changed nothing; draws the sources brought are saved.
+        if (sources_changed) reload();
         outcome_ = Outcome::kCancelled;
         done(QDialog::Rejected);
         return outcome_;
     }
     if (!d.ok) {
-        fail(d.error);
-        return outcome_;
+        // After the sources were read, a bundle that cannot be had is only reported.
+        if (sources_.games.empty()) {
+            fail(d.error);
+            return outcome_;
+        }
+        ui_.message(this, kWarning,
+                    QStringLiteral("Das Update-Paket konnte nicht geladen werden:|") + q(d.error), 1,
+                    QStringLiteral("&OK"));
+        return finish_without_bundle();
     }
     progress_->setRange(0, 1);
     progress_->setValue(1);
@@ -131,16 +159,91 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
         return outcome_;
     }
     cmd41_->setText(QStringLiteral("&OK"));
-    if (!plan_.any_newer()) {
+    if (!plan_.any_newer() && !sources_changed) {
         outcome_ = Outcome::kNothingNewer;
         show_texts(kNothingNewerTexts);
         return outcome_;
     }
-    const SelectOutcome reload = session_.select_game(session_.params.code);
-    if (!reload.status) ui_.message(this, kWarning, q(reload.status.message()), 1, QStringLiteral("&OK"));
+    reload();
     outcome_ = Outcome::kUpdated;
     show_texts(kUpdatedTexts);
     return outcome_;
+}
+
+void NetUpdateDialog::reload() {
+    const SelectOutcome r = session_.select_game(session_.params.code);
+    if (!r.status) ui_.message(this, kWarning, q(r.status.message()), 1, QStringLiteral("&OK"));
+}
+
+bool NetUpdateDialog::update_sources(NetClient& client) {
+    SourceTexts texts;
+    const std::array<std::tuple<const std::string*, const char*, std::optional<std::string>*>, 2> sources = {
+        std::tuple{&addresses_.source_lotto, "Lotto 6 aus 49", &texts.german},
+        std::tuple{&addresses_.source_austria, "Lotto 6 aus 45", &texts.austrian}};
+    for (const auto& [url, name, into] : sources) {
+        if (url->empty()) continue;
+        progress_->setRange(0, 0);
+        const Download d = client.get(*url);
+        if (cancel_) {
+            // Nothing was changed yet: no message, no reload.
+            outcome_ = Outcome::kCancelled;
+            done(QDialog::Rejected);
+            return false;
+        }
+        if (!d.ok) {
+            fail(std::string(name) + ": " + d.error);
+            return false;
+        }
+        *into = std::string(d.body.begin(), d.body.end());
+    }
+    if (!texts.german && !texts.austrian) return true;
+    const fs::path folder = session_.data_folder();
+    UpdateResult preview;
+    if (Status s = update_from_sources(folder, texts, true, false, preview); !s) {
+        fail(s.message());
+        return false;
+    }
+    // Nothing is overwritten silently: differing draws are listed and kept
+    // unless the user takes them.
+    QString differing;
+    int count = 0;
+    for (const GameUpdate& g : preview.games)
+        for (const DifferingDraw& d : g.differing) {
+            auto numbers = [](const std::array<int, 7>& v) {
+                QString t;
+                for (size_t k = 0; k < 6; ++k) t += (k ? QStringLiteral(" ") : QString()) + QString::number(v[k]);
+                if (v[6] >= 0) t += QStringLiteral(" / ") + QString::number(v[6]);
+                return t;
+            };
+            if (++count <= 12)
+                differing += QStringLiteral("|%1 %2: gespeichert %3, Quelle %4")
+                                 .arg(q(std::string(game_info(g.game).name)), q(d.date), numbers(d.stored),
+                                      numbers(d.source));
+        }
+    bool take = false;
+    if (count > 0) {
+        if (count > 12) differing += QStringLiteral("|und %1 weitere").arg(count - 12);
+        take = ui_.message(this, kQuestion,
+                           QStringLiteral("%1 Ziehungen der Quellen weichen von den gespeicherten ab:").arg(count) +
+                               differing + QStringLiteral("|Sollen die gespeicherten Ziehungen behalten werden?"),
+                           1, QStringLiteral("&Behalten|Ü&berschreiben")) == 2;
+    }
+    cmd41_->setEnabled(false);  // the saves are quick and are not interrupted
+    const Status s = update_from_sources(folder, texts, false, take, sources_);
+    cmd41_->setEnabled(true);
+    if (!s) {
+        fail(s.message());
+        return false;
+    }
+    QStringList lines;
+    for (const GameUpdate& g : sources_.games)
+        lines << QStringLiteral("%1: %2 neue Ziehungen, neueste vom %3")
+                     .arg(q(std::string(game_info(g.game).name)))
+                     .arg(g.new_count())
+                     .arg(g.newest.empty() ? QStringLiteral("-") : q(g.newest));
+    sources_label_->setText(lines.join(QLatin1Char('\n')));
+    sources_label_->show();
+    return true;
 }
 
 void NetUpdateDialog::cmd40_Click() {

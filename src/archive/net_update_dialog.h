@@ -1,6 +1,8 @@
-// The Net-Update window "frm4": downloads the update bundle, checks it whole,
-// swaps in every data file that grew and reloads the archive; progress while
-// downloading, "&Abbrechen" to stop. Also the per-draw fetch of the draw entry.
+// The Net-Update window "frm4": first brings every archive up to date from
+// the configured CSV sources (differing draws only when the user says so),
+// then downloads the update bundle, checks it whole, swaps in every data file
+// that grew and reloads the archive; progress while downloading,
+// "&Abbrechen" to stop. Also the per-draw fetch of the draw entry.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +10,7 @@
 #include <functional>
 
 #include "archive/bundle.h"
+#include "archive/draw_update.h"
 #include "archive/result_pages.h"
 
 class QLabel;
@@ -18,6 +21,7 @@ namespace zw {
 
 class DrawEntry;
 class MainWindow;
+class NetClient;
 class Session;
 struct UiServices;
 
@@ -36,6 +40,8 @@ public:
     Outcome run();
     Outcome outcome() const { return outcome_; }
     const UpdatePlan& plan() const { return plan_; }
+    // What the CSV sources brought (empty when none is configured).
+    const UpdateResult& sources() const { return sources_; }
 
     void cmd40_Click();  // help "Net-Update.htm"
     void cmd41_Click();  // "&Abbrechen" while running, "&OK" at the end
@@ -49,6 +55,9 @@ protected:
 private:
     void show_texts(const std::array<const char*, 4>& texts);
     void fail(const std::string& message);
+    // The CSV step; false when the window ended (failed or cancelled).
+    bool update_sources(NetClient& client);
+    void reload();
 
     Session& session_;
     UiServices& ui_;
@@ -56,6 +65,8 @@ private:
     Outcome outcome_ = Outcome::kRunning;
     bool cancel_ = false;
     UpdatePlan plan_;
+    UpdateResult sources_;
+    QLabel* sources_label_ = nullptr;
     std::array<QLabel*, 4> labels_{};
     QProgressBar* progress_ = nullptr;
     QPushButton* cmd40_ = nullptr;

@@ -22,6 +22,11 @@ struct NetAddresses {
     std::string lotto = "https://www.lotto-ergebnisse.example";       // German Lotto and Toto
     std::string swiss = "https://www.schweizer-lotto.example";        // Swiss Lotto
     std::string austria = "https://www.lottozahlen-oesterreich.example";  // Austrian Lotto
+    // The public CSV archives the draw update reads ([Quellen]); empty: switched off.
+    std::string source_lotto =
+        "https://raw.githubusercontent.com/daowa89/lottery-archive/main/de/lotto_6aus49/results.csv";
+    std::string source_austria =
+        "https://raw.githubusercontent.com/daowa89/lottery-archive/main/at/lotto_6aus45/results.csv";
     int timeout_seconds = 15;
 };
 

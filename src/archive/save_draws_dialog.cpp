@@ -16,7 +16,7 @@ bool yes(QWidget* parent, UiServices& ui, const QString& text) {
 
 }  // namespace
 
-bool save_draws_asking(QWidget* parent, UiServices& ui, Session& session) {
+bool save_draws_asking(QWidget* parent, UiServices& ui, Session& session, bool report_success) {
     // Files the archive did not read (a refused or missing draw file, side
     // files with more values) are replaced only when the user says so.
     const auto check = session.archive.check_save(session.data_folder());
@@ -43,8 +43,9 @@ bool save_draws_asking(QWidget* parent, UiServices& ui, Session& session) {
         ui.message(parent, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
         return false;
     }
-    ui.message(parent, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
-               QStringLiteral("&OK"));
+    if (report_success)
+        ui.message(parent, kInformation, QStringLiteral("Die Ziehungen wurden gespeichert!"), 1,
+                   QStringLiteral("&OK"));
     return true;
 }
 

@@ -11,7 +11,7 @@ class Session;
 struct UiServices;
 
 // True when the draws were saved; every refusal, failure and "no" is shown
-// or asked here.
-bool save_draws_asking(QWidget* parent, UiServices& ui, Session& session);
+// or asked here, and the success too unless the caller reports it itself.
+bool save_draws_asking(QWidget* parent, UiServices& ui, Session& session, bool report_success = true);
 
 }  // namespace zw

@@ -142,6 +142,13 @@ NetAddresses read_net_addresses(const QString& data_folder) {
     value("Ergebnisseiten/Lotto", a.lotto);
     value("Ergebnisseiten/Schweiz", a.swiss);
     value("Ergebnisseiten/Oesterreich", a.austria);
+    // A source key given without a value switches that source off.
+    auto source = [&](const char* key, std::string& into) {
+        if (settings.contains(QLatin1String(key)))
+            into = settings.value(QLatin1String(key)).toString().trimmed().toStdString();
+    };
+    source("Quellen/Lotto6aus49", a.source_lotto);
+    source("Quellen/Lotto6aus45", a.source_austria);
     bool ok = false;
     const int timeout = settings.value(QStringLiteral("NetUpdate/Timeout")).toInt(&ok);
     if (ok && timeout >= 1 && timeout <= 120) a.timeout_seconds = timeout;

@@ -40,8 +40,9 @@ private:
 };
 
 // The addresses of the Internet update from Ziehwerk.ini in the data folder
-// ([NetUpdate] Address, Timeout; [Ergebnisseiten] Lotto, Schweiz, Oesterreich),
-// the built-in defaults where the file says nothing.
+// ([NetUpdate] Address, Timeout; [Ergebnisseiten] Lotto, Schweiz, Oesterreich;
+// [Quellen] Lotto6aus49, Lotto6aus45, where an empty value switches the source
+// off), the built-in defaults where the file says nothing.
 NetAddresses read_net_addresses(const QString& data_folder);
 
 }  // namespace zw

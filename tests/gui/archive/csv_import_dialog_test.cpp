@@ -39,21 +39,24 @@ class CsvImportDialogTest : public QObject {
     };
 
 private slots:
-    void previewAsksBeforeOverwritingAndNoKeepsEverything() {
+    void previewShowsDifferingDrawsAndTakesOnlyNewOnesUnlessAsked() {
         Fixture f;
         const QString file = f.csv(
             "date;n1;n2;n3;n4;n5;n6;zusatzzahl\n"
             "14.09.1986;9;10;20;30;32;35;25\n"
             "21.09.1986;2;3;4;5;6;7;8\n");
         const QByteArray before = f.draw_file();
-        f.ui.message_answers = {2};
+        f.ui.message_answers = {3};
         QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
         QCOMPARE(f.ui.messages.size(), size_t(1));
         const MessageRequest& m = f.ui.messages[0];
-        QVERIFY(m.text.startsWith(QStringLiteral("1 neue Ziehungen, 1 abweichende|Neu: 3|"
-                                                 "Abweichend (werden überschrieben): 2")));
-        QCOMPARE(m.default_button, 2);  // overwriting is never the default
-        QCOMPARE(m.buttons, QStringLiteral("&JA|&NEIN"));
+        QVERIFY2(m.text.startsWith(QStringLiteral("1 neue Ziehungen, 1 abweichende|Neu: 3|Abweichend:|"
+                                                  "Ziehung 2 vom 14.09.1986: gespeichert 9 10 20 30 32 36 / 25, "
+                                                  "Datei 9 10 20 30 32 35 / 25")),
+                 qPrintable(m.text));
+        QCOMPARE(m.default_button, 1);  // overwriting is never the default
+        QCOMPARE(m.buttons, QStringLiteral("&nur neue Ziehungen übernehmen|&auch abweichende überschreiben|"
+                                           "Abbre&chen"));
         QCOMPARE(f.session->archive.newest(), 2);
         QCOMPARE(f.draw_file(), before);
 
@@ -62,8 +65,35 @@ private slots:
         QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
         QCOMPARE(f.session->archive.newest(), 3);
         QCOMPARE(f.session->range.last, 3);
+        QCOMPARE(f.session->archive.record(2)[5], uint8_t(36));
         QVERIFY(f.session->archive.saved());
         QCOMPARE(f.draw_file().size(), before.size() + 7);
+
+        f.ui.message_answers = {2};
+        QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.session->archive.record(2)[5], uint8_t(35));
+    }
+
+    void rowsOnADayWithoutARegularDrawBecomeBonusDraws() {
+        Fixture f;
+        // Friday 19.09.1986 lies between the Sundays of draws 2 and 3.
+        const QString file = f.csv("\xEF\xBB\xBF\"date\",n1,n2,n3,n4,n5,n6,zusatzzahl\r\n"
+                                   "19-09-1986,\"6\",5,4,3,2,1,7\r\n");
+        f.ui.message_answers = {1};
+        QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QVERIFY(f.ui.messages[0].text.startsWith(
+            QStringLiteral("0 neue Ziehungen, 0 abweichende, 1 neue Bonus-Ziehungen, 0 abweichende")));
+        QCOMPARE(f.session->archive.bonus_count(), 1);
+        QCOMPARE(f.session->archive.bonus_draws()[0].date, std::string("19.09.1986"));
+        Session reloaded(f.dir.path().toStdString());
+        reloaded.select_game(kAustria);
+        QCOMPARE(reloaded.archive.bonus_count(), 1);
+        QCOMPARE(reloaded.archive.bonus_draws()[0].numbers, (std::array<uint8_t, 7>{1, 2, 3, 4, 5, 6, 7}));
+        // A bonus row fails the bonus editor's checks like any other row.
+        const QString bad = f.csv("date,n1,n2,n3,n4,n5,n6,zusatzzahl\n1986-09-26,1,2,3,4,5,6,6\n");
+        QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, bad));
+        QVERIFY(f.ui.last_message().contains(QStringLiteral("Zeile 2: Bonus-Ziehung: ")));
+        QCOMPARE(f.session->archive.bonus_count(), 1);
     }
 
     void aRowFarPastTheNewestDrawIsAQuestionWhoseDefaultIsNo() {
@@ -90,11 +120,14 @@ private slots:
 
     void aMalformedFileIsRefusedWithItsLine() {
         Fixture f;
-        const QString file = f.csv("date,n1,n2,n3,n4,n5,n6\n1986-09-21,1,2,3,4,5,6\n1986-09-28,1,2,3,4,5\n");
+        const QString file = f.csv(
+            "date,n1,n2,n3,n4,n5,n6\n1986-09-21,1,2,3,4,5,6\n1986-09-28,1,2,3,4,5\n1986-10-05,1,2,3,4,5,99\n");
         QVERIFY(!import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
         QCOMPARE(f.ui.messages.size(), size_t(1));
         QCOMPARE(f.ui.messages[0].kind, int(kWarning));
+        // Every line that cannot be taken is listed.
         QVERIFY(f.ui.last_message().contains(QStringLiteral("Zeile 3: ")));
+        QVERIFY(f.ui.last_message().contains(QStringLiteral("Zeile 4: ungültige oder doppelte Zahl \"99\" in n6.")));
         QVERIFY(f.ui.last_message().endsWith(QStringLiteral("Es wurde nichts importiert.")));
         QCOMPARE(f.session->archive.newest(), 2);
     }

@@ -15,6 +15,7 @@
 #include "archive/calendar.h"
 #include "archive/draw_entry_dialog.h"
 #include "archive/net_update_dialog.h"
+#include "../../core/archive/source_fixtures.h"
 #include "gui_test_support.h"
 #include "ui/net_client.h"
 
@@ -119,7 +120,8 @@ class NetUpdateTest : public QObject {
                                                           200};
             write_file(path / "Ziehwerk.ini",
                        "[NetUpdate]\nAddress=" + server.url(QStringLiteral("/Mega.Dat")).toLatin1() +
-                           "\nTimeout=2\n[Ergebnisseiten]\nLotto=" + server.url(QString()).toLatin1() + "\n");
+                           "\nTimeout=2\n[Ergebnisseiten]\nLotto=" + server.url(QString()).toLatin1() +
+                           "\n[Quellen]\nLotto6aus49=\nLotto6aus45=\n");
         }
         static void TempBundle(std::vector<uint8_t>& out) { encode_bundle(shipped_data_folder(), out); }
     };
@@ -230,6 +232,70 @@ private slots:
         QCOMPARE(dialog.run(), NetUpdateDialog::Outcome::kCancelled);
         QVERIFY(ui.messages.empty());
         QCOMPARE(bytes_of(f.path / "LOTTO.DAT"), f.cut);
+    }
+
+    void sourcesFillEveryArchiveAndKeepDifferingDrawsUnlessTaken() {
+        LocalServer server;
+        test::OutdatedFolder outdated;
+        const fs::path path = outdated.folder.path();
+        std::string german = test::source_fixture("lotto_6aus49.csv");
+        const size_t at = german.find("2026-07-11,");
+        german.replace(at, german.find('\n', at) - at, "2026-07-11,1,2,3,4,5,6,0");
+        server.routes[QStringLiteral("/de.csv")] = {LocalServer::kBody, QByteArray::fromStdString(german), 200};
+        server.routes[QStringLiteral("/at.csv")] = {
+            LocalServer::kBody, QByteArray::fromStdString(test::source_fixture("lotto_6aus45.csv")), 200};
+        write_file(path / "Ziehwerk.ini",
+                   "[NetUpdate]\nAddress=" + server.url(QStringLiteral("/Mega.Dat")).toLatin1() +
+                       "\nTimeout=2\n[Quellen]\nLotto6aus49=" + server.url(QStringLiteral("/de.csv")).toLatin1() +
+                       "\nLotto6aus45=" + server.url(QStringLiteral("/at.csv")).toLatin1() + "\n");
+        const QByteArray lotto = bytes_of(path / "LOTTO.DAT");
+        ScriptedUi ui;
+        Session session(path);
+        session.select_game(kLottoSaturday);
+        const int newest = session.archive.newest();
+        const int n = draws_on_date(kLottoSaturday, session.params.capacity(), 20260711).front();
+        const std::vector<uint8_t> stored(session.archive.record(n), session.archive.record(n) + 7);
+        const NetAddresses a = read_net_addresses(QString::fromStdString(path.string()));
+
+        // "&Abbrechen" while a source is downloading changes nothing.
+        server.routes[QStringLiteral("/at.csv")].kind = LocalServer::kSilent;
+        {
+            NetUpdateDialog dialog(session, ui.services, a);
+            QTimer::singleShot(200, &dialog, [&dialog] {
+                dialog.findChild<QPushButton*>(QStringLiteral("cmd41"))->click();
+            });
+            QCOMPARE(dialog.run(), NetUpdateDialog::Outcome::kCancelled);
+            QVERIFY(ui.messages.empty());
+            QCOMPARE(bytes_of(path / "LOTTO.DAT"), lotto);
+        }
+        server.routes[QStringLiteral("/at.csv")].kind = LocalServer::kBody;
+
+        // The differing Saturday is listed and kept (default answer); the
+        // bundle that cannot be had is reported, the new draws stay saved.
+        NetUpdateDialog dialog(session, ui.services, a);
+        dialog.show();
+        QCOMPARE(dialog.run(), NetUpdateDialog::Outcome::kUpdated);
+        QCOMPARE(ui.messages.size(), size_t(2));
+        QVERIFY(ui.messages[0].text.contains(QStringLiteral("11.07.2026: gespeichert")));
+        QVERIFY(ui.messages[0].text.contains(QStringLiteral("Quelle 1 2 3 4 5 6 / 0")));
+        QVERIFY(ui.messages[1].text.startsWith(QStringLiteral("Das Update-Paket konnte nicht geladen werden:")));
+        QCOMPARE(session.archive.newest(), newest + 5);
+        QCOMPARE(std::vector<uint8_t>(session.archive.record(n), session.archive.record(n) + 7), stored);
+        const QString report = dialog.findChild<QLabel*>(QStringLiteral("lblQuellen"))->text();
+        QVERIFY2(report.contains(QStringLiteral("Lotto 6 aus 49 (Samstag): 5 neue Ziehungen, neueste vom 22.08.2026")),
+                 qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("Österreich Lotto 6 aus 45: 8 neue Ziehungen, neueste vom 21.08.2026")),
+                 qPrintable(report));
+        QCOMPARE(dialog.sources().games.size(), size_t(4));
+
+        // Again: nothing new; the differing draw is asked about again and kept,
+        // the missing bundle is only reported.
+        ui.messages.clear();
+        NetUpdateDialog again(session, ui.services, a);
+        QCOMPARE(again.run(), NetUpdateDialog::Outcome::kNothingNewer);
+        QCOMPARE(ui.messages.size(), size_t(2));
+        QCOMPARE(ui.messages[1].kind, int(kWarning));
+        QCOMPARE(session.archive.newest(), newest + 5);
     }
 
 private:
