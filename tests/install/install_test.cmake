@@ -1,6 +1,6 @@
 # Installs the build tree BUILD into a temporary prefix and starts the
-# installed ziehwerk-cli from another folder with an empty home: it must find
-# the shipped data beside itself.
+# installed ziehwerk-cli from another folder with an empty home: it must fill
+# the user's data folder from the shipped data beside itself, and work there.
 set(root "${BUILD}/install_test")
 set(prefix "${root}/prefix")
 file(REMOVE_RECURSE "${root}")
@@ -22,7 +22,9 @@ execute_process(COMMAND env "HOME=${root}/home" XDG_DATA_HOME= "${prefix}/bin/zi
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "installed ziehwerk-cli info failed (${rc}): ${err}")
 endif()
-if(NOT out MATCHES "Ziehungen: +[1-9][0-9]*" OR NOT out MATCHES "Datenordner: +${prefix}/share/ziehwerk")
-  message(FATAL_ERROR "installed ziehwerk-cli did not use its shipped data:\n${out}")
+if(NOT out MATCHES "Ziehungen: +[1-9][0-9]*" OR
+   NOT out MATCHES "Datenordner: +${root}/home/.local/share/ziehwerk" OR
+   NOT EXISTS "${root}/home/.local/share/ziehwerk/LOTTO.DAT")
+  message(FATAL_ERROR "installed ziehwerk-cli did not fill the user's data folder:\n${out}")
 endif()
 file(REMOVE_RECURSE "${root}")
