@@ -1,6 +1,6 @@
 # Installs the build tree BUILD into a temporary prefix and starts the
 # installed ziehwerk-cli from another folder with an empty home: it must find
-# the shipped data beside itself.
+# the shipped data beside itself and fill the user's data folder from it.
 set(root "${BUILD}/install_test")
 set(prefix "${root}/prefix")
 file(REMOVE_RECURSE "${root}")
@@ -11,7 +11,10 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc})")
 endif()
 foreach(f bin/ziehwerk bin/ziehwerk-cli share/ziehwerk/LOTTO.DAT share/ziehwerk/ZIEHWERK.ASW
-          share/applications/ziehwerk.desktop share/icons/hicolor/scalable/apps/ziehwerk.svg)
+          share/applications/ziehwerk.desktop share/icons/hicolor/scalable/apps/ziehwerk.svg
+          share/icons/hicolor/48x48/apps/ziehwerk.png share/icons/hicolor/256x256/apps/ziehwerk.png
+          share/metainfo/org.ziehwerk.Ziehwerk.metainfo.xml share/man/man1/ziehwerk.1.gz
+          share/man/man1/ziehwerk-cli.1.gz share/doc/ziehwerk/copyright)
   if(NOT EXISTS "${prefix}/${f}")
     message(FATAL_ERROR "${f} was not installed")
   endif()
@@ -22,7 +25,7 @@ execute_process(COMMAND env "HOME=${root}/home" XDG_DATA_HOME= "${prefix}/bin/zi
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "installed ziehwerk-cli info failed (${rc}): ${err}")
 endif()
-if(NOT out MATCHES "Ziehungen: +[1-9][0-9]*" OR NOT out MATCHES "Datenordner: +${prefix}/share/ziehwerk")
+if(NOT out MATCHES "Ziehungen: +[1-9][0-9]*" OR NOT out MATCHES "Datenordner: +${root}/home/.local/share/ziehwerk")
   message(FATAL_ERROR "installed ziehwerk-cli did not use its shipped data:\n${out}")
 endif()
 file(REMOVE_RECURSE "${root}")
