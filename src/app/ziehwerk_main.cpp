@@ -1,4 +1,4 @@
-// The Ziehwerk program: ziehwerk [0..5] [--data DIR]
+// The Ziehwerk program: ziehwerk [0..5] [--data ORDNER] | --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
