@@ -21,6 +21,7 @@ void german_help(CLI::App& app) {
     f->column_width(34);
     app.option_defaults()->group("Optionen");
     app.set_help_flag("--help", "Diese Hilfe zeigen");
+    app.set_version_flag("--version", std::string("ziehwerk-cli ") + ZIEHWERK_VERSION, "Die Version zeigen");
     app.footer(kGames);
 }
 
@@ -110,6 +111,8 @@ std::optional<HelpText> CommandLine::parse(int argc, char** argv) {
     CLI::App& app = *app_;
     try {
         app.parse(argc, argv);
+    } catch (const CLI::CallForVersion& e) {
+        return HelpText{std::string(e.what()) + "\n"};
     } catch (const CLI::CallForHelp&) {
         const auto chosen = app.get_subcommands();
         return HelpText{chosen.empty() ? overview(app) : chosen.front()->help(app.get_name())};

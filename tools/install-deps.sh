@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils locales
+  dpkg-dev file lintian appstream help2man librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
-// The Ziehwerk program: ziehwerk [0..5] [--data DIR]
+// The Ziehwerk program: ziehwerk [0..5] [--data ORDNER] | --help | --version
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -17,15 +19,34 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zw::configure_application(app);
 
-    QString data_dir;
-    QString game_argument;
-    const QStringList args = QApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--data") && i + 1 < args.size())
-            data_dir = args[++i];
-        else if (game_argument.isEmpty())
-            game_argument = args[i];
+    QApplication::setApplicationVersion(QStringLiteral(ZIEHWERK_VERSION));
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ziehwerk"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("ziehwerk"));
+    if (icon.isNull()) {
+        const QString icons = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor/");
+        for (const int size : {48, 64, 128, 256})
+            icon.addFile(icons + QStringLiteral("%1x%1/apps/ziehwerk.png").arg(size), QSize(size, size));
     }
+    QApplication::setWindowIcon(icon);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Ziehungsarchiv, Statistik, Tippscheine und Gewinnauswertung für Lotto und Toto."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("data")},
+                                        QStringLiteral("Mit dem Datenordner ORDNER arbeiten (sonst der "
+                                                       "Datenordner des Benutzers)."),
+                                        QStringLiteral("ORDNER")));
+    parser.addPositionalArgument(QStringLiteral("spiel"),
+                                 QStringLiteral("Das Startspiel: 0 Lotto Samstag, 1 Lotto Mittwoch, "
+                                                "2 Toto Auswahlwette, 3 Österreich, 4 Lotto Samstag + "
+                                                "Mittwoch, 5 Swiss Lotto."),
+                                 QStringLiteral("[0..5]"));
+    parser.process(app);  // --help and --version print and end here
+    QString data_dir = parser.value(QStringLiteral("data"));
+    const QString game_argument = parser.positionalArguments().value(0);
 
     zw::UiServices ui = zw::UiServices::desktop();
     if (data_dir.isEmpty()) {

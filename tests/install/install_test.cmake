@@ -11,7 +11,10 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc})")
 endif()
 foreach(f bin/ziehwerk bin/ziehwerk-cli share/ziehwerk/LOTTO.DAT share/ziehwerk/ZIEHWERK.ASW
-          share/applications/ziehwerk.desktop share/icons/hicolor/scalable/apps/ziehwerk.svg)
+          share/applications/ziehwerk.desktop share/icons/hicolor/scalable/apps/ziehwerk.svg
+          share/icons/hicolor/48x48/apps/ziehwerk.png share/icons/hicolor/256x256/apps/ziehwerk.png
+          share/metainfo/org.ziehwerk.Ziehwerk.metainfo.xml share/man/man1/ziehwerk.1.gz
+          share/man/man1/ziehwerk-cli.1.gz share/doc/ziehwerk/copyright)
   if(NOT EXISTS "${prefix}/${f}")
     message(FATAL_ERROR "${f} was not installed")
   endif()
