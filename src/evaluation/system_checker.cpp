@@ -8,20 +8,31 @@ namespace {
 
 uint64_t choose(int n, int k) { return static_cast<uint64_t>(binomial(n, k)); }
 
-// One walk over the (p-1)-subsets of the v numbers. At each of them the hits
-// of every row are known; the best row count m and the union A of the rows
-// reaching m settle all p-subsets that add one larger number x at once: the
+// One walk over the (q-1)-subsets of the f free numbers (q = p less the
+// bankers, which every counted subset holds). At each of them the hits of
+// every row are known; the best row count m and the union A of the rows
+// reaching m settle all q-subsets that add one larger number x at once: the
 // best row has m + 1 hits when x is in A, otherwise m.
 class Walk {
   public:
-    Walk(std::span<const uint64_t> rows, int v, int p, SystemCheck& out, const CheckControl& control,
-         uint64_t& done, uint64_t total)
-        : rows_(rows), v_(v), p_(p), out_(out), control_(control), done_(done), total_(total),
-          counts_(static_cast<size_t>(p) * rows.size(), 0) {}
+    Walk(std::span<const uint64_t> rows, std::span<const uint8_t> base, int f, int q, int p, SystemCheck& out,
+         const CheckControl& control, uint64_t& done, uint64_t total)
+        : rows_(rows), base_(base), f_(f), q_(q), p_(p), out_(out), control_(control), done_(done),
+          total_(total), counts_(static_cast<size_t>(std::max(q, 1)) * rows.size(), 0) {}
 
     void run() {
         min_ = p_;
-        descend(0, 0);
+        const uint64_t all = (uint64_t{1} << f_) - 1;
+        if (q_ == 0) {
+            const int m = base_.empty() ? 0 : *std::max_element(base_.begin(), base_.end());
+            ++out_.best_hits[static_cast<size_t>(p_)][static_cast<size_t>(m)];
+            min_ = m;
+        } else if (q_ == 1) {
+            settle(base_.data(), all);
+        } else {
+            descend(0, 0);
+        }
+        if (q_ <= 1) done_ += choose(f_, q_);
         out_.min_hits[static_cast<size_t>(p_)] = min_;
     }
 
@@ -33,30 +44,30 @@ class Walk {
     // `depth` numbers chosen, the last one below `from`.
     void descend(int depth, int from) {
         const size_t n = rows_.size();
-        const uint8_t* above = depth == 0 ? nullptr : &counts_[static_cast<size_t>(depth - 1) * n];
+        const uint8_t* above = depth == 0 ? base_.data() : &counts_[static_cast<size_t>(depth - 1) * n];
         uint8_t* here = &counts_[static_cast<size_t>(depth) * n];
-        const int last_depth = p_ - 2;  // depth of the (p-1)th number
-        for (int x = from; x <= v_ - (p_ - depth); ++x) {
+        const int last_depth = q_ - 2;  // depth of the (q-1)th number
+        for (int x = from; x <= f_ - (q_ - depth); ++x) {
             if (depth <= 1 && stopped()) {
                 out_.cancelled = true;
                 return;
             }
-            for (size_t r = 0; r < n; ++r)
-                here[r] = static_cast<uint8_t>((above ? above[r] : 0) + ((rows_[r] >> x) & 1u));
+            for (size_t r = 0; r < n; ++r) here[r] = static_cast<uint8_t>(above[r] + ((rows_[r] >> x) & 1u));
             if (depth < last_depth) {
                 descend(depth + 1, x + 1);
                 if (out_.cancelled) return;
             } else {
-                settle(here, x);
+                // The numbers above the last one chosen.
+                settle(here, ((uint64_t{1} << f_) - 1) & ~((uint64_t{2} << x) - 1));
             }
             if (depth == 0) {
-                done_ += choose(v_ - 1 - x, p_ - 1);
+                done_ += choose(f_ - 1 - x, q_ - 1);
                 if (control_.progress) control_.progress(static_cast<double>(done_) / static_cast<double>(total_));
             }
         }
     }
 
-    void settle(const uint8_t* counts, int last) {
+    void settle(const uint8_t* counts, uint64_t range) {
         int m = 0;
         uint64_t reach = 0;
         for (size_t r = 0; r < rows_.size(); ++r) {
@@ -68,8 +79,6 @@ class Walk {
                 reach |= rows_[r];
             }
         }
-        // The numbers above the last one chosen.
-        const uint64_t range = ((uint64_t{1} << v_) - 1) & ~((uint64_t{2} << last) - 1);
         const auto up = static_cast<uint64_t>(std::popcount(reach & range));
         const auto stay = static_cast<uint64_t>(std::popcount(range)) - up;
         auto& hist = out_.best_hits[static_cast<size_t>(p_)];
@@ -80,7 +89,8 @@ class Walk {
     }
 
     std::span<const uint64_t> rows_;
-    int v_, p_;
+    std::span<const uint8_t> base_;
+    int f_, q_, p_;
     SystemCheck& out_;
     const CheckControl& control_;
     uint64_t& done_;
@@ -118,26 +128,42 @@ double SystemCheck::share(int p, int t) const {
            static_cast<double>(subsets[static_cast<size_t>(p)]);
 }
 
-SystemCheck check_system(std::span<const uint64_t> rows, int v, const CheckControl& control) {
+SystemCheck check_system(std::span<const uint64_t> rows, int v, const CheckControl& control, uint64_t bankers) {
     SystemCheck out;
     if (v < 6 || v > kSystemMaxNumbers) return out;
     out.numbers = v;
     out.rows = static_cast<int>(rows.size());
     const uint64_t all = (uint64_t{1} << v) - 1;
-    std::vector<uint64_t> masked(rows.begin(), rows.end());
-    for (auto& m : masked) m &= all;
+    bankers &= all;
+    const int k = std::popcount(bankers);
+    const int f = v - k;
+    // Each row over the free numbers, packed to positions 0..f-1, and its
+    // hits among the bankers.
+    std::vector<uint64_t> free_rows;
+    std::vector<uint8_t> base;
+    for (uint64_t row : rows) {
+        uint64_t packed = 0;
+        int to = 0;
+        for (int i = 0; i < v; ++i) {
+            if (bankers >> i & 1u) continue;
+            if (row >> i & 1u) packed |= uint64_t{1} << to;
+            ++to;
+        }
+        free_rows.push_back(packed);
+        base.push_back(static_cast<uint8_t>(std::popcount(row & bankers)));
+    }
     uint64_t total = 0;
     for (int p = 3; p <= 6; ++p) {
-        out.subsets[static_cast<size_t>(p)] = choose(v, p);
-        total += choose(v, p);
+        out.subsets[static_cast<size_t>(p)] = p >= k ? choose(f, p - k) : 0;
+        total += out.subsets[static_cast<size_t>(p)];
     }
     uint64_t done = 0;
-    for (int p = 3; p <= 6 && !out.cancelled; ++p) {
-        if (masked.empty()) {
-            out.best_hits[static_cast<size_t>(p)][0] = choose(v, p);
+    for (int p = std::max(3, k); p <= 6 && !out.cancelled; ++p) {
+        if (free_rows.empty()) {
+            out.best_hits[static_cast<size_t>(p)][0] = out.subsets[static_cast<size_t>(p)];
             continue;
         }
-        Walk(masked, v, p, out, control, done, total).run();
+        Walk(free_rows, base, f, p - k, p, out, control, done, total).run();
     }
     return out;
 }

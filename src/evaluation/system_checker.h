@@ -42,9 +42,12 @@ struct CheckControl {
 };
 
 // Walks every p-subset of the v numbers for p = 3..6 (6 <= v <= 49; other v
-// give an all-zero result). Bits of a row at or above v are ignored. A
-// cancelled walk returns with `cancelled` set and partial counts.
-SystemCheck check_system(std::span<const uint64_t> rows, int v, const CheckControl& control = {});
+// give an all-zero result). Bits of a row at or above v are ignored. With
+// bankers only the p-subsets that hold all of them count (the bankers are
+// drawn); p below their number is left at zero. A cancelled walk returns
+// with `cancelled` set and partial counts.
+SystemCheck check_system(std::span<const uint64_t> rows, int v, const CheckControl& control = {},
+                         uint64_t bankers = 0);
 
 // The least number of rows of six that can give "t if p" over v numbers by
 // counting (Schönheim's bound for t == p, otherwise p-subsets over those one

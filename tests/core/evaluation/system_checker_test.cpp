@@ -13,13 +13,14 @@ namespace zw {
 namespace {
 
 // Every p-subset one by one, every row against it.
-SystemCheck brute_force(const std::vector<uint64_t>& rows, int v) {
+// With bankers only the subsets that hold them all.
+SystemCheck brute_force(const std::vector<uint64_t>& rows, int v, uint64_t bankers = 0) {
     SystemCheck out;
     out.numbers = v;
-    for (int p = 3; p <= 6; ++p) {
+    for (int p = std::max(3, std::popcount(bankers)); p <= 6; ++p) {
         int least = p;
         for (uint64_t s = 0; s < (uint64_t{1} << v); ++s) {
-            if (std::popcount(s) != p) continue;
+            if (std::popcount(s) != p || (s & bankers) != bankers) continue;
             int best = 0;
             for (uint64_t r : rows) best = std::max(best, std::popcount(r & s));
             ++out.best_hits[static_cast<size_t>(p)][static_cast<size_t>(best)];
@@ -48,6 +49,18 @@ TEST(SystemChecker, AgreesWithTheBruteForceWalk) {
                 EXPECT_EQ(fast.min_hits[p], slow.min_hits[p]) << "v=" << v << " b=" << b << " p=" << p;
                 EXPECT_EQ(fast.best_hits[p], slow.best_hits[p]) << "v=" << v << " b=" << b << " p=" << p;
                 EXPECT_EQ(fast.subsets[p], static_cast<uint64_t>(binomial(v, p)));
+            }
+            // Bankers: the rows hold them, the drawn subsets too.
+            for (uint64_t bankers : {uint64_t{0x1}, uint64_t{0x6}, uint64_t{0x25}, uint64_t{0xf}}) {
+                std::vector<uint64_t> banked = rows;
+                for (auto& r : banked)
+                    while ((r & bankers) != bankers) r = (r & (r - 1)) | bankers;  // drop low numbers for bankers
+                const SystemCheck f = check_system(banked, v, {}, bankers);
+                const SystemCheck s = brute_force(banked, v, bankers);
+                for (int p = 4; p <= 6; ++p) {
+                    EXPECT_EQ(f.min_hits[p], s.min_hits[p]) << "v=" << v << " bankers=" << bankers << " p=" << p;
+                    EXPECT_EQ(f.best_hits[p], s.best_hits[p]) << "v=" << v << " bankers=" << bankers << " p=" << p;
+                }
             }
         }
     }
