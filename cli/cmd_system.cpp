@@ -102,6 +102,7 @@ int check(Context& ctx) {
     for (int p = 3; p <= 6; ++p) {
         const auto sp = static_cast<size_t>(p);
         const int t = c.min_hits[sp];
+        if (c.subsets[sp] == 0) continue;
         ctx.out << "Mit " << p << " Richtigen unter Ihren Zahlen: " << t << " Treffer garantiert;";
         bool first = true;
         for (int h = p; h >= 0; --h) {
@@ -165,6 +166,15 @@ int design(Context& ctx) {
     } else {
         for (int i = 1; i <= r.v; ++i) numbers.push_back(i);
     }
+    if (const auto b = ctx.args.text("--bankers")) {
+        for (int n : parse_numbers(*b, "--bankers")) {
+            const auto at = std::find(numbers.begin(), numbers.end(), n);
+            if (at == numbers.end())
+                throw UsageError("Die Bankzahl " + std::to_string(n) + " ist keine der Zahlen des Systems.");
+            r.bankers |= uint64_t{1} << (at - numbers.begin());
+        }
+        if (const std::string why = design_refusal(r); !why.empty()) throw UsageError(why);
+    }
     // The shipped partial systems on as many numbers are the mark to beat.
     for (int k = 0; k < kPartialSystemCount; ++k)
         if (kPartialSystems[static_cast<size_t>(k)].numbers == r.v) {
@@ -182,7 +192,9 @@ int design(Context& ctx) {
     }
     if (ctx.options.json) {
         Json guarantees = Json::array();
-        for (int p = 3; p <= 6; ++p) guarantees.push_back({{"p", p}, {"t", d->check.min_hits[static_cast<size_t>(p)]}});
+        for (int p = 3; p <= 6; ++p)
+            if (d->check.subsets[static_cast<size_t>(p)] != 0)
+                guarantees.push_back({{"p", p}, {"t", d->check.min_hits[static_cast<size_t>(p)]}});
         print(ctx.out, {{"numbers", numbers},
                         {"count", rows.size()},
                         {"rows", rows},
@@ -195,9 +207,13 @@ int design(Context& ctx) {
         ctx.out << "\n";
     }
     ctx.out << rows.size() << " Reihen, bewiesen: " << r.t << " bei " << r.p << " (";
-    for (int p = 3; p <= 6; ++p)
-        ctx.out << (p > 3 ? ", " : "") << d->check.min_hits[static_cast<size_t>(p)] << " bei " << p;
-    ctx.out << ")\n";
+    bool first = true;
+    for (int p = 3; p <= 6; ++p) {
+        if (d->check.subsets[static_cast<size_t>(p)] == 0) continue;
+        ctx.out << (first ? "" : ", ") << d->check.min_hits[static_cast<size_t>(p)] << " bei " << p;
+        first = false;
+    }
+    ctx.out << (r.bankers != 0 ? ", wenn die Bankzahlen gezogen werden" : "") << ")\n";
     return 0;
 }
 

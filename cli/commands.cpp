@@ -267,6 +267,7 @@ const std::vector<CommandEntry>& commands() {
                      text("--file", "DATEI", "check: die Reihen aus einer Text- oder CSV-Datei"),
                      text("--numbers", "ZAHLEN", "die Zahlen des Spielers"), number("--v", "V", "design: 7 bis 30 Zahlen"),
                      text("--guarantee", "\"T if P\"", "design: T Richtige, wenn P unter den Zahlen"),
+                     text("--bankers", "ZAHLEN", "design: Bankzahlen, in jeder Reihe"),
                      number("--seconds", "S", "design: Zeit für die Suche (10)"),
                      text("--seed", "ZAHL", "design: Startwert des Zufalls")}},
     };

@@ -52,8 +52,8 @@ int random_bit(RandomSource& rnd, uint64_t mask) {
 // fewest subsets alone is dropped.
 class Search {
   public:
-    Search(int v, int t, int p, uint64_t seed)
-        : v_(v), t_(t), p_(p), rnd_(seed) {
+    Search(int v, int size, int t, int p, uint64_t seed)
+        : v_(v), size_(size), t_(t), p_(p), rnd_(seed) {
         for (int n = 0; n <= v; ++n)
             for (int k = 0; k <= 6; ++k) choose_[static_cast<size_t>(n)][static_cast<size_t>(k)] = static_cast<uint32_t>(binomial(n, k));
         const size_t all = choose_[static_cast<size_t>(v)][static_cast<size_t>(p)];
@@ -71,7 +71,7 @@ class Search {
                 row |= uint64_t{1} << b;
                 from &= ~(uint64_t{1} << b);
             }
-            while (std::popcount(row) < kRowSize) row |= uint64_t{1} << rnd_.below(static_cast<uint32_t>(v));
+            while (std::popcount(row) < size_) row |= uint64_t{1} << rnd_.below(static_cast<uint32_t>(v));
             if (std::find(rows_.begin(), rows_.end(), row) != rows_.end()) continue;
             rows_.push_back(row);
             serve(row, +1);
@@ -161,7 +161,7 @@ class Search {
     template <class Fn>
     void served_by(uint64_t row, Fn&& fn) const {
         const uint64_t rest = ((uint64_t{1} << v_) - 1) & ~row;
-        for (int i = t_; i <= std::min(p_, kRowSize); ++i)
+        for (int i = t_; i <= std::min(p_, size_); ++i)
             for_each_subset(row, i, [&](uint64_t a) { for_each_subset(rest, p_ - i, [&](uint64_t b) { fn(rank(a | b)); }); });
     }
 
@@ -206,7 +206,7 @@ class Search {
         rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(weakest));
     }
 
-    int v_, t_, p_;
+    int v_, size_, t_, p_;
     RandomSource rnd_;
     std::array<std::array<uint32_t, 7>, kDesignMaxNumbers + 1> choose_{};
     std::vector<uint16_t> cover_;       // rows serving each p-subset, by rank
@@ -240,6 +240,11 @@ std::string design_refusal(const DesignRequest& r) {
         return "Die Garantie „" + std::to_string(r.t) + " bei " + std::to_string(r.p) +
                "“ ist nicht möglich: es gilt 3 ≤ t ≤ p ≤ 6.";
     if (r.p > r.v) return "Mehr Treffer als Zahlen: höchstens " + std::to_string(r.v) + ".";
+    if (r.bankers >> r.v != 0) return "Die Bankzahlen müssen unter den Zahlen des Systems sein.";
+    if (std::popcount(r.bankers) >= r.t)
+        return "Mit " + std::to_string(std::popcount(r.bankers)) + " Bankzahlen ist die Garantie „" +
+               std::to_string(r.t) + " bei " + std::to_string(r.p) + "“ nicht sinnvoll: höchstens " +
+               std::to_string(r.t - 1) + " Bankzahlen.";
     if (r.seconds <= 0 && r.max_iterations == 0) return "Ohne Zeit- oder Schrittvorgabe sucht der Designer nicht.";
     return {};
 }
@@ -251,8 +256,8 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
     auto offer = [&](std::vector<uint64_t> rows, const char* source) {
         if (rows.empty() || (best && best->rows.size() <= rows.size())) return;
         for (uint64_t r : rows)
-            if (std::popcount(r) != kRowSize || (r >> v) != 0) return;
-        const SystemCheck c = check_system(rows, v);
+            if (std::popcount(r) != kRowSize || (r >> v) != 0 || (r & request.bankers) != request.bankers) return;
+        const SystemCheck c = check_system(rows, v, {}, request.bankers);
         if (!proves(c, t, p)) return;
         std::sort(rows.begin(), rows.end());
         best = Design{std::move(rows), c, source};
@@ -265,11 +270,27 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
     for (const auto& c : request.candidates) offer(c, "Teil-System");
 
     // Nothing beats a set that meets the counting bound or a proven optimum.
-    uint64_t floor = counting_bound(v, t, p);
-    if (const auto known = best_known(v, t, p); known && known->rows == known->lower)
+    // With k bankers the search works on the other v - k numbers, rows of
+    // 6 - k of them, for "t - k if p - k".
+    const int k = std::popcount(request.bankers);
+    uint64_t floor = k == 0 ? counting_bound(v, t, p) : 1;
+    if (const auto known = best_known(v, t, p); k == 0 && known && known->rows == known->lower)
         floor = std::max(floor, static_cast<uint64_t>(known->rows));
     if (best && best->rows.size() <= floor) return best;
-    Search search(v, t, p, request.seed);
+    std::vector<int> free_positions;
+    for (int i = 0; i < v; ++i)
+        if ((request.bankers >> i & 1u) == 0) free_positions.push_back(i);
+    auto widen = [&](const std::vector<uint64_t>& packed) {
+        std::vector<uint64_t> rows;
+        for (uint64_t m : packed) {
+            uint64_t row = request.bankers;
+            for (size_t i = 0; i < free_positions.size(); ++i)
+                if (m >> i & 1u) row |= uint64_t{1} << free_positions[i];
+            rows.push_back(row);
+        }
+        return rows;
+    };
+    Search search(v - k, kRowSize - k, t - k, p - k, request.seed);
     const auto start = std::chrono::steady_clock::now();
     size_t found = search.best().size();
     for (uint64_t i = 0;; ++i) {
@@ -286,7 +307,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
             if (found <= floor) break;
         }
     }
-    offer(search.best(), "Suche");
+    offer(widen(search.best()), "Suche");
     return best;
 }
 

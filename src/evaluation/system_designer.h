@@ -19,6 +19,9 @@ struct DesignRequest {
     int v = 0;        // 7..30 numbers
     int t = 0;        // 3 <= t <= p <= 6
     int p = 0;
+    // Positions every row holds; the guarantee then counts the draws that
+    // hold all of them. Fewer bankers than t.
+    uint64_t bankers = 0;
     double seconds = 10.0;             // time budget; <= 0: only the iteration budget
     uint64_t max_iterations = 0;       // search steps; 0: no limit (time only)
     uint64_t seed = 1;

@@ -44,6 +44,18 @@ TEST(SystemDesigner, SearchIsProvenAndRepeatable) {
         EXPECT_TRUE(check_system(a->rows, v).holds(t, p)) << v;
         for (uint64_t row : a->rows) EXPECT_EQ(std::popcount(row), 6);
     }
+    // Two bankers: every row holds them, and the guarantee holds for the
+    // draws that hold them too.
+    DesignRequest banked = req(12, 4, 5, 0, 20000, 9);
+    banked.bankers = 0x30;
+    const auto d2 = design_system(banked);
+    ASSERT_TRUE(d2);
+    for (uint64_t row : d2->rows) EXPECT_EQ(row & 0x30, 0x30u);
+    EXPECT_TRUE(check_system(d2->rows, 12, {}, 0x30).holds(4, 5));
+    EXPECT_EQ(design_system(banked)->rows, d2->rows);
+    banked.bankers = 0xf;
+    EXPECT_NE(design_refusal(banked), "");
+
     // C(10,6,3) = 10 is reached.
     const auto d = design_system(req(10, 3, 3, 0, 200000, 1));
     ASSERT_TRUE(d);
