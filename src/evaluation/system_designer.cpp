@@ -117,7 +117,7 @@ class Search {
     }
 
   private:
-    static constexpr double kStartTemperature = 0.7;
+    static constexpr double kStartTemperature = 0.3;
     static constexpr int kCoolEvery = 2000;
 
     uint32_t rank(uint64_t s) const {
