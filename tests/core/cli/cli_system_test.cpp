@@ -55,5 +55,16 @@ TEST(CliSystem, DesignOnThePlayersNumbers) {
     EXPECT_EQ(r.out.find(",2,"), std::string::npos);  // positions became the player's numbers
 }
 
+TEST(CliSystem, DesignNeverWorseThanTheShippedPartialSystem) {
+    // One second cannot find 4 if 4 on 16 numbers in 160 rows by search
+    // alone; the shipped 16/160 is the mark.
+    auto r = run_cli({"--data", std::string(ZIEHWERK_SOURCE_DIR) + "/data", "--json", "system", "design", "--v", "16",
+                      "--guarantee", "4 if 4", "--seconds", "1", "--seed", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto at = r.out.find("\"count\":");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LE(std::stoi(r.out.substr(at + 8)), 160) << r.out.substr(0, 200);
+}
+
 }  // namespace
 }  // namespace zw
