@@ -111,7 +111,8 @@ class Search {
         if (++since_cool_ >= kCoolEvery) {
             since_cool_ = 0;
             temperature_ *= 0.97;
-            if (temperature_ < 0.05) temperature_ = kStartTemperature;
+            // Reheat, in turn to one, two and three times the start.
+            if (temperature_ < 0.05) temperature_ = kStartTemperature * static_cast<double>(1 + reheats_++ % 3);
         }
         return false;
     }
@@ -215,6 +216,7 @@ class Search {
     std::vector<uint64_t> rows_;
     std::vector<uint64_t> best_;
     double temperature_ = kStartTemperature;
+    int reheats_ = 0;
     int since_cool_ = 0;
 };
 
