@@ -179,6 +179,7 @@ int cmd_fetch(Context& ctx);
 int cmd_import_draws(Context& ctx);
 int cmd_update_draws(Context& ctx);
 int cmd_slip(Context& ctx);
+int cmd_system(Context& ctx);
 
 namespace {
 
@@ -264,6 +265,15 @@ const std::vector<CommandEntry>& commands() {
         {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
          .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
                      number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},
+        {.name = "system", .summary = "Garantien eines Systems prüfen (check) oder ein System entwerfen (design)",
+         .run = cmd_system, .needs_draws = false, .words = "check|design", .words_help = "was getan wird",
+         .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "check: die Reihen, durch ; getrennt"),
+                     text("--file", "DATEI", "check: die Reihen aus einer Text- oder CSV-Datei"),
+                     text("--numbers", "ZAHLEN", "die Zahlen des Spielers"), number("--v", "V", "design: 7 bis 30 Zahlen"),
+                     text("--guarantee", "\"T if P\"", "design: T Richtige, wenn P unter den Zahlen"),
+                     text("--bankers", "ZAHLEN", "design: Bankzahlen, in jeder Reihe"),
+                     number("--seconds", "S", "design: Zeit für die Suche (10)"),
+                     text("--seed", "ZAHL", "design: Startwert des Zufalls")}},
     };
     return table;
 }
