@@ -226,7 +226,10 @@ std::string help_page(const std::vector<Built>& systems) {
              "</td><td>" + std::to_string(info.rows) + "</td><td>" + guarantees + "</td><td>" +
              distribution + "</td></tr>\n";
     }
-    h += "</table>\n</body>\n</html>\n";
+    h += "</table>\n";
+    h += "<p>Eigene Systeme prüfen und mit möglichst wenigen Reihen entwerfen: "
+         "<a href=\"system-pruefer.htm\">System-Prüfer und System-Designer</a>.</p>\n";
+    h += "</body>\n</html>\n";
     return h;
 }
 
