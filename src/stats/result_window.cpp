@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -239,14 +240,28 @@ bool ResultWindow::export_csv() {
 }
 
 bool ResultWindow::export_picture() {
-    if (!chart_->painter()) return false;
-    const auto path = ask_file(QStringLiteral("Grafik als PNG speichern:"), QStringLiteral("png"),
-                               QStringLiteral("PNG-Bilder|*.png"));
+    const ChartPainter* chart = chart_->painter();
+    if (!chart) return false;
+    const auto path = ask_file(QStringLiteral("Grafik als PNG oder SVG speichern:"), QStringLiteral("png"),
+                               QStringLiteral("PNG-Bilder|*.png|SVG-Grafiken|*.svg"));
     if (!path) return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!chart_->render_image().save(&buffer, "PNG")) return false;
+    if (QFileInfo(*path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        // The same painter that draws screen and paper, into a vector picture.
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(chart->size());
+        svg.setViewBox(QRect(QPoint(0, 0), chart->size()));
+        svg.setTitle(windowTitle());
+        QPainter p;
+        if (!p.begin(&svg)) return false;
+        chart->paint(p);
+        p.end();
+    } else if (!chart_->render_image().save(&buffer, "PNG")) {
+        return false;
+    }
     return write_export(*path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 

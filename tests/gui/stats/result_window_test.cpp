@@ -103,6 +103,14 @@ private slots:
         QImage image(png);
         QCOMPARE(image.size(), w->chart()->size());
         QCOMPARE(image, w->chart()->render_image());
+        const QString svg = f.dir.filePath(QStringLiteral("chart.svg"));
+        f.ui.file_answers = {svg};
+        QVERIFY(w->export_picture());
+        QFile svg_file(svg);
+        QVERIFY(svg_file.open(QIODevice::ReadOnly));
+        const QByteArray vector = svg_file.readAll();
+        QVERIFY(vector.contains("<svg"));
+        QVERIFY(vector.contains("viewBox=\"0 0 982 474\""));
 
         // A chart without values (probability view) has no table to show or export.
         w = open(f, 66);
