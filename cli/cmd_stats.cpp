@@ -12,7 +12,9 @@
 #include "stats/distributions.h"
 #include "stats/frequencies.h"
 #include "stats/probability.h"
+#include "stats/chart_model.h"
 #include "stats/runs.h"
+#include "stats/stat_table_export.h"
 #include "stats/statistic_codes.h"
 
 namespace zw::cli {
@@ -193,19 +195,98 @@ bool combination_stats(Context& ctx, const std::string& kind, const DrawRange& r
     return true;
 }
 
+constexpr const char* kKinds[] = {
+    "frequency", "gaps", "extra-frequency", "extra-gaps", "plus-frequency", "plus-gaps", "twins",
+    "twin-gaps", "triplets", "triplet-gaps", "even-odd", "low-high", "probability", "chance", "pairs",
+    "triples", "quadruples", "boundary-pairs", "partners", "partner-gaps", "smallest", "smallest-gaps",
+    "largest", "largest-gaps"};
+
+std::string kind_list() {
+    std::string list;
+    for (const char* k : kKinds) list += (list.empty() ? "" : ", ") + std::string(k);
+    return list + " (kurz: freq, gap, extra-freq, plus-freq, twin, triplet, prob)";
+}
+
+// The kind's full name, short forms taken; empty when unknown.
+std::string canonical_kind(const std::string& word) {
+    static const std::pair<const char*, const char*> kShort[] = {
+        {"freq", "frequency"},          {"frequencies", "frequency"}, {"gap", "gaps"},
+        {"extra-freq", "extra-frequency"}, {"plus-freq", "plus-frequency"}, {"twin", "twins"},
+        {"triplet", "triplets"},        {"prob", "probability"},     {"pair", "pairs"},
+        {"triple", "triples"},          {"quadruple", "quadruples"}};
+    for (auto [alias, full] : kShort)
+        if (word == alias) return full;
+    for (const char* k : kKinds)
+        if (word == k) return word;
+    return {};
+}
+
+// The range as --range, --last and --from-date/--to-date choose it, the way
+// the range dialog does: --last counts back from range last, the dates set
+// first and last to the draws on or inside them.
+DrawRange chosen_range(Context& ctx, const DrawSource& source) {
+    DrawRange r = effective_range(ctx);
+    const auto from = ctx.args.text("--from-date");
+    const auto to = ctx.args.text("--to-date");
+    if (from || to) {
+        for (const auto& d : {from, to})
+            if (d && !parse_date_key(*d)) throw UsageError("Ungültiges Datum \"" + *d + "\" (erwartet: TT.MM.JJJJ).");
+        const auto dated = draws_between(source, from.value_or(""), to.value_or(""));
+        if (!dated) throw UsageError("In diesen Tagen liegt keine Ziehung.");
+        r = *dated;
+    }
+    if (const auto count = ctx.args.number("--last")) {
+        if (*count < 1) throw UsageError("--last braucht eine Anzahl ab 1.");
+        r = last_draws(*count, r.last);
+    }
+    return r;
+}
+
+int statistic_code(const std::string& kind) {
+    static const std::pair<const char*, int> kCodes[] = {
+        {"frequency", kStatFrequency},       {"extra-frequency", kStatExtraFrequency},
+        {"gaps", kStatGaps},                 {"extra-gaps", kStatExtraGaps},
+        {"plus-frequency", kStatPlusFrequency}, {"plus-gaps", kStatPlusGaps},
+        {"twins", kStatTwinFrequency},       {"twin-gaps", kStatTwinGaps},
+        {"triplets", kStatTripletFrequency}, {"triplet-gaps", kStatTripletGaps},
+        {"even-odd", kStatEvenOdd},          {"low-high", kStatLowHigh}};
+    for (auto [name, code] : kCodes)
+        if (kind == name) return code;
+    return 0;
+}
+
+// The table the result window shows and exports for the kind's chart.
+int write_csv(Context& ctx, const std::string& kind, const DrawRange& r, const DrawSource& source) {
+    const int code = statistic_code(kind);
+    if (code == kStatPlusFrequency || code == kStatPlusGaps) require_austria(ctx);
+    StatTables tables;
+    std::optional<StatTable> table;
+    if (auto m = number_chart(code, source, r, tables))
+        table = chart_table(*m);
+    else if (auto runs = run_chart(code, source, r, tables))
+        table = chart_table(*runs);
+    else if (auto d = distribution_chart(code, source, r))
+        table = distribution_table(*d);
+    if (!table)
+        throw UsageError("--csv gibt es für frequency, gaps, extra-frequency, extra-gaps, plus-frequency, plus-gaps, "
+                         "twins, twin-gaps, triplets, triplet-gaps, even-odd und low-high.");
+    ctx.out << csv_text(*table);
+    return 0;
+}
+
 }  // namespace
 
 int cmd_stats(Context& ctx) {
     const auto words = ctx.args.words();
-    if (words.empty())
-        throw UsageError("stats braucht eine Art: frequency, gaps, extra-frequency, extra-gaps, "
-                         "plus-frequency, plus-gaps, twins, twin-gaps, triplets, triplet-gaps, "
-                         "even-odd, low-high, probability, chance, pairs, triples, quadruples, boundary-pairs, "
-                         "partners, partner-gaps, smallest, smallest-gaps, largest, largest-gaps.");
-    const std::string kind = words[0];
-    const DrawRange r = effective_range(ctx);
+    const std::string kind = canonical_kind(words.empty() ? std::string() : words[0]);
+    if (kind.empty())
+        throw UsageError((words.empty() ? std::string("stats braucht eine Art")
+                                        : "Unbekannte Statistik \"" + words[0] + "\"") +
+                         ". Gültig sind: " + kind_list() + ".");
     const GameParams& p = ctx.session.params;
     const DrawSource source(ctx.session.archive, p);
+    const DrawRange r = chosen_range(ctx, source);
+    if (ctx.args.flag("--csv")) return write_csv(ctx, kind, r, source);
     const int n = p.highest_number;
     StatTables t;
 
@@ -255,8 +336,8 @@ int cmd_stats(Context& ctx) {
                     << ", Standardabweichung " << decimal_text(v.sd, 1) << ", mittlerer Rückstand "
                     << decimal_text(v.mean_gap, 2) << "\n";
         }
-    } else if (!combination_stats(ctx, kind, r, source)) {
-        throw UsageError("Unbekannte Statistik \"" + kind + "\".");
+    } else {
+        combination_stats(ctx, kind, r, source);
     }
     return 0;
 }

@@ -220,7 +220,11 @@ const std::vector<CommandEntry>& commands() {
                        "triples, quadruples, boundary-pairs, partners, partner-gaps, smallest, smallest-gaps, "
                        "largest, largest-gaps",
          .options = {flag("--plus", "mit den PLUS-Zahlen (Österreich)"),
-                     text("--with", "ZAHLEN", "1 bis 3 feste Zahlen für partners und partner-gaps")}},
+                     text("--with", "ZAHLEN", "1 bis 3 feste Zahlen für partners und partner-gaps"),
+                     flag("--csv", "die Tabelle als CSV (Semikolon, Kopfzeile)"),
+                     number("--last", "N", "die letzten N Ziehungen bis zum Rahmenende"),
+                     text("--from-date", "TT.MM.JJJJ", "erste Ziehung ab diesem Tag"),
+                     text("--to-date", "TT.MM.JJJJ", "letzte Ziehung bis zu diesem Tag")}},
         {.name = "evaluate", .summary = "Gewinnauswertung von Reihen und Systemen", .run = cmd_evaluate,
          .options = ticket_options()},
         {.name = "odds", .summary = "Chancen und erwartete Auszahlung einer Reihe oder eines Systems",

@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   googletest libgtest-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev

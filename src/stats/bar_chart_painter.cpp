@@ -91,9 +91,7 @@ void BarChartPainter::paint_overview(QPainter& p) const {
         p.fillRect(x, kLowerTop, kBarWidth, hl, palette_colour(m_.lower_colour));
         p.setPen(palette_colour(0));
         paint_vertical_value(p, x, kUpperBase - hu - 13 * ud - 1, m_.upper[i], ud);
-        const QString v = QString::number(m_.lower[i]);
-        for (int k = 0; k < v.size(); ++k)
-            text_centred(p, x, kBarWidth, kLowerTop + hl + 1 + 13 * k, QString(v[k]));
+        paint_value_below(p, x, kLowerTop + hl + 1, m_.lower[i]);
     }
     paint_average(p, kUpperBase - bar(m_.upper_mean, upper_scale));
     paint_average(p, kLowerTop + bar(m_.lower_mean, lower_scale));
@@ -142,9 +140,7 @@ void BarChartPainter::paint_lucky(QPainter& p) const {
             p.fillRect(x, kUpperBase - hu, kBarWidth, hu, palette_colour(m_.upper_colour));
             p.fillRect(x, kLowerTop, kBarWidth, hl, palette_colour(m_.lower_colour));
             paint_vertical_value(p, x, kUpperBase - hu - 13 * ud - 1, m_.lucky_upper[static_cast<size_t>(g - 1)], ud);
-            const QString v = QString::number(m_.lucky_lower[static_cast<size_t>(g - 1)]);
-            for (int k = 0; k < v.size(); ++k)
-                text_centred(p, x, kBarWidth, kLowerTop + hl + 1 + 13 * k, QString(v[k]));
+            paint_value_below(p, x, kLowerTop + hl + 1, m_.lucky_lower[static_cast<size_t>(g - 1)]);
         }
         text_at(p, 848, 250, QStringLiteral("Glückszahlen"));
     } else {

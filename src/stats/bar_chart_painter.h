@@ -11,6 +11,7 @@ public:
     explicit BarChartPainter(ChartModel model) : m_(std::move(model)) {}
     void paint(QPainter& p) const override;
     const ChartModel& model() const { return m_; }
+    std::optional<StatTable> table() const override { return chart_table(m_); }
 
     // Geometry, also used by the tests.
     static int column_x(int index) { return 1 + 20 * index; }

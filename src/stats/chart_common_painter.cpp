@@ -113,9 +113,33 @@ int digit_count(int value) {
 }
 
 void paint_vertical_value(QPainter& p, int x, int y, int value, int digits) {
-    const QString text = QString::number(value).rightJustified(digits, QLatin1Char(' '));
-    for (int i = 0; i < text.size(); ++i)
-        if (text[i] != QLatin1Char(' ')) text_centred(p, x, 15, y + 13 * i, QString(text[i]));
+    const QString text = QString::number(value);
+    if (text.size() >= 3) {
+        // Digits stacked one under the other cannot be read as a number:
+        // longer values stand turned, read upwards from the bar.
+        p.save();
+        p.translate(x, y + 13 * digits);
+        p.rotate(-90);
+        p.drawText(QRect(1, 0, 13 * digits - 1, 15), Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.restore();
+        return;
+    }
+    const QString shown = text.rightJustified(digits, QLatin1Char(' '));
+    for (int i = 0; i < shown.size(); ++i)
+        if (shown[i] != QLatin1Char(' ')) text_centred(p, x, 15, y + 13 * i, QString(shown[i]));
+}
+
+void paint_value_below(QPainter& p, int x, int y, int value) {
+    const QString text = QString::number(value);
+    if (text.size() >= 3) {
+        p.save();
+        p.translate(x + 15, y);
+        p.rotate(90);
+        p.drawText(QRect(0, 0, 13 * static_cast<int>(text.size()), 15), Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.restore();
+        return;
+    }
+    for (int k = 0; k < text.size(); ++k) text_centred(p, x, 15, y + 13 * k, QString(text[k]));
 }
 
 }  // namespace zw

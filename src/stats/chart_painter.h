@@ -8,7 +8,10 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
+
 #include "stats/chart_model.h"
+#include "stats/stat_table_export.h"
 
 namespace zw {
 
@@ -27,6 +30,8 @@ public:
     }
     // Whether the "-"/"+" buttons are drawn and answer to the mouse.
     virtual bool has_step_buttons() const { return true; }
+    // The chart's values as a table; none for charts without one.
+    virtual std::optional<StatTable> table() const { return std::nullopt; }
 };
 
 QRect minus_button_rect();
@@ -56,8 +61,11 @@ void paint_chance_line(QPainter& p, const std::string& line);
 // A numbered ball 17 pixels wide over the column starting at x.
 void paint_ball(QPainter& p, int x, int y, int number, bool marked);
 // `value` right-aligned in `digits` characters, one character per 13 pixels
-// downwards from y.
+// downwards from y; three digits and more stand turned in that room, read upwards.
 void paint_vertical_value(QPainter& p, int x, int y, int value, int digits);
+// `value` under a bar hanging down to y: one character per 13 pixels, three
+// digits and more turned, read downwards.
+void paint_value_below(QPainter& p, int x, int y, int value);
 int digit_count(int value);
 
 }  // namespace zw

@@ -10,6 +10,7 @@ public:
     explicit DistributionPainter(DistributionModel model) : m_(std::move(model)) {}
     void paint(QPainter& p) const override;
     const DistributionModel& model() const { return m_; }
+    std::optional<StatTable> table() const override { return distribution_table(m_); }
     // Text above bar k: count, expected count in brackets.
     QString bar_text(int k) const;
     QString box_text(int k) const;

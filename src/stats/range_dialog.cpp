@@ -3,12 +3,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "archive/calendar.h"
+#include "stats/stat_table_export.h"
 #include "stats/stat_tables.h"
 
 namespace zw {
@@ -56,6 +59,42 @@ RangeDialog::RangeDialog(Session& session, HelpFunction help, QWidget* parent)
     grid->addWidget(last_number_, 2, 1);
     grid->addWidget(last_date_, 2, 2);
     grid->addWidget(scl3_, 3, 0, 1, 3);
+    count_ = make_label("lblCount");
+    grid->addWidget(count_, 4, 0, 1, 3);
+
+    // The range by count or by dates; both set first and last as the bars do.
+    last_count_ = new QSpinBox(this);
+    last_count_->setObjectName(QStringLiteral("txtLast"));
+    last_count_->setRange(1, std::max(limit_, 1));
+    last_count_->setValue(std::min(std::max(limit_, 1), 100));
+    auto* take_count = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    take_count->setObjectName(QStringLiteral("cmdLast"));
+    connect(take_count, &QPushButton::clicked, this, [this] { choose_last_draws(last_count_->value()); });
+    from_date_ = new QLineEdit(this);
+    to_date_ = new QLineEdit(this);
+    from_date_->setObjectName(QStringLiteral("txtFrom"));
+    to_date_->setObjectName(QStringLiteral("txtTo"));
+    for (QLineEdit* e : {from_date_, to_date_}) {
+        e->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
+        e->setMaxLength(10);
+    }
+    auto* take_dates = new QPushButton(QStringLiteral("Üb&ernehmen"), this);
+    take_dates->setObjectName(QStringLiteral("cmdDates"));
+    connect(take_dates, &QPushButton::clicked, this,
+            [this] { choose_dates(from_date_->text().trimmed(), to_date_->text().trimmed()); });
+    auto* by_count = new QHBoxLayout;
+    by_count->addWidget(new QLabel(QStringLiteral("Die letzten"), this));
+    by_count->addWidget(last_count_);
+    by_count->addWidget(new QLabel(QStringLiteral("Ziehungen"), this));
+    by_count->addWidget(take_count);
+    by_count->addStretch(1);
+    auto* by_date = new QHBoxLayout;
+    by_date->addWidget(new QLabel(QStringLiteral("Vom"), this));
+    by_date->addWidget(from_date_);
+    by_date->addWidget(new QLabel(QStringLiteral("bis"), this));
+    by_date->addWidget(to_date_);
+    by_date->addWidget(take_dates);
+    by_date->addStretch(1);
 
     auto* cmd4 = new QPushButton(QStringLiteral("&OK"), this);
     auto* cmd5 = new QPushButton(QStringLiteral("&Abbrechen"), this);
@@ -77,6 +116,8 @@ RangeDialog::RangeDialog(Session& session, HelpFunction help, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(by_count);
+    layout->addLayout(by_date);
     layout->addLayout(buttons);
 
     connect(scl2_, &QScrollBar::valueChanged, this, &RangeDialog::scl2_Change);
@@ -102,6 +143,26 @@ void RangeDialog::refresh() {
     first_date_->setText(date_text(r.first));
     last_number_->setText(QStringLiteral("Nr. %1").arg(r.last));
     last_date_->setText(date_text(r.last));
+    count_->setText(r.count == 1 ? QStringLiteral("1 Ziehung im Rahmen")
+                                 : QStringLiteral("%1 Ziehungen im Rahmen").arg(r.count));
+}
+
+void RangeDialog::choose_last_draws(int count) {
+    if (limit_ < 1) return;
+    const DrawRange r = last_draws(count, session_.range.last);
+    session_.range.set(r.first, r.last);
+    refresh();
+}
+
+bool RangeDialog::choose_dates(const QString& from, const QString& to) {
+    const auto r = draws_between(DrawSource(session_.archive, session_.params), from.toStdString(), to.toStdString());
+    if (!r) {
+        count_->setText(QStringLiteral("Keine Ziehung in diesen Tagen (TT.MM.JJJJ)"));
+        return false;
+    }
+    session_.range.set(r->first, r->last);
+    refresh();
+    return true;
 }
 
 void RangeDialog::scl2_Change(int position) {

@@ -7,7 +7,9 @@
 #include "app/session.h"
 
 class QLabel;
+class QLineEdit;
 class QScrollBar;
+class QSpinBox;
 
 namespace zw {
 
@@ -20,6 +22,11 @@ public:
     void scl2_Change(int position);
     void scl3_Change(int position);
     void cmd4_Click();  // accept
+    // "die letzten N Ziehungen" up to range last.
+    void choose_last_draws(int count);
+    // From/to date (dd.mm.yyyy, either empty): first and last become the draws
+    // on or inside the dates. False, and the range stays, when no draw falls inside.
+    bool choose_dates(const QString& from, const QString& to);
     void reject() override;  // cancel, close box and Escape restore the range
 
 signals:
@@ -40,6 +47,10 @@ private:
     QLabel* first_date_;
     QLabel* last_number_;
     QLabel* last_date_;
+    QLabel* count_;
+    QSpinBox* last_count_;
+    QLineEdit* from_date_;
+    QLineEdit* to_date_;
 };
 
 }  // namespace zw

@@ -1,14 +1,20 @@
 #include "stats/result_window.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgGenerator>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "archive/file_io.h"
 #include "stats/gap_average.h"
 #include "stats/gap_average_painter.h"
 #include "stats/hard_copy_painter.h"
@@ -77,9 +83,26 @@ ResultWindow::ResultWindow(Session& session, UiServices& ui, HelpFunction help, 
     });
     connect(cmd26, &QPushButton::clicked, this, &QWidget::close);
 
+    table_button_ = button(this, "cmdTable", QStringLiteral("&Tabelle"));
+    table_button_->setCheckable(true);
+    csv_button_ = button(this, "cmdCsv", QStringLiteral("&CSV..."));
+    picture_button_ = button(this, "cmdPicture", QStringLiteral("&Bild..."));
+    connect(table_button_, &QPushButton::toggled, this, &ResultWindow::show_table);
+    connect(csv_button_, &QPushButton::clicked, this, &ResultWindow::export_csv);
+    connect(picture_button_, &QPushButton::clicked, this, &ResultWindow::export_picture);
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("tblValues"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSortingEnabled(true);
+    table_->setFixedHeight(220);
+    table_->hide();
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(frm5_);
     bottom->addStretch(1);
+    bottom->addWidget(table_button_);
+    bottom->addWidget(csv_button_);
+    bottom->addWidget(picture_button_);
     bottom->addWidget(cmd27);
     bottom->addWidget(cmd35);
     bottom->addWidget(cmd26);
@@ -87,6 +110,7 @@ ResultWindow::ResultWindow(Session& session, UiServices& ui, HelpFunction help, 
     layout->setContentsMargins(0, 0, 0, 4);
     layout->setSpacing(4);
     layout->addWidget(chart_);
+    layout->addWidget(table_);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -137,6 +161,108 @@ void ResultWindow::redraw_statistic() {
         chart_->set_painter(dispatch_.build(code_, context));
     }
     update_kind_switch();
+    fill_table();
+}
+
+void ResultWindow::fill_table() {
+    const ChartPainter* chart = chart_->painter();
+    const std::optional<StatTable> t = chart ? chart->table() : std::nullopt;
+    table_button_->setEnabled(t.has_value());
+    csv_button_->setEnabled(t.has_value());
+    picture_button_->setEnabled(chart != nullptr);
+    if (!t) table_->hide();
+    table_->setSortingEnabled(false);
+    table_->clear();
+    if (!t) {
+        table_->setRowCount(0);
+        table_->setColumnCount(0);
+        return;
+    }
+    table_->setColumnCount(static_cast<int>(t->header.size()));
+    table_->setRowCount(static_cast<int>(t->rows.size()));
+    QStringList header;
+    for (const std::string& h : t->header) header << QString::fromStdString(h);
+    table_->setHorizontalHeaderLabels(header);
+    for (size_t r = 0; r < t->rows.size(); ++r) {
+        for (size_t c = 0; c < t->rows[r].size(); ++c) {
+            const QString text = QString::fromStdString(t->rows[r][c]);
+            auto* item = new QTableWidgetItem;
+            bool number = false;
+            const double value = QLocale::c().toDouble(text, &number);
+            // Numbers sort by value; the shown text stays the table's own.
+            if (c < t->numeric.size() && t->numeric[c] && number) {
+                item->setData(Qt::DisplayRole, text.contains(QLatin1Char('.')) ? QVariant(value)
+                                                                              : QVariant(text.toInt()));
+            } else {
+                item->setText(text);
+            }
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(-1, Qt::AscendingOrder);
+}
+
+void ResultWindow::show_table(bool shown) {
+    const bool has_table = table_->columnCount() > 0;
+    table_->setVisible(shown && has_table);
+    const QSignalBlocker block(table_button_);
+    table_button_->setChecked(shown && has_table);
+}
+
+std::optional<QString> ResultWindow::ask_file(const QString& title, const QString& suffix, const QString& filter) {
+    FileRequest request;
+    request.title = title;
+    request.default_suffix = suffix;
+    request.filter = filter;
+    request.preset = QStringLiteral("Statistik.") + suffix;
+    request.save = true;
+    auto chosen = ui_.file_dialog(this, request);
+    if (chosen && QFileInfo(*chosen).suffix().isEmpty()) *chosen += QLatin1Char('.') + suffix;
+    return chosen;
+}
+
+bool ResultWindow::write_export(const QString& path, std::string_view bytes) {
+    if (write_file_atomic(fs::path(path.toStdString()), bytes)) return true;
+    ui_.message(this, kWarning,
+                QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)), 1,
+                QStringLiteral("&OK"));
+    return false;
+}
+
+bool ResultWindow::export_csv() {
+    const ChartPainter* chart = chart_->painter();
+    const std::optional<StatTable> t = chart ? chart->table() : std::nullopt;
+    if (!t) return false;
+    const auto path = ask_file(QStringLiteral("Tabelle als CSV speichern:"), QStringLiteral("csv"),
+                               QStringLiteral("CSV-Dateien|*.csv"));
+    return path && write_export(*path, csv_text(*t));
+}
+
+bool ResultWindow::export_picture() {
+    const ChartPainter* chart = chart_->painter();
+    if (!chart) return false;
+    const auto path = ask_file(QStringLiteral("Grafik als PNG oder SVG speichern:"), QStringLiteral("png"),
+                               QStringLiteral("PNG-Bilder|*.png|SVG-Grafiken|*.svg"));
+    if (!path) return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (QFileInfo(*path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        // The same painter that draws screen and paper, into a vector picture.
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(chart->size());
+        svg.setViewBox(QRect(QPoint(0, 0), chart->size()));
+        svg.setTitle(windowTitle());
+        QPainter p;
+        if (!p.begin(&svg)) return false;
+        chart->paint(p);
+        p.end();
+    } else if (!chart_->render_image().save(&buffer, "PNG")) {
+        return false;
+    }
+    return write_export(*path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void ResultWindow::update_kind_switch() {

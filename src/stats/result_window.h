@@ -15,6 +15,7 @@
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class QTableWidget;
 
 namespace zw {
 
@@ -49,6 +50,13 @@ public:
     void choose_kind(int option);
     void move_gap_average(int delta);
     void hard_copy();
+    // The chart's values as a sortable table under the chart.
+    void show_table(bool shown);
+    QTableWidget* value_table() const { return table_; }
+    // Saves the table as CSV or the chart as PNG, asking for the file; false
+    // when cancelled, refused or not written.
+    bool export_csv();
+    bool export_picture();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,6 +66,9 @@ private:
     void chart_clicked(QPoint pos);
     void update_kind_switch();
     void leave_gap_average();
+    void fill_table();
+    std::optional<QString> ask_file(const QString& title, const QString& suffix, const QString& filter);
+    bool write_export(const QString& path, std::string_view bytes);
     DrawSource source() const { return DrawSource(session_.archive, session_.params); }
 
     Session& session_;
@@ -77,6 +88,10 @@ private:
     QRadioButton* opt1_;
     QRadioButton* opt2_;
     QRadioButton* opt3_;
+    QTableWidget* table_;
+    QPushButton* table_button_;
+    QPushButton* csv_button_;
+    QPushButton* picture_button_;
 };
 
 }  // namespace zw

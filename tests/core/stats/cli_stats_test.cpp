@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli_runner.h"
@@ -77,11 +78,44 @@ TEST(CliStats, RefusesUnknownKindsAndLottoPlusOutsideAustria) {
     EXPECT_NE(r.err.find("nur im Spiel 3"), std::string::npos);
     r = stats(dir, {"--game", "2", "stats", "quintets"});
     EXPECT_EQ(r.code, 2);
+    // The refusal names the valid kinds and short forms are taken.
+    EXPECT_NE(r.err.find("Unbekannte Statistik \"quintets\". Gültig sind: frequency, gaps,"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(stats(dir, {"--game", "2", "stats", "freq"}).out, stats(dir, {"--game", "2", "stats", "frequency"}).out);
     r = stats(dir, {"--game", "2", "stats"});
     EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Gültig sind: frequency"), std::string::npos) << r.err;
     r = stats(dir, {"--game", "2", "stats", "frequency"});
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("Reihenfolge: 1 2 3 4 5 6 7"), std::string::npos) << r.out;
+}
+
+TEST(CliStats, CsvTableInChartOrderOverTheLastDrawsOrTheDates) {
+    TempFolder dir;
+    write_draws(dir, "Toto.Dat", {{1, 2, 3, 4, 5, 6, 7}, {2, 4, 6, 8, 10, 12, 9}, {2, 4, 6, 8, 10, 12, 9}});
+    CliRun r = stats(dir, {"--game", "2", "stats", "freq", "--csv"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    // Chart order: most frequent first; share of all frequencies in per cent.
+    EXPECT_EQ(r.out.rfind("Zahl;Häufigkeit;Anteil %\n2;3;16.67\n4;3;16.67\n6;3;16.67\n8;2;11.11\n", 0), 0u)
+        << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 46);
+    // The last two draws: 1, 3 and 5 drop out.
+    r = stats(dir, {"--game", "2", "stats", "frequency", "--csv", "--last", "2"});
+    EXPECT_EQ(r.out.rfind("Zahl;Häufigkeit;Anteil %\n2;2;16.67\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n1;0;0.00\n"), std::string::npos) << r.out;
+    const std::string first = stats(dir, {"--game", "2", "date", "1"}).out;
+    const size_t at = first.find('.') - 2;
+    ASSERT_NE(at, std::string::npos);
+    r = stats(dir, {"--game", "2", "stats", "gaps", "--csv", "--to-date", first.substr(at, 10)});
+    ASSERT_EQ(r.code, 0) << r.err << first;
+    EXPECT_EQ(r.out.rfind("Zahl;Rückstand\n", 0), 0u) << r.out;
+    EXPECT_EQ(stats(dir, {"--game", "2", "--json", "stats", "gaps", "--to-date", first.substr(at, 10)})
+                  .out.rfind("{\"kind\":\"gaps\",\"range\":[1,1]", 0),
+              0u);
+    r = stats(dir, {"--game", "2", "stats", "gaps", "--from-date", "31.13.2001"});
+    EXPECT_EQ(r.code, 2);
+    r = stats(dir, {"--game", "2", "stats", "pairs", "--csv"});
+    EXPECT_EQ(r.code, 2);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "stats/range_dialog.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 #include "app/help_window.h"
 #include "stats/bar_chart_painter.h"
@@ -57,6 +59,37 @@ private slots:
         QCOMPARE(bar(d, "scl2")->value(), 9);
         d->findChild<QPushButton*>("cmd4")->click();
         QCOMPARE(f.session->range.count, 1);
+    }
+
+    void lastDrawsAndDatesSetBothEndsAndCountTheBonusDraws() {
+        StatsFixture f(QStringLiteral("3"), 40,
+                       QStringLiteral("05.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"
+                                      "12.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"));
+        RangeDialog* d = open(f);
+        QCOMPARE(d->findChild<QLabel*>("lblCount")->text(), QStringLiteral("42 Ziehungen im Rahmen"));
+        d->findChild<QSpinBox*>("txtLast")->setValue(5);
+        d->findChild<QPushButton*>("cmdLast")->click();
+        QCOMPARE(f.session->range.first, 38);
+        QCOMPARE(f.session->range.last, 42);
+        QCOMPARE(bar(d, "scl2")->value(), 37);
+        QCOMPARE(d->findChild<QLabel*>("lblCount")->text(), QStringLiteral("5 Ziehungen im Rahmen"));
+
+        d->findChild<QLineEdit*>("txtFrom")->setText(QStringLiteral("01.06.2026"));
+        d->findChild<QLineEdit*>("txtTo")->setText(QStringLiteral("10.06.2026"));
+        d->findChild<QPushButton*>("cmdDates")->click();
+        QCOMPARE(f.session->range.first, 41);  // the first bonus draw, numbered in the combined view
+        QCOMPARE(f.session->range.last, 41);
+        QCOMPARE(bar(d, "scl3")->value(), 40);
+        QCOMPARE(d->findChild<QLabel*>("lbl2")->text(), QStringLiteral("05.06.2026"));
+        QCOMPARE(d->findChild<QLabel*>("lblCount")->text(), QStringLiteral("1 Ziehung im Rahmen"));
+        // No draw inside the dates, or no date: the range stays.
+        QVERIFY(!d->choose_dates(QStringLiteral("01.01.2030"), QString()));
+        QVERIFY(!d->choose_dates(QStringLiteral("1.1.26"), QString()));
+        QCOMPARE(f.session->range.first, 41);
+        QVERIFY(d->choose_dates(QString(), QStringLiteral("12.06.2026")));
+        QCOMPARE(f.session->range.first, 1);
+        QCOMPARE(f.session->range.last, 42);
+        d->findChild<QPushButton*>("cmd5")->click();
     }
 
     void cancelRestoresAndAcceptRedrawsTheOpenChart() {

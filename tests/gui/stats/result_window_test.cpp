@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "app/help_window.h"
 #include "stats/bar_chart_painter.h"
@@ -40,6 +41,89 @@ class ResultWindowTest : public QObject {
     // Prints into a PDF file instead of asking for a printer.
 
 private slots:
+    void longValuesAboveNarrowBarsStandTurnedNotStacked() {
+        // The ink of 1234 in a four-digit room: one turned line of text is as
+        // tall as its four digits side by side, far less than four stacked rows.
+        auto ink_height = [](int value) {
+            QImage image(40, 80, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                QPainter p(&image);
+                p.setFont(small_font());
+                p.setPen(Qt::black);
+                paint_vertical_value(p, 10, 10, value, 4);
+            }
+            int top = -1, bottom = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        if (top < 0) top = y;
+                        bottom = y;
+                    }
+            return top < 0 ? 0 : bottom - top + 1;
+        };
+        const int turned = ink_height(1234);
+        QVERIFY2(turned > 14 && turned < 13 * 3, qPrintable(QString::number(turned)));
+        QVERIFY(ink_height(12) > 13);  // two digits keep one row each
+    }
+
+    void tableShowsTheChartValuesAndExportsWhatTheCommandLineWrites() {
+        StatsFixture f;
+        ResultWindow* w = open(f, 26);  // frequency
+        QVERIFY(w);
+        auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
+        QVERIFY(chart);
+        const ChartModel& m = chart->model();
+        QTableWidget* t = w->value_table();
+        QVERIFY(!t->isVisible());
+        w->findChild<QPushButton*>("cmdTable")->click();
+        QVERIFY(t->isVisible());
+        QCOMPARE(t->rowCount(), static_cast<int>(m.columns.size()));
+        QCOMPARE(t->horizontalHeaderItem(1)->text(), QStringLiteral("Häufigkeit"));
+        for (int r = 0; r < t->rowCount(); ++r) {
+            QCOMPARE(t->item(r, 0)->text().toInt(), m.columns[static_cast<size_t>(r)]);
+            QCOMPARE(t->item(r, 1)->text().toInt(), m.upper[static_cast<size_t>(r)]);
+        }
+        // Sorting by the number column orders 1..N by value, not as text.
+        t->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(t->item(1, 0)->text(), QStringLiteral("2"));
+        QCOMPARE(t->item(9, 0)->text(), QStringLiteral("10"));
+
+        // The CSV is the engine's table of the same chart, as `stats frequency --csv` writes it.
+        const QString csv = f.dir.filePath(QStringLiteral("freq"));
+        f.ui.file_answers = {csv};
+        QVERIFY(w->export_csv());
+        QFile file(csv + QStringLiteral(".csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), csv_text(chart_table(m)));
+
+        const QString png = f.dir.filePath(QStringLiteral("chart.png"));
+        f.ui.file_answers = {png};
+        QVERIFY(w->export_picture());
+        QImage image(png);
+        QCOMPARE(image.size(), w->chart()->size());
+        QCOMPARE(image, w->chart()->render_image());
+        const QString svg = f.dir.filePath(QStringLiteral("chart.svg"));
+        f.ui.file_answers = {svg};
+        QVERIFY(w->export_picture());
+        QFile svg_file(svg);
+        QVERIFY(svg_file.open(QIODevice::ReadOnly));
+        const QByteArray vector = svg_file.readAll();
+        QVERIFY(vector.contains("<svg"));
+        QVERIFY(vector.contains("viewBox=\"0 0 982 474\""));
+
+        // A chart without values (probability view) has no table to show or export.
+        w = open(f, 66);
+        QVERIFY(!w->findChild<QPushButton*>("cmdTable")->isEnabled());
+        QVERIFY(!t->isVisible());
+        QVERIFY(!w->export_csv());
+        // A refused file is reported, not passed over.
+        w = open(f, 64);  // even/odd
+        f.ui.file_answers = {f.dir.filePath(QStringLiteral("missing/folder/x.csv"))};
+        QVERIFY(!w->export_csv());
+        QVERIFY(f.ui.last_message().contains(QStringLiteral("kann nicht geschrieben werden")));
+    }
+
     void menuCommandsOpenTheirStatistics() {
         StatsFixture f;
         const std::pair<int, int> cases[] = {{26, 1}, {27, 3}, {28, 5}, {61, 13}, {62, 14}, {63, 15},
