@@ -265,7 +265,7 @@ const std::vector<CommandEntry>& commands() {
                                                   "Ziehung liegen (legt die Ziehungen dazwischen leer an)"),
                      flag("--only-new", "nur neue Ziehungen übernehmen (Vorgabe)"),
                      flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
-        {.name = "update-draws", .summary = "alle Archive aus den CSV-Quellen ([Quellen] in Ziehwerk.ini)", .run = cmd_update_draws, .needs_draws = false, .options = {kDryRun, flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
+        {.name = "update-draws", .summary = "alle Archive aus den CSV-Quellen ([Quellen] in Ziehwerk.ini)", .run = cmd_update_draws, .needs_draws = false, .writes_data = true, .options = {kDryRun, flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
         {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
          .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
                      number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},

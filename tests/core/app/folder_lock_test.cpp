@@ -106,6 +106,10 @@ TEST(FolderLock, TheCommandLineRefusesToWriteWhileAnotherCopyHoldsTheFolderAndSt
                          std::to_string(window.pid()) +
                          ").\nDer Befehl ändert Dateien des Datenordners und wurde nicht ausgeführt.\n");
     EXPECT_EQ(dir.read("LOTTO.DAT"), before);
+    // The update from the CSV sources writes every archive: refused the same way.
+    r = run_cli({"--data", dir.path().string(), "update-draws"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("wurde nicht ausgeführt"), std::string::npos) << r.err;
     r = run_cli({"--data", dir.path().string(), "--game", "0", "info"});
     EXPECT_EQ(r.code, 0) << r.err;
 
