@@ -360,10 +360,19 @@ private slots:
         QVERIFY(s.normal_cards.set_protected(0, true));
         ui.message_answers = {1};  // "&Zurück"
         QVERIFY(!window.warn_unsaved());
-        QVERIFY(ui.last_message().contains(QStringLiteral("Kartei")));
-        ui.message_answers = {2};  // "&Egal"
+        QCOMPARE(ui.last_message(), QStringLiteral("V O R S I C H T !|Die NRM-Kartei ist noch nicht gespeichert !"));
+        QCOMPARE(ui.messages.back().buttons, QStringLiteral("&Zurück|&Sichern|&Egal"));
+        ui.message_answers = {3};  // "&Egal"
         QVERIFY(window.warn_unsaved());
         QVERIFY(s.cards_saved());
+        // "&Sichern" writes the index to its file and goes on.
+        QVERIFY(s.normal_cards.set_protected(1, true));
+        ui.message_answers = {2};
+        QVERIFY(window.warn_unsaved());
+        QVERIFY(s.cards_saved());
+        CardIndex stored(CardKind::Normal);
+        QVERIFY(load_card_index(dir.path().toStdString(), kLottoSaturday, stored).ok());
+        QVERIFY(stored.at(1).protected_card);
         QVERIFY(window.menu_action(50)->isEnabled());
         QVERIFY(window.menu_action(51)->isEnabled());
     }
