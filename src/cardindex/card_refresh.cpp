@@ -111,4 +111,15 @@ std::string new_win_message(const NewWin& win, int game) {
     return m + ")";
 }
 
+std::vector<std::string> book_new_draws(CardIndex& normal, CardIndex& system, const EvaluationInputs& in,
+                                        int after_draw) {
+    std::vector<std::string> out;
+    for (CardIndex* index : {&normal, &system}) {
+        const char* prefix = index->kind() == CardKind::System ? "SYS-Kartei: " : "";
+        for (const NewWin& w : refresh_card_index(*index, in, after_draw).wins)
+            out.push_back(prefix + new_win_message(w, in.params.code));
+    }
+    return out;
+}
+
 }  // namespace zw

@@ -48,4 +48,10 @@ std::string win_text(const NewWin& win, int game);
 // "Schein 5 hat gewonnen: 3 Richtige + Superzahl (Ziehung 12 vom 05.12.2026)"
 std::string new_win_message(const NewWin& win, int game);
 
+// After new draws (those after `after_draw`) came into the archive: both card
+// indexes refreshed, and one message per win in the new draws (the system
+// index's prefixed "SYS-Kartei: "). Changed indexes are left unsaved.
+std::vector<std::string> book_new_draws(CardIndex& normal, CardIndex& system, const EvaluationInputs& in,
+                                        int after_draw);
+
 }  // namespace zw
