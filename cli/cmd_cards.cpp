@@ -75,16 +75,20 @@ int cards_list(Context& ctx, CardIndex& index) {
     const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
     const auto evs = evaluate_card_index(index, in);
     const std::string name = index.file().filename().string();
+    const std::string sort_name = ctx.args.text("--sort").value_or("number");
+    const std::optional<CardSort> sort = card_sort_named(sort_name);
+    if (!sort) throw UsageError("--sort nimmt number, first, stake, winnings oder total, nicht \"" + sort_name + "\".");
+    const std::vector<int> order = card_order(index, evs, *sort, ctx.args.number("--draw"));
     if (ctx.options.json) {
         Json tickets = Json::array();
-        for (int i = 0; i < index.count(); ++i)
+        for (int i : order)
             tickets.push_back(ticket_json(s, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)]));
         print(ctx.out, {{"file", name}, {"members", index.members()}, {"capital", index.capital()},
                         {"tickets", tickets}});
         return 0;
     }
     ctx.out << list_title(index.kind()) << "  (" << name << ")\n" << list_header(s.params.code, index.kind()) << "\n";
-    for (int i = 0; i < index.count(); ++i)
+    for (int i : order)
         ctx.out << card_line(s.params.code, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)], false) << "\n";
     return 0;
 }

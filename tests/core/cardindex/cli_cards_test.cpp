@@ -55,6 +55,23 @@ TEST(CliCards, ListEvaluatesEveryTicketAsJson) {
     EXPECT_NE(text.out.find("   1©"), std::string::npos);
 }
 
+TEST(CliCards, ListSortsAndFiltersToTheTicketsOfADraw) {
+    TempFolder dir;
+    make_folder(dir);  // ticket 1: first draw 10, stake 3.00; ticket 2: first draw 29, winnings 10.00
+    const auto first_ticket = [](const std::string& out) { return out.substr(out.find("\"ticket\":"), 11); };
+    const auto by_stake = run_cli({"--data", dir.path().string(), "--json", "cards", "list", "--sort", "stake"});
+    ASSERT_EQ(by_stake.code, 0) << by_stake.err;
+    EXPECT_EQ(first_ticket(by_stake.out), "\"ticket\":2,");
+    const auto by_first = run_cli({"--data", dir.path().string(), "--json", "cards", "list", "--sort", "first"});
+    EXPECT_EQ(first_ticket(by_first.out), "\"ticket\":1,");
+    const auto of_draw = run_cli({"--data", dir.path().string(), "cards", "list", "--draw", "30"});
+    ASSERT_EQ(of_draw.code, 0) << of_draw.err;
+    EXPECT_EQ(of_draw.out.find("   1©"), std::string::npos) << of_draw.out;
+    EXPECT_NE(of_draw.out.find("\n   2"), std::string::npos) << of_draw.out;
+    const auto bad = run_cli({"--data", dir.path().string(), "cards", "list", "--sort", "date"});
+    EXPECT_EQ(bad.code, 2);
+}
+
 TEST(CliCards, PoolAndRefusedFiles) {
     TempFolder dir;
     make_folder(dir);
