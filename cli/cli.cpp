@@ -102,7 +102,8 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Netwo
         // moment for a running copy of the program, then refuses. With the
         // lock, an interrupted save is finished before anything is read.
         FolderLock lock(folder);
-        if (entry.writes_data) {
+        const bool writes = entry.writes(args.words());
+        if (writes) {
             if (!lock.acquire_with_timeout(std::chrono::seconds(3)) && lock.busy())
                 throw UsageError(folder_busy_text(lock.holder()) +
                                  "|Der Befehl ändert Dateien des Datenordners und wurde nicht ausgeführt.");
@@ -113,7 +114,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Netwo
             recover_interrupted_saves(folder);
             remove_temporary_files(folder);
         }
-        if (!entry.writes_data) lock.release();
+        if (!writes) lock.release();
 
         Session session(folder);
         // The command line changes no file at start-up; what the window

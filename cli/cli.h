@@ -94,6 +94,10 @@ struct CommandEntry {
     const char* words = "";   // the words after the name ("N", "DATEI"); empty: none
     const char* words_help = "";
     std::vector<OptionSpec> options = {};
+    // Words that make a reading command a writing one ("delete|refresh"): with
+    // one of them the command takes the folder's lock like writes_data.
+    const char* writing_words = "";
+    bool writes(const std::vector<std::string>& given) const;
 };
 
 const std::vector<CommandEntry>& commands();

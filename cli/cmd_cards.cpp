@@ -3,6 +3,7 @@
 #include "cardindex/balance.h"
 #include "evaluation/evaluation_format.h"
 #include "cardindex/card_list_format.h"
+#include "cardindex/card_refresh.h"
 #include "cardindex/card_store.h"
 #include "cardindex/comparison.h"
 #include "cardindex/tip_transfer.h"
@@ -74,16 +75,20 @@ int cards_list(Context& ctx, CardIndex& index) {
     const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
     const auto evs = evaluate_card_index(index, in);
     const std::string name = index.file().filename().string();
+    const std::string sort_name = ctx.args.text("--sort").value_or("number");
+    const std::optional<CardSort> sort = card_sort_named(sort_name);
+    if (!sort) throw UsageError("--sort nimmt number, first, stake, winnings oder total, nicht \"" + sort_name + "\".");
+    const std::vector<int> order = card_order(index, evs, *sort, ctx.args.number("--draw"));
     if (ctx.options.json) {
         Json tickets = Json::array();
-        for (int i = 0; i < index.count(); ++i)
+        for (int i : order)
             tickets.push_back(ticket_json(s, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)]));
         print(ctx.out, {{"file", name}, {"members", index.members()}, {"capital", index.capital()},
                         {"tickets", tickets}});
         return 0;
     }
     ctx.out << list_title(index.kind()) << "  (" << name << ")\n" << list_header(s.params.code, index.kind()) << "\n";
-    for (int i = 0; i < index.count(); ++i)
+    for (int i : order)
         ctx.out << card_line(s.params.code, index.kind(), i + 1, index.at(i), evs[static_cast<size_t>(i)], false) << "\n";
     return 0;
 }
@@ -142,15 +147,65 @@ int cards_compare(Context& ctx, CardIndex& index) {
     return 0;
 }
 
+// Removes one ticket (the later ones move up a place) and saves the index
+// back to its file; a protected ticket stays.
+int cards_delete(Context& ctx, CardIndex& index) {
+    Session& s = ctx.session;
+    const auto ticket = ctx.args.number("--ticket");
+    if (!ticket) throw UsageError("cards delete braucht --ticket N.");
+    if (index.empty()) throw UsageError(plain(empty_index_message(index.kind())));
+    if (*ticket < 1 || *ticket > index.count())
+        throw UsageError("Schein " + std::to_string(*ticket) + " gibt es nicht (1 bis " +
+                         std::to_string(index.count()) + ").");
+    if (index.remove(*ticket - 1) == StoreOutcome::Protected) throw UsageError(plain(kCardProtected));
+    if (Status st = save_card_index(s.data_folder(), s.params.code, index); !st)
+        throw UsageError(plain(st.message()));
+    const std::string name = index.file().filename().string();
+    if (ctx.options.json) {
+        print(ctx.out, {{"file", name}, {"deleted", *ticket}, {"tickets", index.count()}});
+        return 0;
+    }
+    ctx.out << "Schein " << *ticket << " gelöscht; " << name << " hat noch " << index.count() << " Scheine.\n";
+    return 0;
+}
+
+// Evaluates again the tickets that played draws after their last evaluation
+// (or after --since N), saves the changed winnings and reports the new wins.
+int cards_refresh(Context& ctx, CardIndex& index) {
+    Session& s = ctx.session;
+    const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
+    const CardRefresh r = refresh_card_index(index, in, ctx.args.number("--since"));
+    if (!r.updated.empty())
+        if (Status st = save_card_index(s.data_folder(), s.params.code, index); !st)
+            throw UsageError(plain(st.message()));
+    if (ctx.options.json) {
+        Json wins = Json::array();
+        for (const NewWin& w : r.wins) {
+            Json j = {{"ticket", w.ticket}, {"draw", w.draw}, {"date", w.date},
+                      {"classes", from_one(w.counts.cls, kClassCount)}};
+            if (s.params.austria) j["plus"] = from_one(w.counts.plus, kPlusClassCount);
+            j.update({{"winnings", w.winnings * 10}, {"protected", w.kept}, {"text", win_text(w, s.params.code)}});
+            wins.push_back(j);
+        }
+        print(ctx.out, {{"file", index.file().filename().string()}, {"updated", r.updated}, {"wins", wins}});
+        return 0;
+    }
+    for (const NewWin& w : r.wins) ctx.out << new_win_message(w, s.params.code) << "\n";
+    ctx.out << r.updated.size() << (r.updated.size() == 1 ? " Schein" : " Scheine") << " neu bewertet.\n";
+    return 0;
+}
+
 }  // namespace
 
 int cmd_cards(Context& ctx) {
     CardIndex& index = chosen_index(ctx);
     const std::vector<std::string> rest = ctx.args.words();
-    if (rest.size() != 1) throw UsageError("cards braucht list, pool oder compare.");
+    if (rest.size() != 1) throw UsageError("cards braucht list, pool, compare, delete oder refresh.");
     if (rest[0] == "list") return cards_list(ctx, index);
     if (rest[0] == "pool") return cards_pool(ctx, index);
     if (rest[0] == "compare") return cards_compare(ctx, index);
+    if (rest[0] == "delete") return cards_delete(ctx, index);
+    if (rest[0] == "refresh") return cards_refresh(ctx, index);
     throw UsageError("Unbekannte Angabe \"" + rest[0] + "\" für cards.");
 }
 

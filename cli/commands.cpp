@@ -1,5 +1,7 @@
 // The command table and the archive commands (info, date, draws).
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "archive/calendar.h"
 #include "archive/draw_numbering.h"
@@ -205,6 +207,20 @@ constexpr OptionSpec kDryRun = flag("--dry-run", "nur zeigen, nichts ändern");
 
 }  // namespace
 
+bool CommandEntry::writes(const std::vector<std::string>& given) const {
+    if (writes_data) return true;
+    const std::string_view list = writing_words;
+    for (const std::string& word : given) {
+        size_t start = 0;
+        while (start <= list.size() && !list.empty()) {
+            const size_t end = std::min(list.find('|', start), list.size());
+            if (list.substr(start, end - start) == word) return true;
+            start = end + 1;
+        }
+    }
+    return false;
+}
+
 const std::vector<CommandEntry>& commands() {
     static const std::vector<CommandEntry> table = {
         {"info", "Spiel, Anzahl Ziehungen, neueste Ziehung", cmd_info},
@@ -229,11 +245,17 @@ const std::vector<CommandEntry>& commands() {
          .options = ticket_options()},
         {.name = "odds", .summary = "Chancen und erwartete Auszahlung einer Reihe oder eines Systems",
          .run = cmd_odds, .needs_draws = false, .options = ticket_options()},
-        {.name = "cards", .summary = "Kartei (list), TippGemeinschaft (pool), Vergleich mit einer Ziehung (compare)",
-         .run = cmd_cards, .words = "list|pool|compare", .words_help = "was gezeigt wird",
+        {.name = "cards",
+         .summary = "Kartei (list), TippGemeinschaft (pool), Vergleich mit einer Ziehung (compare), "
+                    "Schein löschen (delete), nach neuen Ziehungen neu bewerten (refresh)",
+         .run = cmd_cards, .words = "list|pool|compare|delete|refresh", .words_help = "was geschieht",
          .options = {flag("--sys", "die Systemkartei"), text("--file", "NAME", "eine andere Karteidatei"),
                      number("--from", "A", "pool: erster Schein"), number("--to", "B", "pool: letzter Schein"),
-                     number("--draw", "N", "compare: die Ziehung")}},
+                     number("--draw", "N", "compare: die Ziehung; list: nur die Scheine, die sie spielten"),
+                     text("--sort", "ORDNUNG", "list: number, first, stake, winnings oder total"),
+                     number("--ticket", "N", "delete: der Schein"),
+                     number("--since", "N", "refresh: die Ziehungen nach N sind neu")},
+         .writing_words = "delete|refresh"},
         {.name = "import-rows", .summary = "Reihen, die der Import übernimmt", .run = cmd_import_rows,
          .needs_draws = false, .words = "DATEI", .words_help = "die Datei mit den Reihen"},
         {.name = "backtest", .summary = "Besten-/Nietenliste aller Reihen aus den Zahlen", .run = cmd_backtest,

@@ -12,6 +12,7 @@
 
 #include "app/help_window.h"
 #include "archive/save_draws_dialog.h"
+#include "cardindex/card_file_dialog.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/fonts.h"
 
@@ -188,10 +189,7 @@ void MainWindow::refresh_menu_marks() {
 
 bool MainWindow::warn_unsaved() {
     // Unsaved card-index changes are guarded like unsaved draws.
-    if (!session_.cards_saved() &&
-        ui_.message(this, kWarning, QStringLiteral("V O R S I C H T !|Die Kartei ist noch nicht gespeichert !"), 1,
-                    QStringLiteral("&Zurück|&Egal")) != 2)
-        return false;
+    if (!warn_unsaved_cards(this, ui_, session_)) return false;
     if (!session_.archive.saved()) {
         const int answer = ui_.message(this, kWarning, QString::fromUtf8(kUnsavedWarning), 1,
                                        QStringLiteral("&Zurück|&Egal"));

@@ -10,6 +10,7 @@
 #include "archive/draw_files.h"
 #include "archive/draw_update.h"
 #include "archive/save_draws_dialog.h"
+#include "cardindex/card_refresh.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -108,6 +109,7 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
         if (ui.message(parent, kQuestion, text, 2, QStringLiteral("&JA|&NEIN")) != 1) return false;
         gaps = GapPolicy::kAllow;
     }
+    const int newest_before = last_evaluable_draw(session.archive);
     if (Status s = apply_import(session.archive, take, session.range, gaps); !s) {
         warn(q(s.message()));
         return false;
@@ -123,6 +125,10 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
     for (const SiblingImport& sibling :
          import_into_siblings(session.data_folder(), session.params.code, csv, take_different, gaps, false))
         done += QStringLiteral("|") + q(sibling.text());
+    // The card indexes book what their tickets won in the new draws.
+    const EvaluationInputs in{session.params, session.archive, session.range, session.money, session.partial_systems};
+    for (const std::string& win : book_new_draws(session.normal_cards, session.system_cards, in, newest_before))
+        done += QStringLiteral("|") + q(win);
     ui.message(parent, kInformation, done, 1, QStringLiteral("&OK"));
     return true;
 }

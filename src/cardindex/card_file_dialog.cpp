@@ -104,4 +104,18 @@ bool delete_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& 
     return deleted;
 }
 
+bool warn_unsaved_cards(QWidget* parent, UiServices& ui, Session& session) {
+    for (CardIndex* index : {&session.normal_cards, &session.system_cards}) {
+        if (index->saved()) continue;
+        const QString which = index->kind() == CardKind::Normal ? QStringLiteral("NRM") : QStringLiteral("SYS");
+        const int answer =
+            ui.message(parent, kWarning,
+                       QStringLiteral("V O R S I C H T !|Die %1-Kartei ist noch nicht gespeichert !").arg(which), 1,
+                       QStringLiteral("&Zurück|&Sichern|&Egal"));
+        if (answer == 3) continue;
+        if (answer != 2 || !save_cards(parent, ui, session, *index, false)) return false;
+    }
+    return true;
+}
+
 }  // namespace zw

@@ -29,6 +29,11 @@ bool load_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& in
 bool save_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, bool ask);
 // "L&öschen": asks, then deletes the chosen file. True when a file was deleted.
 bool delete_cards(QWidget* parent, UiServices& ui, Session& session, CardIndex& index);
+// Before the program closes or the game changes: for each card index with
+// unsaved changes, "V O R S I C H T !" naming it (NRM or SYS) with "&Zurück",
+// "&Sichern" (saves it; a failed or cancelled save goes back) and "&Egal".
+// True when the caller may go on.
+bool warn_unsaved_cards(QWidget* parent, UiServices& ui, Session& session);
 // save_card_index; when another program changed the file since it was
 // loaded, the user is asked whether to overwrite it (declined: the failure).
 Status save_card_index_asking(QWidget* parent, UiServices& ui, Session& session, CardIndex& index,

@@ -149,4 +149,35 @@ std::string card_line(int game, CardKind kind, int number, const CardTicket& t, 
     return line;
 }
 
+std::optional<CardSort> card_sort_named(std::string_view name) {
+    if (name == "number") return CardSort::Number;
+    if (name == "first") return CardSort::FirstDraw;
+    if (name == "stake") return CardSort::Stake;
+    if (name == "winnings") return CardSort::Winnings;
+    if (name == "total") return CardSort::Total;
+    return std::nullopt;
+}
+
+std::vector<int> card_order(const CardIndex& index, const std::vector<TicketEvaluation>& evaluations, CardSort sort,
+                            std::optional<int> draw) {
+    std::vector<int> order;
+    for (int i = 0; i < index.count() && i < static_cast<int>(evaluations.size()); ++i) {
+        const std::vector<int>& played = evaluations[static_cast<size_t>(i)].played;
+        if (!draw || std::find(played.begin(), played.end(), *draw) != played.end()) order.push_back(i);
+    }
+    const auto key = [&](int i) -> int64_t {
+        const CardTicket& t = index.at(i);
+        switch (sort) {
+            case CardSort::FirstDraw: return t.first_draw;
+            case CardSort::Stake: return t.stake;
+            case CardSort::Winnings: return t.winnings;
+            case CardSort::Total: return int64_t{t.winnings} - t.stake;
+            case CardSort::Number: break;
+        }
+        return i;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    return order;
+}
+
 }  // namespace zw

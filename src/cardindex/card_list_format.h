@@ -2,6 +2,7 @@
 // game and the line of one ticket, aligned under the header's columns.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,5 +43,16 @@ std::vector<int64_t> shown_counts(int game, const WinCounts& counts);
 // The ticket's line of the list (print = false) or of the balance print.
 std::string card_line(int game, CardKind kind, int number, const CardTicket& ticket,
                       const TicketEvaluation& evaluation, bool print);
+
+// The orders the list offers: ticket number, first draw, stake, winnings and
+// the ticket's total (winnings minus stake), each ascending; ties keep the
+// ticket order.
+enum class CardSort { Number, FirstDraw, Stake, Winnings, Total };
+// "number", "first", "stake", "winnings", "total"; nullopt for any other word.
+std::optional<CardSort> card_sort_named(std::string_view name);
+// Positions (0-based) of the tickets in that order; with `draw`, only the
+// tickets that played that draw (evaluations as evaluate_card_index gives them).
+std::vector<int> card_order(const CardIndex& index, const std::vector<TicketEvaluation>& evaluations, CardSort sort,
+                            std::optional<int> draw = {});
 
 }  // namespace zw

@@ -117,6 +117,7 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
     };
     bottom(QStringLiteral("&Tippschein"), 550)->setEnabled(static_cast<bool>(editor_));
     bottom(QStringLiteral("&Sichern"), 551);
+    bottom(QStringLiteral("Schein löschen"), 553);
     bottom(QStringLiteral("OK"), 1);
     bottom(QStringLiteral("E&xit"), 552);
     switch_ = bottom(QStringLiteral("TG >>"), 590);
@@ -240,16 +241,25 @@ void CardWindow::open_in_console() {
         redraw();  // the ticket stays as it was
         return;
     }
-    // The console's rows or system fields and options; number, amounts and protection stay the card's.
+    // The console's rows or system fields, options and price; number, winnings
+    // and protection stay the card's.
     CardTicket next = *edited;
     next.first_draw = ticket_.first_draw;
-    next.stake = ticket_.stake;
     next.winnings = ticket_.winnings;
     next.protected_card = ticket_.protected_card;
     ticket_ = next;
     commit();
     evaluate();
     redraw();
+}
+
+void CardWindow::delete_ticket() {
+    if (is_new() || refuse_protected()) return;
+    const QString question = QStringLiteral("Schein %1 aus der Kartei löschen?|Die folgenden Scheine rücken auf.")
+                                 .arg(position_ + 1);
+    if (ui_.message(this, kQuestion, question, 2, QStringLiteral(" JA |NEIN")) != 1) return;
+    if (index().remove(position_) != StoreOutcome::Overwritten) return;
+    show_ticket(std::min(position_, std::max(0, index().count() - 1)));
 }
 
 void CardWindow::Dlg_15_Message(int id) {
@@ -285,6 +295,9 @@ void CardWindow::Dlg_15_Message(int id) {
             ticket_.winnings = card_amount(ticket_winnings(evaluation_, kind_, in));
             commit();
             redraw();
+            break;
+        case 553:
+            delete_ticket();
             break;
         case 551:
             if (!take_amounts() || (pool_shown() && !pool_->take_values())) break;

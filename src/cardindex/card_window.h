@@ -23,7 +23,8 @@ class Session;
 struct UiServices;
 
 // Opens ticket `number` in the tip console and returns it as the player left it
-// there, or nullopt when the console was cancelled. Provided by the console;
+// there, its stake the price the console showed, or nullopt when the console
+// was cancelled. Provided by the console;
 // without one "&Tippschein" stays greyed.
 using ConsoleEditor = std::function<std::optional<CardTicket>(const CardTicket&, CardKind, int number)>;
 
@@ -34,7 +35,7 @@ public:
                ConsoleEditor editor = {});
 
     // 500/502 ticket -/+, 505/507 date -/+, 550 "&Tippschein", 592 stake,
-    // 594 winnings, 551 "&Sichern", 1 "OK", 552 "E&xit", 590 "TG >>"/"TG <<".
+    // 594 winnings, 551 "&Sichern", 553 "Schein löschen", 1 "OK", 552 "E&xit", 590 "TG >>"/"TG <<".
     void Dlg_15_Message(int id);
     void Dlg_16_Message(int id) { Dlg_15_Message(id); }
 
@@ -59,6 +60,8 @@ private:
     bool refuse_protected();
     void protection_toggled(bool on);
     void open_in_console();
+    // Asks, then removes the shown ticket; the later ones move up a place.
+    void delete_ticket();
 
     Session& session_;
     UiServices& ui_;

@@ -101,7 +101,6 @@ std::optional<int> fetch_tip(QWidget* parent, UiServices& ui, Session& session, 
 int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, CardTicket tip, int& last_used) {
     CardIndex& index = index_of(session, kind);
     const int n = index.count();
-    tip.stake = 0;
     tip.winnings = 0;
     tip.protected_card = false;
     int position = 0;

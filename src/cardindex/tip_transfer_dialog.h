@@ -50,8 +50,8 @@ std::optional<int> fetch_tip(QWidget* parent, UiServices& ui, Session& session, 
                              const std::function<void(const CardTicket&)>& show, const std::function<void()>& restore);
 
 // "&Behalte Tipp": adds or overwrites, refuses a full index or a protected
-// card, then offers to save. The tip's amounts and protection are cleared
-// before storing. Returns the ticket number it was stored under, 0 for none.
+// card, then offers to save. The tip keeps its stake (the console's price);
+// its winnings and protection are cleared before storing. Returns the ticket number it was stored under, 0 for none.
 int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, CardTicket tip, int& last_used);
 
 // "&Lösche Tipp" (console showing a stored ticket): asks and removes ticket `number`.

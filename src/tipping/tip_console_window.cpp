@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "cardindex/balance.h"
 #include "cardindex/play_period.h"
 #include "cardindex/tip_transfer_dialog.h"
 #include "evaluation/evaluation_dialog.h"
@@ -40,6 +41,13 @@ bool storable(MainWindow& window) {
         return false;
     }
     return true;
+}
+
+// The console's ticket as a card, its stake the price the console shows for it.
+CardTicket priced_card(const Session& s) {
+    CardTicket card = to_card(s.ticket, s.ticket_options, s.params);
+    card.stake = card_amount(ticket_price(s.ticket, s.ticket_options, s.params, s.money, s.bundesland()).total);
+    return card;
 }
 
 void fill_from_import(Session& s, const ImportResult& rows) {
@@ -112,7 +120,7 @@ ConsoleActions console_actions(MainWindow& window) {
     a.keep = [&window, cursor] {
         Session& s = window.session();
         if (!storable(window)) return;
-        CardTicket card = to_card(s.ticket, s.ticket_options, s.params);
+        CardTicket card = priced_card(s);
         card.first_draw = static_cast<int16_t>(next_card_draw(s.archive));
         keep_tip(&window, window.ui(), s, kind_of(s), card, cursor->of(kind_of(s)));
     };
@@ -194,7 +202,7 @@ std::optional<CardTicket> edit_card_in_console(MainWindow& window, const CardTic
         CardConsoleDialog dialog(s, window.ui(), number, std::move(actions), parent);
         d = &dialog;
         dialog.picture()->set_extra_line([&s] { return expected_return_of_ticket(s); });
-        if (dialog.exec() == QDialog::Accepted) edited = to_card(s.ticket, s.ticket_options, s.params);
+        if (dialog.exec() == QDialog::Accepted) edited = priced_card(s);
     }
     s.ticket = saved_ticket;
     s.ticket_options = saved_options;

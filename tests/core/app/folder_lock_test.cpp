@@ -112,6 +112,11 @@ TEST(FolderLock, TheCommandLineRefusesToWriteWhileAnotherCopyHoldsTheFolderAndSt
     EXPECT_NE(r.err.find("wurde nicht ausgeführt"), std::string::npos) << r.err;
     r = run_cli({"--data", dir.path().string(), "--game", "0", "info"});
     EXPECT_EQ(r.code, 0) << r.err;
+    // Card commands write only when they delete or refresh.
+    r = run_cli({"--data", dir.path().string(), "--game", "0", "cards", "delete", "--ticket", "1"});
+    EXPECT_NE(r.err.find("wurde nicht ausgeführt"), std::string::npos) << r.err;
+    r = run_cli({"--data", dir.path().string(), "--game", "0", "cards", "list"});
+    EXPECT_EQ(r.err.find("wurde nicht ausgeführt"), std::string::npos) << r.err;
 
     window.end();
     r = run_cli({"--data", dir.path().string(), "--game", "0", "import-draws", csv});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cardindex/card_refresh.h"
 #include "cardindex/card_store.h"
 #include "cli_runner.h"
 #include "temp_folder.h"
@@ -54,6 +55,23 @@ TEST(CliCards, ListEvaluatesEveryTicketAsJson) {
     EXPECT_NE(text.out.find("   1©"), std::string::npos);
 }
 
+TEST(CliCards, ListSortsAndFiltersToTheTicketsOfADraw) {
+    TempFolder dir;
+    make_folder(dir);  // ticket 1: first draw 10, stake 3.00; ticket 2: first draw 29, winnings 10.00
+    const auto first_ticket = [](const std::string& out) { return out.substr(out.find("\"ticket\":"), 11); };
+    const auto by_stake = run_cli({"--data", dir.path().string(), "--json", "cards", "list", "--sort", "stake"});
+    ASSERT_EQ(by_stake.code, 0) << by_stake.err;
+    EXPECT_EQ(first_ticket(by_stake.out), "\"ticket\":2,");
+    const auto by_first = run_cli({"--data", dir.path().string(), "--json", "cards", "list", "--sort", "first"});
+    EXPECT_EQ(first_ticket(by_first.out), "\"ticket\":1,");
+    const auto of_draw = run_cli({"--data", dir.path().string(), "cards", "list", "--draw", "30"});
+    ASSERT_EQ(of_draw.code, 0) << of_draw.err;
+    EXPECT_EQ(of_draw.out.find("   1©"), std::string::npos) << of_draw.out;
+    EXPECT_NE(of_draw.out.find("\n   2"), std::string::npos) << of_draw.out;
+    const auto bad = run_cli({"--data", dir.path().string(), "cards", "list", "--sort", "date"});
+    EXPECT_EQ(bad.code, 2);
+}
+
 TEST(CliCards, PoolAndRefusedFiles) {
     TempFolder dir;
     make_folder(dir);
@@ -98,6 +116,112 @@ TEST(CliCards, CompareListsClassesStakeAndWinnersOfOneDraw) {
     const auto none = run_cli({"--data", dir.path().string(), "cards", "--sys", "compare", "--draw", "3"});
     EXPECT_EQ(none.code, 2);
     EXPECT_NE(none.err.find("Es befinden sich noch keine Scheine in der SYS-Kartei!"), std::string::npos);
+}
+
+TEST(CliCards, DeleteRemovesOneTicketKeepsTheOrderAndSaves) {
+    TempFolder dir;
+    make_folder(dir);  // ticket 1 protected, ticket 2 plays from draw 29
+    CardIndex index(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, index).ok());
+    std::vector<CardTicket> tickets = index.tickets();
+    for (int16_t first : {20, 21}) {
+        CardTicket t;
+        t.first_draw = first;
+        t.rows[0] = {1, 2, 3, 4, 5, 6, 0};
+        tickets.push_back(t);
+    }
+    index.assign(tickets, 2, 5000);
+    ASSERT_TRUE(save_card_index(dir.path(), kLottoSaturday, index).ok());
+
+    const auto r = run_cli({"--data", dir.path().string(), "--json", "cards", "delete", "--ticket", "3"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"file\":\"Kartei.Nrm\",\"deleted\":3,\"tickets\":3}\n");
+    CardIndex after(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, after).ok());
+    ASSERT_EQ(after.count(), 3);
+    EXPECT_EQ(after.at(0).first_draw, 10);
+    EXPECT_TRUE(after.at(0).protected_card);
+    EXPECT_EQ(after.at(1).first_draw, 29);
+    EXPECT_EQ(after.at(2).first_draw, 21);
+    EXPECT_EQ(after.members(), 2);
+    EXPECT_EQ(after.capital(), 5000);
+
+    const auto guarded = run_cli({"--data", dir.path().string(), "cards", "delete", "--ticket", "1"});
+    EXPECT_EQ(guarded.code, 2);
+    EXPECT_NE(guarded.err.find("schreibgeschützt (©)"), std::string::npos);
+    const auto missing = run_cli({"--data", dir.path().string(), "cards", "delete", "--ticket", "4"});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_NE(missing.err.find("Schein 4 gibt es nicht (1 bis 3)"), std::string::npos);
+    CardIndex unchanged(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, unchanged).ok());
+    EXPECT_EQ(unchanged.count(), 3);
+}
+
+// Tickets 3 and 4 play draws 28..31 and hit three numbers in draw 28; ticket 4 is protected.
+void add_late_winners(const TempFolder& dir) {
+    CardIndex index(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, index).ok());
+    std::vector<CardTicket> tickets = index.tickets();
+    CardTicket c;
+    c.first_draw = 28;
+    c.extra_weeks = 3;
+    c.rows[0] = {29, 30, 31, 40, 41, 42, 0};
+    tickets.push_back(c);
+    c.protected_card = true;
+    tickets.push_back(c);
+    index.assign(tickets, 2, 5000);
+    ASSERT_TRUE(save_card_index(dir.path(), kLottoSaturday, index).ok());
+}
+
+TEST(CliCards, RefreshUpdatesTicketsThatWonInNewDrawsAndKeepsProtectedOnes) {
+    TempFolder dir;
+    make_folder(dir);
+    add_late_winners(dir);
+    const auto r = run_cli({"--data", dir.path().string(), "--json", "cards", "refresh", "--since", "27"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"updated\":[3],"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("{\"ticket\":3,\"draw\":28,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"classes\":[0,0,0,0,0,0,0,1,0]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"protected\":true,\"text\":\"3 Richtige\""), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("\"ticket\":1,"), std::string::npos) << r.out;  // its draws are not new
+
+    CardIndex after(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, after).ok());
+    ASSERT_EQ(after.count(), 4);
+    EXPECT_GT(after.at(2).winnings, 0);
+    EXPECT_EQ(after.at(3).winnings, 0);  // protected: the stored amount stays
+    EXPECT_EQ(after.at(1).winnings, 1000);
+
+    // Evaluated once, ticket 3 has nothing new; the protected tickets still
+    // carry their wins as not yet booked.
+    const auto again = run_cli({"--data", dir.path().string(), "cards", "refresh"});
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(again.out.find("Schein 3 "), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("Schein 4 hat gewonnen: 3 Richtige (Ziehung 28 vom "), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("Schein 1 hat gewonnen: 3 Richtige (Ziehung 10 vom "), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("0 Scheine neu bewertet."), std::string::npos) << again.out;
+    CardIndex unchanged(CardKind::Normal);
+    ASSERT_TRUE(load_card_index(dir.path(), kLottoSaturday, unchanged).ok());
+    EXPECT_EQ(unchanged.at(2).winnings, after.at(2).winnings);
+}
+
+TEST(CardRefresh, WinTextsNameClassesAndSideGames) {
+    NewWin w;
+    w.ticket = 5;
+    w.draw = 12;
+    w.date = "05.12.2026";
+    w.counts.cls[7] = 1;
+    EXPECT_EQ(new_win_message(w, kLottoSaturday), "Schein 5 hat gewonnen: 3 Richtige + Superzahl (Ziehung 12 vom 05.12.2026)");
+    w.counts.cls[7] = 0;
+    w.counts.cls[8] = 2;
+    w.side.spiel77 = DigitCounts{0, 0, 1, 0, 0, 0, 0, 0};
+    EXPECT_EQ(win_text(w, kLottoSaturday), "2 × 3 Richtige, Spiel 77: 2 Endziffern");
+    w = NewWin{};
+    w.counts.cls[3] = 1;
+    w.counts.cls[9] = 1;
+    EXPECT_EQ(win_text(w, kAustria), "5 Richtige + Zusatzzahl, Zusatzzahl");
+    w.counts.cls[9] = 0;
+    EXPECT_EQ(win_text(w, kSwiss), "5 Richtige + Glückszahl");
 }
 
 TEST(CliCards, ImportRowsShowsWhatTheImportTakes) {

@@ -74,6 +74,26 @@ private slots:
         QCOMPARE(f.session->archive.record(2)[5], uint8_t(35));
     }
 
+    void importedDrawsAreBookedOnTheCardsThatPlayedThem() {
+        Fixture f;
+        // Tickets 1 and 2 play draw 3 only and hit five of its numbers; ticket 2 is protected.
+        CardTicket t;
+        t.first_draw = 3;
+        t.rows[0] = {2, 3, 4, 5, 6, 40, 0};
+        std::vector<CardTicket> tickets{t, t};
+        tickets[1].protected_card = true;
+        f.session->normal_cards.assign(tickets, 1, 0);
+        const QString file = f.csv("date;n1;n2;n3;n4;n5;n6;zusatzzahl\n21.09.1986;2;3;4;5;6;7;8\n");
+        f.ui.message_answers = {1, 1};
+        QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"
+                                                     "|Schein 1 hat gewonnen: 5 Richtige (Ziehung 3 vom 21.09.1986)"
+                                                     "|Schein 2 hat gewonnen: 5 Richtige (Ziehung 3 vom 21.09.1986)"));
+        QVERIFY(f.session->normal_cards.at(0).winnings > 0);
+        QCOMPARE(f.session->normal_cards.at(1).winnings, 0);
+        QVERIFY(!f.session->normal_cards.saved());
+    }
+
     void rowsOnADayWithoutARegularDrawBecomeBonusDraws() {
         Fixture f;
         // Friday 19.09.1986 lies between the Sundays of draws 2 and 3.

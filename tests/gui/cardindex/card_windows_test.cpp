@@ -170,6 +170,36 @@ private slots:
         QCOMPARE(capital->text(), QStringLiteral("-12.50"));
     }
 
+    void deletingATicketAsksAndKeepsTheOthersInOrder() {
+        QTemporaryDir dir;
+        make_folder(dir, 4);  // tickets play from draws 1, 2, 3, 4
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
+        ScriptedUi ui;
+        QVERIFY(s.normal_cards.set_protected(3, true));
+        CardWindow card(s, ui.services, CardKind::Normal, 1);
+        ui.message_answers = {2};  // "NEIN": nothing goes
+        card.Dlg_15_Message(553);
+        QVERIFY(ui.last_message().contains(QStringLiteral("Schein 2 aus der Kartei löschen?")));
+        QCOMPARE(s.normal_cards.count(), 4);
+        ui.message_answers = {1};
+        card.Dlg_15_Message(553);
+        QCOMPARE(s.normal_cards.count(), 3);
+        QCOMPARE(s.normal_cards.at(0).first_draw, 1);
+        QCOMPARE(s.normal_cards.at(1).first_draw, 3);
+        QCOMPARE(s.normal_cards.at(2).first_draw, 4);
+        QVERIFY(s.normal_cards.at(2).protected_card);
+        QVERIFY(!s.normal_cards.saved());
+        QCOMPARE(card.position(), 1);
+        QCOMPARE(card.ticket().first_draw, 3);
+        // A protected ticket is refused before any question.
+        card.Dlg_15_Message(502);
+        ui.message_answers = {1};
+        card.Dlg_15_Message(553);
+        QVERIFY(ui.last_message().contains(QStringLiteral("schreibgeschützt (©)")));
+        QCOMPARE(s.normal_cards.count(), 3);
+    }
+
     void tippscheinTakesTheConsoleRowsOnlyWhenConfirmed() {
         QTemporaryDir dir;
         make_folder(dir, 1);
@@ -181,7 +211,8 @@ private slots:
             ++opened;
             CardTicket edited = t;
             edited.rows[1] = {2, 3, 4, 5, 6, 7, 0};
-            edited.stake = 12345;  // the console does not set the card's amounts
+            edited.stake = 12345;  // the console's price for the edited ticket
+            edited.winnings = 777;
             return edited;
         };
         CardWindow card(s, ui.services, CardKind::Normal, 0, nullptr, editor);
@@ -193,7 +224,9 @@ private slots:
         ui.message_answers = {1};
         card.Dlg_15_Message(550);
         QCOMPARE(s.normal_cards.at(0).rows[1][0], 2);
-        QCOMPARE(s.normal_cards.at(0).stake, 100);
+        QCOMPARE(s.normal_cards.at(0).stake, 12345);  // the stake follows the ticket
+        QCOMPARE(s.normal_cards.at(0).winnings, 50);   // the winnings stay the card's
+        QCOMPARE(card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->text(), QStringLiteral("123.45"));
         QCOMPARE(card.evaluation().rows, int64_t{2});
         card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
         card.Dlg_15_Message(550);
@@ -327,10 +360,19 @@ private slots:
         QVERIFY(s.normal_cards.set_protected(0, true));
         ui.message_answers = {1};  // "&Zurück"
         QVERIFY(!window.warn_unsaved());
-        QVERIFY(ui.last_message().contains(QStringLiteral("Kartei")));
-        ui.message_answers = {2};  // "&Egal"
+        QCOMPARE(ui.last_message(), QStringLiteral("V O R S I C H T !|Die NRM-Kartei ist noch nicht gespeichert !"));
+        QCOMPARE(ui.messages.back().buttons, QStringLiteral("&Zurück|&Sichern|&Egal"));
+        ui.message_answers = {3};  // "&Egal"
         QVERIFY(window.warn_unsaved());
         QVERIFY(s.cards_saved());
+        // "&Sichern" writes the index to its file and goes on.
+        QVERIFY(s.normal_cards.set_protected(1, true));
+        ui.message_answers = {2};
+        QVERIFY(window.warn_unsaved());
+        QVERIFY(s.cards_saved());
+        CardIndex stored(CardKind::Normal);
+        QVERIFY(load_card_index(dir.path().toStdString(), kLottoSaturday, stored).ok());
+        QVERIFY(stored.at(1).protected_card);
         QVERIFY(window.menu_action(50)->isEnabled());
         QVERIFY(window.menu_action(51)->isEnabled());
     }

@@ -57,7 +57,8 @@ private slots:
         QCOMPARE(keep_tip(nullptr, ui.services, f.session, CardKind::Normal, tip(1), last), 1);
         QCOMPARE(ui.messages[0].text, QStringLiteral("Soll dieser Tipp in eine Kartei abgelegt werden?"));
         QVERIFY(ui.messages[1].text.startsWith(QStringLiteral("Der Tipp wurde unter der Schein-Nr. 1 abgelegt!")));
-        QCOMPARE(f.session.normal_cards.at(0).stake, 0);  // amounts start at zero
+        QCOMPARE(f.session.normal_cards.at(0).stake, 999);  // the console's price
+        QCOMPARE(f.session.normal_cards.at(0).winnings, 0);
         QVERIFY(!f.session.normal_cards.saved());
 
         std::vector<CardTicket> many(799, tip(2));

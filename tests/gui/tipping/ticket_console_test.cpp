@@ -12,6 +12,7 @@
 #include "tipping/ticket_number_dialog.h"
 #include "tipping/ticket_picture_painter.h"
 #include "tipping/ticket_picture_widget.h"
+#include "tipping/ticket_price.h"
 #include "tipping/tip_console_window.h"
 #include <QLabel>
 
@@ -179,11 +180,15 @@ private slots:
         ConsoleDialog* c = f.console();
         for (int n : {4, 8, 15, 16, 23, 42}) f.click_number(0, n);
         f.session->ticket_options.spiel77 = true;
+        const TicketPrice price = ticket_price(f.ticket(), f.session->ticket_options, f.session->params,
+                                               f.session->money, f.session->bundesland());
+        QVERIFY(price.total > 0);
         // Keep: a new file name is asked for, then the save is offered.
         f.ui.file_answers = {f.dir.filePath(QStringLiteral("TIPPS.NRM"))};
         f.ui.message_answers = {1, 1, 1, 1};
         c->button(9)->click();
         QCOMPARE(f.session->normal_cards.count(), 1);
+        QCOMPARE(int64_t{f.session->normal_cards.at(0).stake}, price.total);  // the price the console showed
         f.ui.message_answers = {1};
         QTest::keyClick(f.picture(), Qt::Key_C);
         QVERIFY(f.ticket().empty());
