@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "archive/calendar.h"
+#include "archive/draw_numbering.h"
 #include "games/draw_rules.h"
 
 namespace zw {
@@ -66,8 +67,7 @@ std::vector<ExportRow> rows_of(const GameParams& params, const DrawArchive& arch
     std::vector<ExportRow> rows;
     if (params.austria) {
         const auto& view = archive.combined();
-        // The view ends with a placeholder row holding the next draw's date.
-        const int held = std::max(0, static_cast<int>(view.size()) - 1);
+        const int held = combined_rows(archive);
         for (int i = std::max(first, 1) - 1; i < held && i < last; ++i)
             rows.push_back(combined_row(view[static_cast<size_t>(i)], i + 1));
         return rows;
@@ -75,12 +75,6 @@ std::vector<ExportRow> rows_of(const GameParams& params, const DrawArchive& arch
     for (int n = std::max(first, 1); n <= std::min(last, archive.newest()); ++n)
         rows.push_back(regular_row(params, archive, n));
     return rows;
-}
-
-// Rows the archive holds in the units of the draw range.
-int rows_held(const GameParams& params, const DrawArchive& archive) {
-    if (params.austria) return std::max(0, static_cast<int>(archive.combined().size()) - 1);
-    return std::max(0, archive.newest());
 }
 
 std::string all_draws_line(const ExportRow& r) {
@@ -159,7 +153,7 @@ DrawGrid last_draws_grid(const GameParams& params, const DrawArchive& archive,
                          const DrawRange& range, std::string_view empty_cell) {
     DrawGrid g;
     g.heading = std::string(last_draws_heading(params.code));
-    const int last = std::min(range.last, rows_held(params, archive));
+    const int last = std::min(range.last, numbered_newest(params, archive));
     const int first = std::max(1, last - (kGridExportDraws - 1));
     g.first_row = first;
     g.last_row = last;

@@ -11,6 +11,10 @@
 
 namespace zw {
 
+// Rows of the Austrian combined view that hold a draw (the view ends with a
+// row for the next draw's date).
+int combined_rows(const DrawArchive& archive);
+
 // The newest draw in the game's numbering (Austria: the last row of the
 // combined view); 0 for an empty archive.
 int numbered_newest(const GameParams& params, const DrawArchive& archive);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "archive/calendar.h"
+#include "archive/draw_numbering.h"
 
 namespace zw {
 
@@ -34,10 +35,6 @@ SlipDraw regular_slip(const GameParams& params, const DrawArchive& archive, int 
         if (const uint8_t* plus = archive.lotto_plus(n)) std::memcpy(s.plus.data(), plus, 6);
     s.side = archive.side_number(n);
     return s;
-}
-
-int combined_rows(const DrawArchive& archive) {
-    return std::max(0, static_cast<int>(archive.combined().size()) - 1);
 }
 
 SlipDraw combined_slip(const DrawArchive& archive, int row) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "archive/draw_archive.h"
+#include "archive/draw_numbering.h"
 #include "games/game_catalogue.h"
 
 namespace zw {
@@ -35,8 +36,6 @@ int slip_grid_count(const GameParams& params, bool seven_by_seven);
 SlipDraw regular_slip(const GameParams& params, const DrawArchive& archive, int n);
 // Row `row` (1-based) of the Austrian combined view; empty beyond the view.
 SlipDraw combined_slip(const DrawArchive& archive, int row);
-// Rows of the combined view that hold a draw (without the next draw's placeholder).
-int combined_rows(const DrawArchive& archive);
 
 // The side number as the ticket-number field shows it: seven digits for
 // Spiel 77, six for the Joker; empty when there is none.
