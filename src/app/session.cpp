@@ -110,10 +110,7 @@ void Session::stamp_draw_files() {
 Status Session::save_draws(SaveConsent consent) {
     if (!consent.overwrite_changed)
         for (const auto& [path, loaded] : draw_stamps_)
-            if (stamp_file(path) != loaded)
-                return Status::failure("Die Datei " + path.filename().string() +
-                                           " wurde seit dem Laden von einem anderen Programm geändert.",
-                                       FailureKind::kChangedOnDisk);
+            if (Status s = check_unchanged(path, loaded); !s) return s;
     Status s = archive.save_draws(folder_, consent.replace_unread);
     if (s) stamp_draw_files();
     return s;

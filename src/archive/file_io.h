@@ -77,6 +77,9 @@ struct FileStamp {
 };
 // The stamp of the file now (exists = false when there is none).
 FileStamp stamp_file(const fs::path& path);
+// Refuses (FailureKind::kChangedOnDisk) when the file at `path` no longer
+// matches the stamp it had when it was loaded.
+Status check_unchanged(const fs::path& path, const FileStamp& loaded);
 
 // Saves several files as one set: every file stays complete and the set is
 // either all old or all new, also when the program is killed. Each file is

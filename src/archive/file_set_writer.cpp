@@ -137,6 +137,13 @@ FileStamp stamp_file(const fs::path& path) {
     return s;
 }
 
+Status check_unchanged(const fs::path& path, const FileStamp& loaded) {
+    if (stamp_file(path) == loaded) return {};
+    return Status::failure("Die Datei " + path.filename().string() +
+                               " wurde seit dem Laden von einem anderen Programm geändert.",
+                           FailureKind::kChangedOnDisk);
+}
+
 void FileSetWriter::add(fs::path target, std::vector<uint8_t> bytes) {
     entries_.push_back({std::move(target), std::move(bytes)});
 }
@@ -167,10 +174,7 @@ Status FileSetWriter::commit() {
                                        "zuerst geöffnet hat.",
                                    FailureKind::kFolderLocked);
     for (const auto& [path, loaded] : expected)
-        if (stamp_file(path) != loaded)
-            return Status::failure("Die Datei " + path.filename().string() +
-                                       " wurde seit dem Laden von einem anderen Programm geändert.",
-                                   FailureKind::kChangedOnDisk);
+        if (Status s = check_unchanged(path, loaded); !s) return s;
     std::vector<Replaced> replaced(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
         if (Status s = check_target(entries[i].target, replaced[i]); !s) return s;
