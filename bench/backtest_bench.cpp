@@ -9,9 +9,9 @@
 #include <chrono>
 
 #include "archive/draw_archive.h"
+#include "base/random_source.h"
 #include "evaluation/backtest_list.h"
-#include "games/random_source.h"
-#include "tipping/money_tables.h"
+#include "games/money_tables.h"
 
 namespace zw {
 namespace {

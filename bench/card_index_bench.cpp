@@ -5,12 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include "archive/draw_archive.h"
+#include "base/random_source.h"
 #include "cardindex/balance.h"
 #include "cardindex/card_list_format.h"
 #include "cardindex/comparison.h"
+#include "games/money_tables.h"
 #include "games/partial_systems.h"
-#include "games/random_source.h"
-#include "tipping/money_tables.h"
 
 namespace zw {
 namespace {

@@ -11,8 +11,8 @@
 #include "archive/draw_archive.h"
 #include "evaluation/evaluation.h"
 #include "evaluation/win_plan.h"
+#include "games/money_tables.h"
 #include "games/partial_systems.h"
-#include "tipping/money_tables.h"
 
 namespace zw {
 namespace {

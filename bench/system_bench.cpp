@@ -5,8 +5,8 @@
 #include <array>
 #include <bit>
 
+#include "base/random_source.h"
 #include "evaluation/system_designer.h"
-#include "games/random_source.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <sstream>
 
-#include "app/data_folder.h"
-#include "archive/folder_lock.h"
+#include "base/folder_lock.h"
 #include "command_line.h"
+#include "session/data_folder.h"
 
 namespace zw::cli {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "archive/result_pages.h"
+#include "session/session.h"
 
 namespace CLI {
 class App;

@@ -1,9 +1,9 @@
 // backtest: the best or worst list of all rows from the chosen numbers over
 // the draw range, with the final evaluation; --export writes the list's text file.
+#include "base/decimal.h"
 #include "cli.h"
 #include "evaluation/backtest_list.h"
 #include "json.h"
-#include "games/decimal.h"
 
 namespace zw::cli {
 namespace {

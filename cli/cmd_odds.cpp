@@ -2,11 +2,11 @@
 // quota, and the expected payout per draw against the stake.
 #include <cstdio>
 
+#include "base/decimal.h"
 #include "cli.h"
 #include "json.h"
-#include "ticket_args.h"
-#include "games/decimal.h"
 #include "stats/chance_tests.h"
+#include "ticket_args.h"
 #include "tipping/expected_return.h"
 
 namespace zw::cli {

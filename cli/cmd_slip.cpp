@@ -3,12 +3,12 @@
 #include <cmath>
 #include <sstream>
 
+#include "base/decimal.h"
 #include "cli.h"
+#include "games/system_catalogue.h"
 #include "json.h"
-#include "games/decimal.h"
 #include "tipping/slip_marks.h"
 #include "tipping/slip_pdf.h"
-#include "tipping/system_catalogue.h"
 
 namespace zw::cli {
 namespace {

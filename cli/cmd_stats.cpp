@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <functional>
 
+#include "base/decimal.h"
 #include "cli.h"
 #include "json.h"
-#include "games/decimal.h"
 #include "stats/chance_charts.h"
+#include "stats/chart_model.h"
 #include "stats/combinations.h"
 #include "stats/distributions.h"
 #include "stats/frequencies.h"
 #include "stats/probability.h"
-#include "stats/chart_model.h"
 #include "stats/runs.h"
 #include "stats/stat_table_export.h"
 #include "stats/statistic_codes.h"

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/decimal.h"
 #include "cli.h"
-#include "json.h"
 #include "evaluation/system_designer.h"
-#include "games/decimal.h"
+#include "json.h"
 
 namespace zw::cli {
 namespace {

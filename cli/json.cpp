@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 
 namespace zw::cli {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "cli.h"
-#include "ui/net_client.h"
+#include "net/net_client.h"
 
 int main(int argc, char** argv) {
     // A file larger than the process may write fails as a write error.

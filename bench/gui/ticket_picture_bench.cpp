@@ -9,7 +9,7 @@
 #include <QPainter>
 
 #include "games/game_catalogue.h"
-#include "tipping/money_tables.h"
+#include "games/money_tables.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_layout.h"
 #include "tipping/ticket_options.h"

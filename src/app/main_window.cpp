@@ -10,11 +10,13 @@
 #include <QSettings>
 #include <QUrlQuery>
 
+#include "app/commands/commands.h"
 #include "app/help_window.h"
 #include "archive/save_draws_dialog.h"
 #include "cardindex/card_file_dialog.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
 namespace {
@@ -39,20 +41,6 @@ QSize display_size(int width, int height) {
 }
 const char* const kModuleMissing = "  Das gewählte Programm-Modul ist nicht vorhanden!";
 const char* const kUnsavedWarning = "V O R S I C H T !|Neue Daten sind noch nicht gespeichert !";
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// Menu ids the frame handles itself.
-bool is_frame_command(int id) {
-    switch (id) {
-        case 1: case 7: case 8: case 9: case 10: case 11: case 12: case 13: case 14: case 15:
-        case 16: case 17: case 18: case 20: case 22: case 23: case 41: case 42: case 54:
-        case 60: case 80: case 88:
-            return true;
-        default:
-            return false;
-    }
-}
 
 }  // namespace
 
@@ -93,7 +81,8 @@ MainWindow::MainWindow(Session& session, UiServices& ui, QWidget* parent)
     picture_ = new TicketPictureWidget(session_, ui_, this);
     picture_->set_help([this](const QString& topic) { show_help(topic); });
     setCentralWidget(picture_);
-    install_commands(*this);
+    install_frame_commands();
+    install_commands(*this, *this);
     build_menu_bar();
 }
 
@@ -137,12 +126,14 @@ void MainWindow::build_menu_bar() {
                 fill(sub, n.children);
             } else {
                 QString label = q(n.label);
-                if (n.id == 88) label = QLatin1Char('&') + web_shop_.domain();
+                if (command_of(n.id) == Command::WebShop)
+                    label = QLatin1Char('&') + web_shop_.domain();
                 QAction* a = menu->addAction(label);
                 a->setObjectName(QStringLiteral("menu_%1").arg(n.id));
-                const int id = n.id;
-                connect(a, &QAction::triggered, this, [this, id] { Win_1_MenuEvent(id); });
-                actions_[id] = a;
+                const Command command = command_of(n.id);
+                connect(a, &QAction::triggered, this,
+                        [this, command] { Win_1_MenuEvent(command); });
+                actions_[command] = a;
             }
         }
     };
@@ -153,36 +144,37 @@ void MainWindow::build_menu_bar() {
     refresh_menu_marks();
 }
 
-QAction* MainWindow::menu_action(int id) const {
-    auto it = actions_.find(id);
+QAction* MainWindow::menu_action(Command command) const {
+    auto it = actions_.find(command);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void MainWindow::set_command(int id, std::function<void()> command) {
-    commands_[id] = std::move(command);
-    if (QAction* a = menu_action(id)) a->setEnabled(true);
+void MainWindow::set_command(Command command, std::function<void()> run) {
+    commands_[command] = std::move(run);
+    if (QAction* a = menu_action(command)) a->setEnabled(true);
 }
 
 void MainWindow::refresh_menu_marks() {
-    for (auto& [id, a] : actions_) {
+    for (auto& [command, a] : actions_) {
         a->setCheckable(false);
-        a->setEnabled(is_frame_command(id) || commands_.count(id) > 0);
+        a->setEnabled(commands_.count(command) > 0);
     }
     const bool narrow_game = session_.params.austria || session_.params.swiss;
-    for (int id : {41, 42}) {
-        if (QAction* a = menu_action(id)) {
+    for (Command c : {Command::Layout49x1, Command::Layout7x7}) {
+        if (QAction* a = menu_action(c)) {
             a->setEnabled(!narrow_game);
             a->setCheckable(!narrow_game);
-            a->setChecked(!narrow_game && ((id == 42) == seven_by_seven()));
+            a->setChecked(!narrow_game && ((c == Command::Layout7x7) == seven_by_seven()));
         }
     }
-    static const std::map<int, std::pair<int, int>> marks = {
-        {0, {8, 12}}, {1, {8, 13}}, {2, {9, 12}}, {3, {11, 14}}, {4, {8, 14}}, {5, {14, 18}}};
-    const auto [m1, m2] = marks.at(session_.params.code);
-    for (int id : {8, 9, 10, 11, 12, 13, 14, 18}) {
-        if (QAction* a = menu_action(id)) {
+    // The selected game's two entries carry the check mark.
+    const auto marked = game_info(session_.params.code).menu_ids;
+    for (Command c : {Command::Lotto6aus49, Command::Lotto6aus45, Command::Elferwette,
+                      Command::AustrianLotto, Command::LottoSaturday, Command::LottoWednesday,
+                      Command::LottoBoth, Command::SwissLotto}) {
+        if (QAction* a = menu_action(c)) {
             a->setCheckable(true);
-            a->setChecked(id == m1 || id == m2);
+            a->setChecked(menu_id(c) == marked[0] || menu_id(c) == marked[1]);
         }
     }
 }
@@ -201,37 +193,54 @@ bool MainWindow::warn_unsaved() {
     return true;
 }
 
-void MainWindow::Win_1_MenuEvent(int id) {
+void MainWindow::install_frame_commands() {
+    const auto game = [this](Command c, int code, const char* file,
+                             std::function<bool()> close_windows) {
+        set_command(
+            c, [this, code, file, close_windows] { switch_game(code, file, close_windows()); });
+    };
+    game(Command::Lotto6aus49, kLottoSaturday, "Lotto.Dat",
+         [this] { return !session_.params.german_lotto; });
+    game(Command::LottoSaturday, kLottoSaturday, "Lotto.Dat",
+         [this] { return !session_.params.german_lotto; });
+    game(Command::LottoWednesday, kLottoWednesday, "M_Lotto.Dat",
+         [this] { return !session_.params.german_lotto; });
+    game(Command::LottoBoth, kLottoBoth, "SM_Lotto.Dat",
+         [this] { return !session_.params.german_lotto; });
+    game(Command::Lotto6aus45, kToto, "Toto.Dat", [] { return true; });
+    game(Command::AustrianLotto, kAustria, "O_Lotto.Dat",
+         [this] { return !session_.params.austria; });
+    game(Command::SwissLotto, kSwiss, "Swiss.Dat", [this] { return !session_.params.swiss; });
+    const auto module = [this](Command c, const char* program, const char* parameter,
+                               const char* file) {
+        set_command(c, [this, program, parameter, file] {
+            launch_module(QString::fromLatin1(program), QString::fromLatin1(parameter), file);
+        });
+    };
+    module(Command::Elferwette, "Wettwerk.Exe", "0", "Elfer.Dat");
+    module(Command::ArchiveToto, "Wettwerk.Exe", "1", "O_Toto.Dat");
+    module(Command::Wette13, "Wettwerk.Exe", "2", "13Wette.Dat");
+    module(Command::AustrianToto, "Wettwerk.Exe", "3", "A_Toto.Dat");
+    module(Command::Keno, "BALLWERK.EXE", "", "Keno.Dat");
+    module(Command::EuroMillions, "KRONWERK.EXE", "0", "Euro.Dat");
+    module(Command::EuroJackpot, "KRONWERK.EXE", "1", "Jack.Dat");
+    set_command(Command::Exit, [this] { exit_program(); });
+    set_command(Command::LoadDraws, [this] { choose_and_load_draws(); });
+    set_command(Command::SaveDraws, [this] { save_draws(); });
+    set_command(Command::Layout49x1, [this] { set_layout(false); });
+    set_command(Command::Layout7x7, [this] { set_layout(true); });
+    set_command(Command::Help, [this] { show_help(QStringLiteral("info.htm")); });
+    set_command(Command::About, [this] { show_info(); });
+    set_command(Command::WebShop, [this] { open_web_shop(); });
+}
+
+void MainWindow::Win_1_MenuEvent(Command command) {
     no_relayout_ = false;
-    if (auto it = commands_.find(id); it != commands_.end()) {
-        if (id == 45 || id == 51) session_.ticket.system_mode = true;
-        if (id == 44) session_.ticket.system_mode = false;
+    if (auto it = commands_.find(command); it != commands_.end()) {
+        if (command == Command::SystemTicket || command == Command::SystemCards)
+            session_.ticket.system_mode = true;
+        if (command == Command::NormalTicket) session_.ticket.system_mode = false;
         it->second();
-    } else {
-        switch (id) {
-            case 8: case 12: switch_game(kLottoSaturday, "Lotto.Dat", !session_.params.german_lotto); break;
-            case 13: switch_game(kLottoWednesday, "M_Lotto.Dat", !session_.params.german_lotto); break;
-            case 14: switch_game(kLottoBoth, "SM_Lotto.Dat", !session_.params.german_lotto); break;
-            case 9: switch_game(kToto, "Toto.Dat", true); break;
-            case 11: switch_game(kAustria, "O_Lotto.Dat", !session_.params.austria); break;
-            case 18: switch_game(kSwiss, "Swiss.Dat", !session_.params.swiss); break;
-            case 10: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("0"), "Elfer.Dat"); break;
-            case 17: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("1"), "O_Toto.Dat"); break;
-            case 20: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("2"), "13Wette.Dat"); break;
-            case 7: launch_module(QStringLiteral("Wettwerk.Exe"), QStringLiteral("3"), "A_Toto.Dat"); break;
-            case 22: launch_module(QStringLiteral("BALLWERK.EXE"), QString(), "Keno.Dat"); break;
-            case 23: launch_module(QStringLiteral("KRONWERK.EXE"), QStringLiteral("0"), "Euro.Dat"); break;
-            case 80: launch_module(QStringLiteral("KRONWERK.EXE"), QStringLiteral("1"), "Jack.Dat"); break;
-            case 54: exit_program(); break;
-            case 15: choose_and_load_draws(); break;
-            case 16: save_draws(); break;
-            case 41: set_layout(false); break;
-            case 42: set_layout(true); break;
-            case 60: show_help(QStringLiteral("info.htm")); break;
-            case 1: show_info(); break;
-            case 88: open_web_shop(); break;
-            default: break;  // entries of parts not built yet are greyed
-        }
     }
     if (ended_) return;
     if (!no_relayout_) relayout();
@@ -242,6 +251,20 @@ void MainWindow::leave_system_mode() {
     if (!session_.ticket.system_mode) return;
     session_.ticket.system_mode = false;
     relayout();
+}
+
+void MainWindow::ticket_changed() {
+    picture_->update();
+}
+
+void MainWindow::set_slip_layout(bool seven_by_seven) {
+    set_layout(seven_by_seven);
+    relayout();
+    refresh_menu_marks();
+}
+
+void MainWindow::on_display_changed(QObject* context, std::function<void()> fn) {
+    connect(this, &MainWindow::display_changed, context, std::move(fn));
 }
 
 void MainWindow::set_layout(bool seven_by_seven) {

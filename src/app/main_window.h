@@ -8,8 +8,10 @@
 #include <map>
 #include <vector>
 
+#include "app/commands/commands.h"
 #include "app/menu_definition.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/host.h"
 #include "ui/ui_services.h"
 
 class QAction;
@@ -29,7 +31,7 @@ struct WebShopConfig {
     QUrl product_url() const;
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Host, public CommandTable {
     Q_OBJECT
 public:
     MainWindow(Session& session, UiServices& ui, QWidget* parent = nullptr);
@@ -39,33 +41,38 @@ public:
     // out the window. `argument` is the first command-line argument.
     void start_program(const QString& argument);
 
-    // Runs the command of a menu id.
-    void Win_1_MenuEvent(int id);
+    // Runs a command as its menu entry does.
+    void Win_1_MenuEvent(Command command);
     // Asks before discarding unsaved draws; true when the operation may go on.
     bool warn_unsaved();
+    bool confirm_discard_unsaved() override { return warn_unsaved(); }
     void exit_program();
     void refresh_menu_marks();
-    void show_help(const QString& topic);
+    void show_help(const QString& topic) override;
 
     // Lets a subsystem provide the command behind a menu id (enables the entry).
-    void set_command(int id, std::function<void()> command);
+    void set_command(Command command, std::function<void()> run) override;
     // A window that is closed on a game switch and keeps the program open.
-    void add_secondary_window(QWidget* window);
-    // Back to the normal ticket and its window size (before the draw viewer).
-    void leave_system_mode();
+    void add_secondary_window(QWidget* window) override;
+    void leave_system_mode() override;
     // Suppresses the re-layout after the current command (settings dialogs).
-    void set_no_relayout() { no_relayout_ = true; }
+    void keep_layout() override { no_relayout_ = true; }
+    void menus_changed() override { refresh_menu_marks(); }
+    QWidget* parent_widget() override { return this; }
+    void ticket_changed() override;
+    void set_slip_layout(bool seven_by_seven) override;
+    void on_display_changed(QObject* context, std::function<void()> fn) override;
 
-    QAction* menu_action(int id) const;
+    QAction* menu_action(Command command) const;
     bool program_ended() const { return ended_; }
     bool system_mode() const { return session_.ticket.system_mode; }
-    bool seven_by_seven() const { return session_.ticket.seven_by_seven; }
+    bool seven_by_seven() const override { return session_.ticket.seven_by_seven; }
     // The number field: the ticket picture of the tip console.
-    TicketPictureWidget* ticket_picture() const { return picture_; }
-    Session& session() { return session_; }
-    UiServices& ui() { return ui_; }
+    TicketPictureWidget* ticket_picture() override { return picture_; }
+    Session& session() override { return session_; }
+    UiServices& ui() override { return ui_; }
 
-signals:
+  signals:
     void ended();
     // After every command and game switch: the display should redraw.
     void display_changed();
@@ -74,34 +81,32 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void build_menu_bar();
-    void relayout();
-    void set_layout(bool seven_by_seven);
-    void switch_game(int code, const char* needed_file, bool close_windows);
-    void select_game_and_report(int code);
-    void choose_and_load_draws();
-    void save_draws();
-    void launch_module(const QString& program, const QString& parameter, const char* needed_file);
-    void show_info();
-    void open_web_shop();
-    bool module_present(const char* file) const;
-    void show_warnings(const std::vector<std::string>& warnings);
-    void close_secondary_windows();
-    QWidget* open_secondary_window() const;
+  void install_frame_commands();
+  void build_menu_bar();
+  void relayout();
+  void set_layout(bool seven_by_seven);
+  void switch_game(int code, const char* needed_file, bool close_windows);
+  void select_game_and_report(int code);
+  void choose_and_load_draws();
+  void save_draws();
+  void launch_module(const QString& program, const QString& parameter, const char* needed_file);
+  void show_info();
+  void open_web_shop();
+  bool module_present(const char* file) const;
+  void show_warnings(const std::vector<std::string>& warnings);
+  void close_secondary_windows();
+  QWidget* open_secondary_window() const;
 
-    Session& session_;
-    UiServices& ui_;
-    WebShopConfig web_shop_;
-    TicketPictureWidget* picture_ = nullptr;
-    QPointer<HelpWindow> help_;
-    std::map<int, QAction*> actions_;
-    std::map<int, std::function<void()>> commands_;
-    std::vector<QPointer<QWidget>> secondary_;
-    bool no_relayout_ = false;
-    bool ended_ = false;
+  Session& session_;
+  UiServices& ui_;
+  WebShopConfig web_shop_;
+  TicketPictureWidget* picture_ = nullptr;
+  QPointer<HelpWindow> help_;
+  std::map<Command, QAction*> actions_;
+  std::map<Command, std::function<void()>> commands_;
+  std::vector<QPointer<QWidget>> secondary_;
+  bool no_relayout_ = false;
+  bool ended_ = false;
 };
-
-// Installs the commands that the subsystems' windows provide.
-void install_commands(MainWindow& window);
 
 }  // namespace zw

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/command.h"
+
 namespace zw {
 
 struct MenuNode {
@@ -20,7 +22,7 @@ struct MenuNode {
 };
 
 // Menu id of the Austrian bonus-draw editor, present only in that game.
-constexpr int kBonusMenuId = 25;
+constexpr int kBonusMenuId = menu_id(Command::BonusDraws);
 
 // The items of the definition.
 const std::vector<std::string>& menu_definition();

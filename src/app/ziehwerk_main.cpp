@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "app/data_folder.h"
 #include "app/main_window.h"
-#include "app/session.h"
+#include "session/data_folder.h"
+#include "session/session.h"
 #include "ui/application_setup.h"
 #include "ui/ui_services.h"
 

@@ -5,7 +5,7 @@
 #include <charconv>
 
 #include "archive/calendar.h"
-#include "archive/capacity.h"
+#include "games/capacity.h"
 
 namespace zw {
 namespace {

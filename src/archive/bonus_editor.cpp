@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "archive/calendar.h"
-#include "archive/capacity.h"
+#include "games/capacity.h"
 
 namespace zw {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "archive/bonus_draws.h"
-#include "archive/file_io.h"
+#include "base/file_io.h"
 
 namespace zw {
 

@@ -10,14 +10,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "ui/fonts.h"
+#include "ui/host.h"
+#include "ui/text.h"
+#include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QLineEdit* box(QWidget* parent, const QString& name, int length, const QString& pattern) {
     auto* e = new QLineEdit(parent);
@@ -211,9 +211,9 @@ void BonusEditorDialog::reject() {
     if (may_close()) QDialog::reject();
 }
 
-void edit_bonus_draws(MainWindow& window) {
-    if (!window.session().params.austria) return;
-    BonusEditorDialog dialog(window.session(), window.ui(), &window);
+void edit_bonus_draws(Host& host) {
+    if (!host.session().params.austria) return;
+    BonusEditorDialog dialog(host.session(), host.ui(), host.parent_widget());
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

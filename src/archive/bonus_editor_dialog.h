@@ -14,7 +14,7 @@ class QTreeWidgetItem;
 
 namespace zw {
 
-class MainWindow;
+class Host;
 class Session;
 struct UiServices;
 
@@ -57,6 +57,6 @@ private:
 };
 
 // Menu id 25: the bonus-draw editor, until it is closed.
-void edit_bonus_draws(MainWindow& window);
+void edit_bonus_draws(Host& host);
 
 }  // namespace zw

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <optional>
 
-#include "app/data_folder.h"
 #include "archive/bonus_draws.h"
-#include "archive/capacity.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_files.h"
+#include "games/capacity.h"
+#include "games/data_files.h"
 #include "games/game_catalogue.h"
 
 namespace zw {

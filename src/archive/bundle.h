@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 
 namespace zw {
 

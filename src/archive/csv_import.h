@@ -15,9 +15,9 @@
 
 #include "archive/draw_archive.h"
 #include "archive/draw_entry.h"
-#include "archive/file_io.h"
+#include "base/file_io.h"
+#include "games/draw_range.h"
 #include "games/game_catalogue.h"
-#include "stats/draw_range.h"
 
 namespace zw {
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/session.h"
 #include "archive/bonus_editor.h"
 #include "archive/calendar.h"
 #include "archive/csv_import.h"
@@ -11,12 +9,13 @@
 #include "archive/draw_update.h"
 #include "archive/save_draws_dialog.h"
 #include "cardindex/card_refresh.h"
+#include "session/session.h"
+#include "ui/host.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // "3561, 3562, 3563 …": at most `shown` numbers.
 QString draw_list(const std::vector<int>& draws, size_t shown = 8) {
@@ -133,15 +132,15 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
     return true;
 }
 
-void import_draws_csv(MainWindow& window) {
+void import_draws_csv(Host& host) {
     FileRequest request;
     request.title = QStringLiteral("CSV-Import:");
     request.default_suffix = QStringLiteral("csv");
     request.filter = QStringLiteral("CSV-Dateien|*.csv");
-    request.folder = QString::fromStdString(window.session().data_folder().string());
-    const auto file = window.ui().file_dialog(&window, request);
+    request.folder = QString::fromStdString(host.session().data_folder().string());
+    const auto file = host.ui().file_dialog(host.parent_widget(), request);
     if (!file) return;
-    import_draws_csv_file(window.session(), window.ui(), &window, *file);
+    import_draws_csv_file(host.session(), host.ui(), host.parent_widget(), *file);
 }
 
 }  // namespace zw

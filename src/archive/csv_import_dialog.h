@@ -8,7 +8,7 @@ class QWidget;
 
 namespace zw {
 
-class MainWindow;
+class Host;
 class Session;
 struct UiServices;
 
@@ -16,6 +16,6 @@ struct UiServices;
 // saves; every refusal is shown. True when draws were imported and saved.
 bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, const QString& file);
 // Menu id 90: asks for the file, then as above.
-void import_draws_csv(MainWindow& window);
+void import_draws_csv(Host& host);
 
 }  // namespace zw

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 
 namespace zw {
 

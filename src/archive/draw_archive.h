@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "archive/bonus_draws.h"
-#include "archive/capacity.h"
-#include "archive/file_io.h"
+#include "base/file_io.h"
+#include "games/capacity.h"
 #include "games/game_catalogue.h"
 
 namespace zw {

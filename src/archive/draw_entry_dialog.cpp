@@ -10,20 +10,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
-#include "app/session.h"
-#include "archive/save_draws_dialog.h"
 #include "archive/calendar.h"
 #include "archive/draw_output_dialog.h"
 #include "archive/net_update_dialog.h"
+#include "archive/save_draws_dialog.h"
 #include "archive/side_games_widget.h"
 #include "archive/slip_grid_widget.h"
+#include "session/session.h"
 #include "ui/fonts.h"
+#include "ui/host.h"
+#include "ui/text.h"
+#include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QPushButton* command_button(QWidget* parent, const char* name, const QString& text,
                             const QString& tip) {
@@ -493,11 +493,11 @@ bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void enter_draws(MainWindow& window) {
-    DrawEntryDialog dialog(window.session(), window.ui(), window.seven_by_seven(), &window);
-    dialog.show_help = [&window](const QString& topic) { window.show_help(topic); };
-    dialog.set_fetch_draw(draw_fetcher(window.session(), window.ui(), &dialog));
-    window.add_secondary_window(&dialog);
+void enter_draws(Host& host) {
+    DrawEntryDialog dialog(host.session(), host.ui(), host.seven_by_seven(), host.parent_widget());
+    dialog.show_help = [&host](const QString& topic) { host.show_help(topic); };
+    dialog.set_fetch_draw(draw_fetcher(host.session(), host.ui(), &dialog));
+    host.add_secondary_window(&dialog);
     // Window-modal, so that the help window stays usable beside it.
     dialog.setWindowModality(Qt::WindowModal);
     dialog.resize(dialog.sizeHint());

@@ -17,7 +17,7 @@ class QToolButton;
 namespace zw {
 
 class LottoPlusWidget;
-class MainWindow;
+class Host;
 class Session;
 class SideGamesWidget;
 class SlipGridWidget;
@@ -100,6 +100,6 @@ private:
 };
 
 // Menu id 21: the draw entry, until "X" or the close box.
-void enter_draws(MainWindow& window);
+void enter_draws(Host& host);
 
 }  // namespace zw

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "archive/draw_archive.h"
+#include "games/draw_range.h"
 #include "games/game_catalogue.h"
-#include "stats/draw_range.h"
 
 namespace zw {
 

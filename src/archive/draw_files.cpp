@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "archive/capacity.h"
+#include "games/capacity.h"
 #include "games/draw_rules.h"
 
 namespace zw {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "games/game_catalogue.h"
 
 namespace zw {

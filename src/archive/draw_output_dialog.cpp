@@ -4,15 +4,14 @@
 #include <QPrinter>
 #include <QUrl>
 
-#include "app/session.h"
 #include "archive/column_print_painter.h"
 #include "archive/draw_export.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 bool ask_yes_no(QWidget* parent, UiServices& ui, const QString& text) {
     return ui.message(parent, kQuestion, text, 1, QStringLiteral(" JA |NEIN")) == 1;

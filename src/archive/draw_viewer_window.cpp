@@ -8,21 +8,17 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
-#include "app/session.h"
 #include "archive/calendar.h"
 #include "archive/draw_numbering.h"
 #include "archive/draw_output_dialog.h"
 #include "archive/slip_grid_widget.h"
+#include "session/session.h"
 #include "ui/fonts.h"
+#include "ui/host.h"
+#include "ui/text.h"
+#include "ui/ui_services.h"
 
 namespace zw {
-namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 DrawViewerWindow::DrawViewerWindow(Session& session, UiServices& ui, bool seven_by_seven,
                                    QWidget* parent)
     : QDialog(parent), session_(session), ui_(ui),
@@ -128,11 +124,12 @@ void DrawViewerWindow::cmd2_Click() { run_text_export(this, session_, ui_); }
 
 void DrawViewerWindow::cmd3_Click() { accept(); }
 
-void show_draw_viewer(MainWindow& window) {
-    DrawViewerWindow viewer(window.session(), window.ui(), window.seven_by_seven(), &window);
-    window.add_secondary_window(&viewer);
+void show_draw_viewer(Host& host) {
+    DrawViewerWindow viewer(host.session(), host.ui(), host.seven_by_seven(), host.parent_widget());
+    host.add_secondary_window(&viewer);
     viewer.resize(viewer.sizeHint());
     // Beside the main window: its lower edge, kept on the screen.
+    const QWidget& window = *host.parent_widget();
     QRect g = viewer.frameGeometry();
     g.moveTopLeft(QPoint(window.x() + (window.width() - g.width()) / 2,
                          window.y() + window.frameGeometry().height() - g.height() / 2));

@@ -13,7 +13,7 @@ class QScrollBar;
 
 namespace zw {
 
-class MainWindow;
+class Host;
 class Session;
 class SlipGridWidget;
 struct UiServices;
@@ -48,6 +48,6 @@ private:
 };
 
 // Menu id 19: opens the viewer beside the main window and waits until it closes.
-void show_draw_viewer(MainWindow& window);
+void show_draw_viewer(Host& host);
 
 }  // namespace zw

@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "app/main_window.h"
-#include "app/session.h"
 #include "archive/calendar.h"
 #include "archive/draw_entry.h"
+#include "net/net_client.h"
+#include "session/session.h"
 #include "ui/fonts.h"
-#include "ui/net_client.h"
+#include "ui/host.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -34,8 +35,6 @@ constexpr std::array<const char*, 4> kUpdatedTexts = {
     "Schritt 2:",
     "Alle Ziehungen wurden aktualisiert. Die Internetverbindung wird wieder unter- brochen.",
     "Der eventuell geöffnete Internet-Explorer kann wieder geschlossen werden."};
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The texts carry the hyphenations of a narrow label ("Ziehun- gen"): they
 // become soft hyphens, so the word breaks there only when the line is full.
@@ -267,20 +266,21 @@ void NetUpdateDialog::reject() {
     QDialog::reject();
 }
 
-void net_update(MainWindow& window) {
-    if (!window.warn_unsaved()) return;
-    Session& session = window.session();
-    NetUpdateDialog dialog(session, window.ui(),
-                           read_net_addresses(QString::fromStdString(session.data_folder().string())),
-                           &window);
-    dialog.show_help = [&window](const QString& topic) { window.show_help(topic); };
+void net_update(Host& host) {
+    if (!host.confirm_discard_unsaved()) return;
+    Session& session = host.session();
+    NetUpdateDialog dialog(
+        session, host.ui(),
+        read_net_addresses(QString::fromStdString(session.data_folder().string())),
+        host.parent_widget());
+    dialog.show_help = [&host](const QString& topic) { host.show_help(topic); };
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     const auto outcome = dialog.run();
     if (outcome == NetUpdateDialog::Outcome::kNothingNewer ||
         outcome == NetUpdateDialog::Outcome::kUpdated)
         dialog.exec();
-    if (outcome == NetUpdateDialog::Outcome::kUpdated) window.refresh_menu_marks();
+    if (outcome == NetUpdateDialog::Outcome::kUpdated) host.menus_changed();
 }
 
 bool fetch_into_entry(DrawEntry& entry, const NetAddresses& addresses, const Fetcher& get,

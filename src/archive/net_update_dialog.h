@@ -20,7 +20,7 @@ class QPushButton;
 namespace zw {
 
 class DrawEntry;
-class MainWindow;
+class Host;
 class NetClient;
 class Session;
 struct UiServices;
@@ -74,7 +74,7 @@ private:
 };
 
 // Menu id 70: unsaved draws are guarded first.
-void net_update(MainWindow& window);
+void net_update(Host& host);
 
 // The fetch of the entry draw from its result page ("U" in the draw entry):
 // fills the seven fields (cursor after the last) and the side-game boxes, or

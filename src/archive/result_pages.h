@@ -12,31 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/net_addresses.h"
+#include "base/download.h"
 #include "games/game_catalogue.h"
 
 namespace zw {
-
-// The configurable addresses of the Internet update (Ziehwerk.ini).
-struct NetAddresses {
-    std::string bundle = "https://www.ziehwerk.example/update/Mega.Dat";
-    std::string lotto = "https://www.lotto-ergebnisse.example";       // German Lotto and Toto
-    std::string swiss = "https://www.schweizer-lotto.example";        // Swiss Lotto
-    std::string austria = "https://www.lottozahlen-oesterreich.example";  // Austrian Lotto
-    // The public CSV archives the draw update reads ([Quellen]); empty: switched off.
-    std::string source_lotto =
-        "https://raw.githubusercontent.com/daowa89/lottery-archive/main/de/lotto_6aus49/results.csv";
-    std::string source_austria =
-        "https://raw.githubusercontent.com/daowa89/lottery-archive/main/at/lotto_6aus45/results.csv";
-    int timeout_seconds = 15;
-};
-
-// One download: the body, or a German message why there is none.
-struct Download {
-    bool ok = false;
-    std::vector<uint8_t> body;
-    std::string error;
-};
-using Fetcher = std::function<Download(const std::string& url)>;
 
 constexpr const char* kNoNumbers = "Keine Zahlen verfügbar!";
 constexpr const char* kNoNumbersYet = "Noch keine Zahlen verfügbar!";

@@ -2,13 +2,12 @@
 
 #include <QString>
 
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 bool yes(QWidget* parent, UiServices& ui, const QString& text) {
     return ui.message(parent, kQuestion, text, 2, QStringLiteral("&JA|&NEIN")) == 1;

@@ -5,6 +5,7 @@
 
 #include "ui/draw_helpers.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
 namespace {
@@ -39,8 +40,6 @@ QFont sized(int code, int pixels, bool bold = false) {
     if (bold) f.setWeight(QFont::Bold);
     return f;
 }
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 void draw_cross(QPainter& p, const QRectF& r, qreal width) {
     p.save();

@@ -8,7 +8,7 @@
 #include "cardindex/play_period.h"
 #include "evaluation/win_plan.h"
 #include "games/partial_systems.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 
 namespace zw {
 

@@ -1,13 +1,12 @@
 #include "cardindex/card_file_dialog.h"
 
-#include "app/session.h"
 #include "cardindex/card_store.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 void warn(QWidget* parent, UiServices& ui, const std::string& text) {
     ui.message(parent, kWarning, q(text), 1, QStringLiteral("&OK"));

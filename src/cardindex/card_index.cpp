@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "games/game_catalogue.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 
 namespace zw {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "archive/capacity.h"
-#include "archive/file_io.h"
+#include "base/file_io.h"
+#include "games/capacity.h"
 
 namespace zw {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/decimal.h"
 #include "evaluation/evaluation_format.h"
 #include "evaluation/win_classes.h"
-#include "games/decimal.h"
 
 namespace zw {
 namespace {

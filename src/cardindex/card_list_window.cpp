@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/session.h"
 #include "cardindex/card_diagram_window.h"
 #include "cardindex/card_file_dialog.h"
 #include "cardindex/card_list_format.h"
@@ -14,16 +13,12 @@
 #include "evaluation/evaluation_format.h"
 #include "evaluation/evaluation_painter.h"
 #include "evaluation/review_widget.h"
+#include "session/session.h"
 #include "ui/listing_print.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
-namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
 CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, QWidget* parent, ConsoleEditor editor)
     : QDialog(parent), session_(session), ui_(ui), kind_(kind), editor_(std::move(editor)) {
     setObjectName(QStringLiteral("Dlg_7"));

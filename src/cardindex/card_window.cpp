@@ -9,19 +9,18 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/session.h"
 #include "cardindex/card_file_dialog.h"
 #include "cardindex/card_list_format.h"
 #include "cardindex/play_period.h"
 #include "cardindex/pool_view.h"
 #include "evaluation/evaluation_format.h"
 #include "evaluation/evaluation_painter.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString digit_counts(const DigitCounts& c, int top, int lowest) {
     QStringList parts;

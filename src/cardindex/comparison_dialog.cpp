@@ -1,23 +1,22 @@
 #include "cardindex/comparison_dialog.h"
 
 #include <QFontMetrics>
-#include <cmath>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
-#include "app/session.h"
 #include "cardindex/card_list_format.h"
 #include "cardindex/prize_distribution_dialog.h"
 #include "evaluation/evaluation_painter.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLabel(text, parent);

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/decimal.h"
 #include "evaluation/evaluation_format.h"
-#include "games/decimal.h"
 #include "ui/ui_services.h"
 
 namespace zw {

@@ -10,15 +10,10 @@
 
 #include "evaluation/evaluation_painter.h"
 #include "ui/listing_print.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
-namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
 PrizeDistributionDialog::PrizeDistributionDialog(const Comparison& comparison, int game, UiServices& ui,
                                                  QWidget* parent)
     : QDialog(parent), comparison_(comparison), game_(game), ui_(ui) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "cardindex/card_index.h"
 
 namespace zw {

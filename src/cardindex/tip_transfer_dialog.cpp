@@ -8,16 +8,16 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
-#include "app/session.h"
 #include "cardindex/card_file_dialog.h"
 #include "cardindex/card_store.h"
 #include "evaluation/eval_draws.h"
+#include "session/session.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 CardIndex& index_of(Session& s, CardKind kind) { return kind == CardKind::Normal ? s.normal_cards : s.system_cards; }
 
 }  // namespace

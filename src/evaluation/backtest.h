@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "evaluation/eval_draws.h"
 #include "evaluation/win_classes.h"
 

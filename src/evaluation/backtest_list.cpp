@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/decimal.h"
 #include "evaluation/evaluation_format.h"
-#include "games/decimal.h"
 
 namespace zw {
 namespace {

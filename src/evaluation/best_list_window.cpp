@@ -156,7 +156,8 @@ void print_list(QWidget* parent, UiServices& ui, const BacktestList& list) {
     QPainter p;
     bool ok = p.begin(&printer);
     if (ok) {
-        BestListPainter::print(p, printer.pageLayout().paintRectPixels(printer.resolution()).translated(0, 0), list);
+        BacktestListPainter::print(
+            p, printer.pageLayout().paintRectPixels(printer.resolution()).translated(0, 0), list);
         ok = p.end();
     }
     if (!ok) ui.message(parent, kWarning, QStringLiteral("Druckerfehler!"), 1, QStringLiteral("&OK"));

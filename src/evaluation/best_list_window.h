@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "evaluation/backtest_list.h"
-#include "evaluation/best_list_painter.h"
+#include "evaluation/backtest_list_painter.h"
 #include "ui/ui_services.h"
 
 namespace zw {
@@ -44,7 +44,7 @@ private:
 
     BacktestList list_;
     UiServices& ui_;
-    BestListPainter painter_;
+    BacktestListPainter painter_;
     QString status_;
     QElapsedTimer repainted_;
     bool searching_ = false;

@@ -4,7 +4,7 @@
 
 #include "evaluation/system_matchers.h"
 #include "evaluation/win_plan.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 
 namespace zw {
 namespace {

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "archive/draw_archive.h"
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "evaluation/eval_draws.h"
 #include "evaluation/side_games.h"
 #include "evaluation/win_classes.h"
+#include "games/draw_range.h"
 #include "games/game_catalogue.h"
+#include "games/money_tables.h"
 #include "games/partial_systems.h"
-#include "stats/draw_range.h"
-#include "tipping/money_tables.h"
 
 namespace zw {
 

@@ -11,13 +11,14 @@
 #include "evaluation/evaluation_format.h"
 #include "evaluation/review_widget.h"
 #include "evaluation/side_game_window.h"
+#include "session/session.h"
+#include "ui/host.h"
 #include "ui/listing_print.h"
+#include "ui/text.h"
+#include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringList q_list(const std::vector<std::string>& lines) {
     QStringList out;
@@ -190,6 +191,20 @@ bool EvaluationDialog::print_screen(QPrinter& printer) {
     const QSize size = shot.size().scaled(page.size(), Qt::KeepAspectRatio);
     p.drawPixmap(QRect(QPoint(0, 0), size), shot);
     return p.end();
+}
+
+void open_evaluation_dialog(Host& host, const EvaluationTicket& ticket) {
+    Session& s = host.session();
+    if (Status st = validate_ticket(ticket, s.params, s.partial_systems); !st) {
+        host.ui().message(host.parent_widget(), kWarning, QString::fromStdString(st.message()), 1,
+                          QStringLiteral("&OK"));
+        return;
+    }
+    const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
+    EvaluationDialog dialog(
+        in, ticket, host.ui(), [&host](const QString& topic) { host.show_help(topic); },
+        host.parent_widget());
+    dialog.exec();
 }
 
 }  // namespace zw

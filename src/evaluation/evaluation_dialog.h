@@ -17,7 +17,7 @@ class QPrinter;
 
 namespace zw {
 
-class MainWindow;
+class Host;
 class ReviewWidget;
 class SideGameWindow;
 
@@ -68,6 +68,6 @@ private:
 // Opens the evaluation of `ticket` over the session's draw range as a modal
 // dialog (the tip console's "&Auswertung"). A ticket that does not fit the
 // game is refused with a message.
-void open_evaluation_dialog(MainWindow& window, const EvaluationTicket& ticket);
+void open_evaluation_dialog(Host& host, const EvaluationTicket& ticket);
 
 }  // namespace zw

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 
 namespace zw {
 namespace {

@@ -6,8 +6,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "base/random_source.h"
 #include "games/partial_system_designs.h"
-#include "games/random_source.h"
 
 namespace zw {
 namespace {

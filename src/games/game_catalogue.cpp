@@ -1,6 +1,6 @@
 #include "games/game_catalogue.h"
 
-#include "archive/capacity.h"
+#include "games/capacity.h"
 
 namespace zw {
 namespace {

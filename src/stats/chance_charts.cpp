@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "archive/capacity.h"
+#include "games/capacity.h"
 #include "stats/frequencies.h"
 #include "stats/statistic_codes.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 
 namespace zw {
 namespace {

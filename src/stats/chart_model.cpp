@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 #include "stats/chance_charts.h"
 #include "stats/frequencies.h"
 #include "stats/runs.h"

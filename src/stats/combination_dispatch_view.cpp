@@ -3,7 +3,7 @@
 #include <span>
 
 #include "stats/bar_chart_painter.h"
-#include "stats/best_list_painter.h"
+#include "stats/best_combination_painter.h"
 #include "stats/combination_chart_model.h"
 #include "stats/statistic_dispatch_view.h"
 
@@ -27,7 +27,7 @@ void add_combination_statistics(StatisticDispatch& d) {
         d.add(code, [code](StatisticContext& c) -> std::unique_ptr<ChartPainter> {
             auto model = best_list_chart(code, c.source(), c.session.range);
             if (!model) return nullptr;
-            return std::make_unique<BestListPainter>(std::move(*model));
+            return std::make_unique<BestCombinationPainter>(std::move(*model));
         });
 }
 

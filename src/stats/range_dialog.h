@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/session.h"
+#include "session/session.h"
 
 class QLabel;
 class QLineEdit;

@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "stats/gap_average.h"
 #include "stats/gap_average_painter.h"
 #include "stats/hard_copy_painter.h"

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "stats/chart_widget.h"
 #include "stats/statistic_dispatch_view.h"
 #include "ui/ui_services.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 
 namespace zw {
 namespace {

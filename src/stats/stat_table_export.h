@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "games/draw_range.h"
 #include "stats/chart_model.h"
-#include "stats/draw_range.h"
 #include "stats/stat_tables.h"
 
 namespace zw {

@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "stats/chart_painter.h"
 
 namespace zw {

@@ -2,10 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/ui_services.h"
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/decimal.h"
 #include "evaluation/win_plan.h"
-#include "games/decimal.h"
 #include "stats/chance_tests.h"
 
 namespace zw {

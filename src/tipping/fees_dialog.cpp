@@ -12,13 +12,10 @@
 
 #include "tipping/quota_form.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
 namespace {
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Field n (1..5) -> fee entry.
 constexpr std::array<FeeEntry, 5> kEntries = {kRowStake, kSideStake1, kSideStake2, kFeeNormal,

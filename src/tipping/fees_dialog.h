@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "ui/ui_services.h"
 
 class QLineEdit;

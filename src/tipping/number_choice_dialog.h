@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "stats/stat_tables.h"
 #include "tipping/number_grid_widget.h"
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/file_io.h"
-#include "tipping/money_tables.h"
+#include "base/file_io.h"
+#include "games/money_tables.h"
 
 namespace zw {
 

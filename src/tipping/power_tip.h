@@ -11,7 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "games/random_source.h"
+#include "base/random_source.h"
 #include "stats/stat_tables.h"
 #include "tipping/weight_matrix.h"
 

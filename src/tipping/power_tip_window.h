@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "tipping/power_tip.h"
 #include "tipping/power_tip_painter.h"
 #include "ui/ui_services.h"

@@ -9,19 +9,9 @@
 #include <QVBoxLayout>
 
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
-namespace {
-
-QString q(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
 QuotaDialog::QuotaDialog(Session& session, UiServices& ui, QWidget* parent)
     : QDialog(parent),
       session_(session),

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "tipping/quota_form.h"
 #include "ui/ui_services.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <limits>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 #include "games/game_catalogue.h"
 
 namespace zw {

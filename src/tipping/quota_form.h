@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tipping/money_tables.h"
+#include "games/money_tables.h"
 
 namespace zw {
 

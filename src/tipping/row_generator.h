@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/random_source.h"
 #include "games/game_catalogue.h"
-#include "games/random_source.h"
 #include "stats/stat_tables.h"
 
 namespace zw {

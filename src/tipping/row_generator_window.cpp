@@ -14,12 +14,11 @@
 #include "tipping/number_grid_widget.h"
 #include "tipping/power_tip.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
 
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QFont bold_font() {
     QFont f = ui_font(12);

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "tipping/number_grid_widget.h"
 #include "tipping/row_generator.h"
 #include "ui/ui_services.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "games/game_catalogue.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_layout.h"
 #include "tipping/ticket_options.h"

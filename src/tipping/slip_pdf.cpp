@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 
 namespace zw {
 namespace {

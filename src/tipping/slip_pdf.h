@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "tipping/slip_marks.h"
 
 namespace zw {

@@ -13,17 +13,16 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
-#include "app/session.h"
+#include "games/system_catalogue.h"
+#include "session/session.h"
 #include "tipping/slip_print_painter.h"
-#include "tipping/system_catalogue.h"
 #include "tipping/ticket_picture_widget.h"
+#include "ui/host.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QPushButton* add_button(QWidget* parent, QBoxLayout* layout, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
@@ -253,14 +252,14 @@ void CalibrationDialog::cmd16_Click() {
 
 void CalibrationDialog::cmd17_Click() { accept(); }
 
-void open_slip_print(MainWindow& window) {
-    SlipPrintHost host;
-    host.use_seven_by_seven = [&window] { window.Win_1_MenuEvent(42); };
-    host.changed = [&window] { window.ticket_picture()->update(); };
-    host.help = [&window](const QString& topic) { window.show_help(topic); };
-    SlipPrintDialog dialog(window.session(), window.ui(), std::move(host), &window);
+void open_slip_print(Host& host) {
+    SlipPrintHost slip_host;
+    slip_host.use_seven_by_seven = [&host] { host.set_slip_layout(true); };
+    slip_host.changed = [&host] { host.ticket_changed(); };
+    slip_host.help = [&host](const QString& topic) { host.show_help(topic); };
+    SlipPrintDialog dialog(host.session(), host.ui(), std::move(slip_host), host.parent_widget());
     dialog.exec();
-    window.ticket_picture()->update();
+    host.ticket_changed();
 }
 
 }  // namespace zw

@@ -17,7 +17,7 @@ class QScrollBar;
 
 namespace zw {
 
-class MainWindow;
+class Host;
 class Session;
 struct UiServices;
 
@@ -81,6 +81,6 @@ private:
 };
 
 // "&Print Tipp" of the console.
-void open_slip_print(MainWindow& window);
+void open_slip_print(Host& host);
 
 }  // namespace zw

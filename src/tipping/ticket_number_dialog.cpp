@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 
 #include "games/game_catalogue.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QFont dialog_font(bool courier) {
     QFont f(courier ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans"));

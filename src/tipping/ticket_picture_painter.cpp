@@ -4,16 +4,16 @@
 
 #include "evaluation/evaluation_format.h"
 #include "games/game_catalogue.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_layout.h"
 #include "tipping/ticket_price.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 
 namespace zw {
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QRect r(const PixelRect& x) { return {x.x, x.y, x.w, x.h}; }
 
 // The printing colour of each game's slip and a light tint of it for the fields.

@@ -5,21 +5,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/session.h"
 #include "cardindex/tip_transfer_dialog.h"
 #include "games/partial_guarantees.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
+#include "session/session.h"
 #include "tipping/ticket_number_dialog.h"
 #include "tipping/ticket_picture_painter.h"
+#include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
-namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 TicketPictureWidget::TicketPictureWidget(Session& session, UiServices& ui, QWidget* parent)
     : QWidget(parent), session_(session), ui_(ui) {
     setObjectName(QStringLiteral("ticket_picture"));

@@ -4,9 +4,9 @@
 
 #include "evaluation/win_plan.h"
 #include "games/game_catalogue.h"
+#include "games/money_tables.h"
 #include "games/partial_systems.h"
-#include "tipping/money_tables.h"
-#include "tipping/system_catalogue.h"
+#include "games/system_catalogue.h"
 
 namespace zw {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "evaluation/evaluation.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_options.h"

@@ -4,24 +4,24 @@
 #include <QScreen>
 #include <memory>
 
-#include "app/main_window.h"
 #include "cardindex/balance.h"
 #include "cardindex/play_period.h"
+#include "cardindex/ticket_card.h"
 #include "cardindex/tip_transfer_dialog.h"
 #include "evaluation/evaluation_dialog.h"
+#include "session/session.h"
 #include "tipping/console_dialog.h"
 #include "tipping/expected_return.h"
 #include "tipping/power_tip_window.h"
 #include "tipping/row_generator_window.h"
 #include "tipping/slip_print_dialog.h"
-#include "tipping/ticket_card.h"
 #include "tipping/ticket_picture_widget.h"
 #include "tipping/ticket_price.h"
+#include "ui/host.h"
+#include "ui/text.h"
 
 namespace zw {
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The ticket numbers last fetched or kept, per card index, while the program runs.
 struct CardCursor {
@@ -33,11 +33,12 @@ struct CardCursor {
 CardKind kind_of(const Session& s) { return s.ticket.system_mode ? CardKind::System : CardKind::Normal; }
 
 // A ticket that can be stored: complete rows or boxes, as the evaluation would take it.
-bool storable(MainWindow& window) {
-    Session& s = window.session();
+bool storable(Host& host) {
+    Session& s = host.session();
     EvaluationTicket e;
     if (Status st = to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), e); !st) {
-        window.ui().message(&window, kWarning, q(st.message()), 1, QStringLiteral("&OK"));
+        host.ui().message(host.parent_widget(), kWarning, q(st.message()), 1,
+                          QStringLiteral("&OK"));
         return false;
     }
     return true;
@@ -59,54 +60,56 @@ void fill_from_import(Session& s, const ImportResult& rows) {
 
 // The commands of both console variants; `parent` asks the questions, `redraw`
 // shows the changed ticket.
-ConsoleActions card_actions(MainWindow& window, QWidget* parent, std::function<void()> redraw) {
+ConsoleActions card_actions(Host& host, QWidget* parent, std::function<void()> redraw) {
     ConsoleActions a;
-    a.import_rows = [&window, parent, redraw] {
-        Session& s = window.session();
-        if (const auto rows = import_tip(parent, window.ui(), s)) {
+    a.import_rows = [&host, parent, redraw] {
+        Session& s = host.session();
+        if (const auto rows = import_tip(parent, host.ui(), s)) {
             fill_from_import(s, *rows);
             redraw();
         }
     };
     // "P&ower-Tipp" (normal tickets only): the rows found replace the ticket's rows.
-    a.power_tip = [&window, parent, redraw] {
-        Session& s = window.session();
+    a.power_tip = [&host, parent, redraw] {
+        Session& s = host.session();
         if (s.ticket.system_mode) return;
         open_power_tip_window(
-            parent, s, window.ui(), s.ticket.seven_by_seven, [&window](const QString& topic) { window.show_help(topic); },
+            parent, s, host.ui(), s.ticket.seven_by_seven,
+            [&host](const QString& topic) { host.show_help(topic); },
             [&s, redraw](const PowerTipResult& result) {
                 s.ticket.clear_rows();
-                for (size_t r = 0; r < result.rows.size(); ++r) s.ticket.set_row(static_cast<int>(r), result.rows[r]);
+                for (size_t r = 0; r < result.rows.size(); ++r)
+                    s.ticket.set_row(static_cast<int>(r), result.rows[r]);
                 s.ticket.current = 0;
                 redraw();
             });
     };
-    a.clear_ticket = [&window, parent, redraw] {
-        if (!confirm_clear_ticket(parent, window.ui())) return;
-        window.session().ticket.clear();
+    a.clear_ticket = [&host, parent, redraw] {
+        if (!confirm_clear_ticket(parent, host.ui())) return;
+        host.session().ticket.clear();
         redraw();
     };
     return a;
 }
 
-ConsoleActions console_actions(MainWindow& window) {
+ConsoleActions console_actions(Host& host) {
     auto cursor = std::make_shared<CardCursor>();
-    const auto redraw = [&window] { window.ticket_picture()->update(); };
-    ConsoleActions a = card_actions(window, &window, redraw);
-    a.evaluate = [&window] { evaluate_ticket(window); };
-    a.random_tip = [&window, redraw] {
-        if (open_row_generator(&window, window.session(), window.ui(),
-                               [&window](const QString& topic) { window.show_help(topic); }))
+    const auto redraw = [&host] { host.ticket_changed(); };
+    ConsoleActions a = card_actions(host, host.parent_widget(), redraw);
+    a.evaluate = [&host] { evaluate_ticket(host); };
+    a.random_tip = [&host, redraw] {
+        if (open_row_generator(host.parent_widget(), host.session(), host.ui(),
+                               [&host](const QString& topic) { host.show_help(topic); }))
             redraw();
     };
-    a.print = [&window] { open_slip_print(window); };
-    a.fetch = [&window, cursor, redraw] {
-        Session& s = window.session();
+    a.print = [&host] { open_slip_print(host); };
+    a.fetch = [&host, cursor, redraw] {
+        Session& s = host.session();
         const CardKind kind = kind_of(s);
         const Ticket saved_ticket = s.ticket;
         const TicketOptions saved_options = s.ticket_options;
         fetch_tip(
-            &window, window.ui(), s, kind, cursor->of(kind),
+            host.parent_widget(), host.ui(), s, kind, cursor->of(kind),
             [&s, kind, redraw](const CardTicket& c) {
                 from_card(c, kind, s.params, s.ticket, s.ticket_options);
                 redraw();
@@ -117,28 +120,30 @@ ConsoleActions console_actions(MainWindow& window) {
                 redraw();
             });
     };
-    a.keep = [&window, cursor] {
-        Session& s = window.session();
-        if (!storable(window)) return;
+    a.keep = [&host, cursor] {
+        Session& s = host.session();
+        if (!storable(host)) return;
         CardTicket card = priced_card(s);
         card.first_draw = static_cast<int16_t>(next_card_draw(s.archive));
-        keep_tip(&window, window.ui(), s, kind_of(s), card, cursor->of(kind_of(s)));
+        keep_tip(host.parent_widget(), host.ui(), s, kind_of(s), card, cursor->of(kind_of(s)));
     };
-    a.online = [&window] {
-        Session& s = window.session();
-        if (!storable(window)) return;
-        online_tip(&window, window.ui(), s, to_card(s.ticket, s.ticket_options, s.params));
+    a.online = [&host] {
+        Session& s = host.session();
+        if (!storable(host)) return;
+        online_tip(host.parent_widget(), host.ui(), s,
+                   to_card(s.ticket, s.ticket_options, s.params));
     };
-    a.import_rows = [inner = a.import_rows, &window] {
-        if (!window.session().ticket.system_mode) inner();
+    a.import_rows = [inner = a.import_rows, &host] {
+        if (!host.session().ticket.system_mode) inner();
     };
     return a;
 }
 
 // The console sits below the main window when the screen has room, else over
 // its lower right corner.
-void place_console(MainWindow& window, ConsoleDialog& console) {
+void place_console(Host& host, ConsoleDialog& console) {
     console.adjustSize();
+    const QWidget& window = *host.parent_widget();
     const QRect frame = window.frameGeometry();
     QRect avail = window.screen() ? window.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     int x = std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() - console.width()));
@@ -149,15 +154,16 @@ void place_console(MainWindow& window, ConsoleDialog& console) {
 
 }  // namespace
 
-void evaluate_ticket(MainWindow& window) {
-    Session& s = window.session();
+void evaluate_ticket(Host& host) {
+    Session& s = host.session();
     EvaluationTicket ticket;
     if (Status st = to_evaluation_ticket(s.ticket, s.ticket_options, s.params, s.bundesland(), ticket); !st) {
-        window.ui().message(&window, kWarning, q(st.message()), 1, QStringLiteral("&OK"));
+        host.ui().message(host.parent_widget(), kWarning, q(st.message()), 1,
+                          QStringLiteral("&OK"));
         return;
     }
-    open_evaluation_dialog(window, ticket);
-    window.ticket_picture()->update();
+    open_evaluation_dialog(host, ticket);
+    host.ticket_changed();
 }
 
 // A German ticket without a lottery number still plays some Superzahl: the
@@ -169,44 +175,48 @@ QString expected_return_of_ticket(Session& s) {
     return q(expected_return_line(s.params, s.money, s.partial_systems, ticket));
 }
 
-void open_console(MainWindow& window) {
-    auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
+void open_console(Host& host) {
+    auto* console = host.parent_widget()->findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
     if (!console) {
-        console = new ConsoleDialog(window.session(), window.ui(), console_actions(window), &window);
-        QObject::connect(window.ticket_picture(), &TicketPictureWidget::finished, console, &QWidget::close);
-        QObject::connect(window.ticket_picture(), &TicketPictureWidget::changed, console,
+        console = new ConsoleDialog(host.session(), host.ui(), console_actions(host),
+                                    host.parent_widget());
+        QObject::connect(host.ticket_picture(), &TicketPictureWidget::finished, console,
+                         &QWidget::close);
+        QObject::connect(host.ticket_picture(), &TicketPictureWidget::changed, console,
                          &ConsoleDialog::refresh_buttons);
-        QObject::connect(&window, &MainWindow::display_changed, console, &ConsoleDialog::refresh_buttons);
-        place_console(window, *console);
+        host.on_display_changed(console, [console] { console->refresh_buttons(); });
+        place_console(host, *console);
     }
     console->refresh_buttons();
     console->show();
     console->raise();
-    window.ticket_picture()->setFocus();
+    host.ticket_picture()->setFocus();
 }
 
-std::optional<CardTicket> edit_card_in_console(MainWindow& window, const CardTicket& card, CardKind kind, int number) {
-    Session& s = window.session();
+std::optional<CardTicket> edit_card_in_console(Host& host, const CardTicket& card, CardKind kind,
+                                               int number) {
+    Session& s = host.session();
     const Ticket saved_ticket = s.ticket;
     const TicketOptions saved_options = s.ticket_options;
     s.ticket.system_mode = kind == CardKind::System;
     s.ticket.current = 0;
     from_card(card, kind, s.params, s.ticket, s.ticket_options);
-    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                        : host.parent_widget();
     std::optional<CardTicket> edited;
     {
         CardConsoleDialog* d = nullptr;
-        ConsoleActions actions = card_actions(window, parent, [&d] {
+        ConsoleActions actions = card_actions(host, parent, [&d] {
             if (d) d->picture()->update();
         });
-        CardConsoleDialog dialog(s, window.ui(), number, std::move(actions), parent);
+        CardConsoleDialog dialog(s, host.ui(), number, std::move(actions), parent);
         d = &dialog;
         dialog.picture()->set_extra_line([&s] { return expected_return_of_ticket(s); });
         if (dialog.exec() == QDialog::Accepted) edited = priced_card(s);
     }
     s.ticket = saved_ticket;
     s.ticket_options = saved_options;
-    window.ticket_picture()->update();
+    host.ticket_changed();
     return edited;
 }
 

@@ -10,9 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_io.h"
 #include "games/game_catalogue.h"
-
-#include "archive/file_io.h"
 
 namespace zw {
 

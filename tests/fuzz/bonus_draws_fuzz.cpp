@@ -4,8 +4,8 @@
 
 #include "archive/bonus_draws.h"
 #include "archive/calendar.h"
-#include "archive/capacity.h"
 #include "fuzz_support.h"
+#include "games/capacity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

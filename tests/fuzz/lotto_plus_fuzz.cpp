@@ -1,9 +1,9 @@
 // The Austrian LottoPlus file (6-byte records).
 #include <algorithm>
 
-#include "archive/capacity.h"
 #include "archive/draw_files.h"
 #include "fuzz_support.h"
+#include "games/capacity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::vector<uint8_t> plus(static_cast<size_t>(zw::kMaxLottoPlus) * 6, 0);

@@ -1,9 +1,9 @@
 // Side-game files: Spiel 77 (seven digits) and Super 6 / Joker (six digits).
 #include <algorithm>
 
-#include "archive/capacity.h"
 #include "archive/draw_files.h"
 #include "fuzz_support.h"
+#include "games/capacity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto in = zw::fuzz::bytes(data, size);

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/session.h"
+#include "session/session.h"
 #include "ui/ui_services.h"
 
 namespace zw::test {

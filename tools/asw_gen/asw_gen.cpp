@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "games/partial_system_designs.h"
 #include "games/partial_systems.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "archive/capacity.h"
 #include "archive/draw_archive.h"
+#include "games/capacity.h"
 #include "temp_folder.h"
 
 namespace zw {

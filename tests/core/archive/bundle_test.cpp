@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/data_folder.h"
+#include "session/data_folder.h"
 #include "temp_folder.h"
 
 namespace zw {

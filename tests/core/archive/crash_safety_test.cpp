@@ -4,6 +4,8 @@
 // draw file and its side files come from the same save, and no temporary
 // file is left.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -12,15 +14,12 @@
 #include <cstdio>
 #include <map>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include "app/session.h"
 #include "archive/bundle.h"
 #include "archive/draw_archive.h"
+#include "base/random_source.h"
 #include "cardindex/card_store.h"
 #include "cli_runner.h"
-#include "games/random_source.h"
+#include "session/session.h"
 #include "temp_folder.h"
 #include "tipping/par_files.h"
 

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/data_folder.h"
 #include "archive/calendar.h"
+#include "session/data_folder.h"
 #include "temp_folder.h"
 
 namespace zw {

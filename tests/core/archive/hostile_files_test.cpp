@@ -2,9 +2,9 @@
 // spellings of one file, empty and oversized side files.
 #include <gtest/gtest.h>
 
-#include "archive/capacity.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_files.h"
+#include "games/capacity.h"
 #include "temp_folder.h"
 
 namespace zw {

@@ -2,14 +2,14 @@
 // kept as read, and saves that must not replace files the archive never read.
 #include <gtest/gtest.h>
 
-#include "app/session.h"
 #include "archive/bonus_editor.h"
 #include "archive/bundle.h"
 #include "archive/calendar.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_files.h"
-#include "games/draw_rules.h"
 #include "cli_runner.h"
+#include "games/draw_rules.h"
+#include "session/session.h"
 #include "temp_folder.h"
 
 namespace zw {

@@ -1,13 +1,12 @@
 // The safe writer against what the file system may hold or refuse: links,
 // modes, read-only files, a file-size limit, and a set cut short.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "archive/file_io.h"
+#include "base/file_io.h"
 #include "temp_folder.h"
 
 namespace zw {

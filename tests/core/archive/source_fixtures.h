@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/data_folder.h"
 #include "../temp_folder.h"
+#include "session/data_folder.h"
 
 namespace zw::test {
 

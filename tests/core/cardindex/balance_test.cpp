@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/random_source.h"
 #include "cardindex/comparison.h"
 #include "cardindex/play_period.h"
 #include "evaluation/eval_fixture.h"
-#include "games/random_source.h"
 
 namespace zw {
 namespace {

@@ -236,7 +236,7 @@ TEST(CliCards, ImportRowsShowsWhatTheImportTakes) {
 }  // namespace
 }  // namespace zw
 
-#include "app/session.h"
+#include "session/session.h"
 
 namespace zw {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/random_source.h"
 #include "evaluation/eval_fixture.h"
-#include "games/random_source.h"
 
 namespace zw {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "app/data_folder.h"
 #include "archive/draw_export.h"
 #include "cli_runner.h"
+#include "session/data_folder.h"
 #include "temp_folder.h"
 #include "toto_folder.h"
 

@@ -4,10 +4,10 @@
 #include <map>
 #include <sstream>
 
-#include "app/data_folder.h"
 #include "archive/calendar.h"
 #include "cli.h"
 #include "cli_runner.h"
+#include "session/data_folder.h"
 #include "temp_folder.h"
 
 namespace zw {

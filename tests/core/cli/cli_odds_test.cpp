@@ -2,8 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/decimal.h"
 #include "cli_runner.h"
-#include "games/decimal.h"
 #include "temp_folder.h"
 
 namespace zw {

@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "app/data_folder.h"
 #include "cli_runner.h"
+#include "session/data_folder.h"
 #include "temp_folder.h"
 
 namespace zw {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "games/random_source.h"
+#include "base/random_source.h"
 
 namespace zw {
 namespace {

@@ -9,8 +9,8 @@
 #include "archive/draw_archive.h"
 #include "evaluation/evaluation.h"
 #include "games/game_catalogue.h"
+#include "games/money_tables.h"
 #include "games/partial_systems.h"
-#include "tipping/money_tables.h"
 
 namespace zw::test {
 

@@ -5,9 +5,9 @@
 #include <bit>
 #include <filesystem>
 
+#include "base/random_source.h"
 #include "games/partial_guarantees.h"
 #include "games/partial_systems.h"
-#include "games/random_source.h"
 
 namespace zw {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "games/random_source.h"
+#include "base/random_source.h"
 
 namespace zw {
 namespace {

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <numeric>
 
+#include "base/decimal.h"
 #include "evaluation/system_matchers.h"
 #include "evaluation/win_plan.h"
-#include "games/decimal.h"
 #include "stats/chance_tests.h"
 
 namespace zw {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/session.h"
 #include "games/game_catalogue.h"
+#include "session/session.h"
 #include "temp_folder.h"
 
 namespace zw {

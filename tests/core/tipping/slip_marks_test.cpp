@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "games/decimal.h"
+#include "base/decimal.h"
 #include "games/game_catalogue.h"
+#include "games/system_catalogue.h"
 #include "german_c_locale.h"
 #include "tipping/slip_pdf.h"
-#include "tipping/system_catalogue.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_options.h"
 

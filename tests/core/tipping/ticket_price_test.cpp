@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "games/game_catalogue.h"
-#include "tipping/money_tables.h"
-#include "tipping/system_catalogue.h"
+#include "games/money_tables.h"
+#include "games/system_catalogue.h"
 
 using namespace zw;
 

@@ -67,10 +67,10 @@ private slots:
         Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("Swiss.Dat")});
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Ziehwerk V25.0"));
         QCOMPARE(int(f.session->params.code), 0);
-        QVERIFY(f.window->menu_action(8)->isChecked());
-        QVERIFY(f.window->menu_action(12)->isChecked());
-        QVERIFY(!f.window->menu_action(14)->isChecked());
-        QVERIFY(f.window->menu_action(42)->isChecked());
+        QVERIFY(f.window->menu_action(Command::Lotto6aus49)->isChecked());
+        QVERIFY(f.window->menu_action(Command::LottoSaturday)->isChecked());
+        QVERIFY(!f.window->menu_action(Command::LottoBoth)->isChecked());
+        QVERIFY(f.window->menu_action(Command::Layout7x7)->isChecked());
         expect_slip(*f.window, QSize(1304, 474));
     }
 
@@ -88,7 +88,7 @@ private slots:
         QMenu* draws = drop_down(*f.window, QStringLiteral("&Ziehungen"));
         QVERIFY(draws);
         QVERIFY(!labels_of(draws).contains(QStringLiteral("&Bonus-Ziehung")));
-        f.window->Win_1_MenuEvent(11);
+        f.window->Win_1_MenuEvent(Command::AustrianLotto);
         QCOMPARE(int(f.session->params.code), int(kAustria));
         draws = drop_down(*f.window, QStringLiteral("&Ziehungen"));
         const QStringList l = labels_of(draws);
@@ -101,24 +101,24 @@ private slots:
 
     void swissMarksAndGreyedSlipLayouts() {
         Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("Swiss.Dat")});
-        f.window->Win_1_MenuEvent(18);
+        f.window->Win_1_MenuEvent(Command::SwissLotto);
         QCOMPARE(int(f.session->params.code), int(kSwiss));
-        QVERIFY(f.window->menu_action(14)->isChecked());
-        QVERIFY(f.window->menu_action(18)->isChecked());
-        QVERIFY(!f.window->menu_action(8)->isChecked());
-        QVERIFY(!f.window->menu_action(41)->isEnabled());
-        QVERIFY(!f.window->menu_action(42)->isEnabled());
-        QVERIFY(!f.window->menu_action(42)->isChecked());
+        QVERIFY(f.window->menu_action(Command::LottoBoth)->isChecked());
+        QVERIFY(f.window->menu_action(Command::SwissLotto)->isChecked());
+        QVERIFY(!f.window->menu_action(Command::Lotto6aus49)->isChecked());
+        QVERIFY(!f.window->menu_action(Command::Layout49x1)->isEnabled());
+        QVERIFY(!f.window->menu_action(Command::Layout7x7)->isEnabled());
+        QVERIFY(!f.window->menu_action(Command::Layout7x7)->isChecked());
         QCOMPARE(f.session->range.first, kSwissLuckyStart);
     }
 
     void missingModuleIsRefused() {
         Fixture f({QStringLiteral("Lotto.Dat")});
-        f.window->Win_1_MenuEvent(9);  // Toto.Dat absent
+        f.window->Win_1_MenuEvent(Command::Lotto6aus45);  // Toto.Dat absent
         QCOMPARE(f.ui.last_message(), QStringLiteral("  Das gewählte Programm-Modul ist nicht vorhanden!"));
         QCOMPARE(f.ui.messages.back().buttons, QStringLiteral("Alles klar!"));
         QCOMPARE(int(f.session->params.code), 0);
-        f.window->Win_1_MenuEvent(22);  // KENO module absent: nothing ends
+        f.window->Win_1_MenuEvent(Command::Keno);  // KENO module absent: nothing ends
         QVERIFY(!f.window->program_ended());
     }
 
@@ -126,15 +126,15 @@ private slots:
         Fixture f({QStringLiteral("Lotto.Dat"), QStringLiteral("M_Lotto.Dat")});
         f.session->archive.set_saved(false);
         f.ui.message_answers = {1};  // "&Zurück"
-        f.window->Win_1_MenuEvent(13);
+        f.window->Win_1_MenuEvent(Command::LottoWednesday);
         QCOMPARE(f.ui.messages.back().text,
                  QStringLiteral("V O R S I C H T !|Neue Daten sind noch nicht gespeichert !"));
         QCOMPARE(f.ui.messages.back().buttons, QStringLiteral("&Zurück|&Egal"));
         QCOMPARE(int(f.session->params.code), 0);
-        QVERIFY(f.window->menu_action(12)->isChecked());
+        QVERIFY(f.window->menu_action(Command::LottoSaturday)->isChecked());
 
         f.ui.message_answers = {2};  // "&Egal"
-        f.window->Win_1_MenuEvent(13);
+        f.window->Win_1_MenuEvent(Command::LottoWednesday);
         QCOMPARE(int(f.session->params.code), int(kLottoWednesday));
         QVERIFY(f.session->archive.saved());
     }
@@ -143,11 +143,11 @@ private slots:
         Fixture f({QStringLiteral("Lotto.Dat")});
         f.session->archive.set_saved(false);
         f.ui.message_answers = {1};
-        f.window->Win_1_MenuEvent(54);
+        f.window->Win_1_MenuEvent(Command::Exit);
         QVERIFY(!f.window->program_ended());
         QVERIFY(f.window->isVisible());
         f.ui.message_answers = {2};
-        f.window->Win_1_MenuEvent(54);
+        f.window->Win_1_MenuEvent(Command::Exit);
         QVERIFY(f.window->program_ended());
         QVERIFY(!f.window->isVisible());
     }
@@ -175,14 +175,14 @@ private slots:
         test::write_draw_file(f.dir.filePath(QStringLiteral("Toto.Dat")), 2);
         f.session->start_up();
         QFile::remove(f.dir.filePath(QStringLiteral("Toto.Dat")));
-        f.window->Win_1_MenuEvent(9);
+        f.window->Win_1_MenuEvent(Command::Lotto6aus45);
         QCOMPARE(f.ui.messages.back().text, QStringLiteral("TOTO.DAT ist|nicht im aktuellen|Ordner oder Laufwerk!"));
         QCOMPARE(f.ui.file_requests.back().title, QStringLiteral("Ziehungen laden:"));
         QCOMPARE(f.session->archive.next_draw(), 0);
 
-        f.window->Win_1_MenuEvent(8);
+        f.window->Win_1_MenuEvent(Command::Lotto6aus49);
         f.session->archive.set_saved(false);
-        f.window->Win_1_MenuEvent(16);
+        f.window->Win_1_MenuEvent(Command::SaveDraws);
         QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
         QVERIFY(f.session->archive.saved());
     }
@@ -200,22 +200,22 @@ private slots:
         session.start_up();
         MainWindow w(session, ui.services);
         w.start_program(QString());
-        w.Win_1_MenuEvent(16);
+        w.Win_1_MenuEvent(Command::SaveDraws);
         QCOMPARE(ui.last_message(),
                  QStringLiteral("Die Datei LOTTO.DAT konnte nicht geladen werden und wird nicht überschrieben."));
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("LOTTO.DAT"))).size(), 0);
 
         // Without the draw file (selector cancelled) the side files are replaced only on a yes.
         QFile::remove(dir.filePath(QStringLiteral("LOTTO.DAT")));
-        w.Win_1_MenuEvent(8);
-        w.Win_1_MenuEvent(16);  // the question's default is NEIN
+        w.Win_1_MenuEvent(Command::Lotto6aus49);
+        w.Win_1_MenuEvent(Command::SaveDraws);  // the question's default is NEIN
         QVERIFY(ui.last_message().startsWith(
             QStringLiteral("Die Datei Spiel77Sam.Dat enthält 3 Einträge; gespeichert würden nur 0.|")));
         QCOMPARE(ui.messages.back().default_button, 2);
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("Spiel77Sam.Dat"))).size(), qint64(spiel77.size()));
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("Super6Sam.Dat"))).size(), qint64(spiel77.size()));
         ui.message_answers = {1};
-        w.Win_1_MenuEvent(16);
+        w.Win_1_MenuEvent(Command::SaveDraws);
         QCOMPARE(ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
     }
 
@@ -225,13 +225,13 @@ private slots:
         test::write_draw_file(file, 5);
         const qint64 theirs = QFileInfo(file).size();
         f.ui.message_answers = {2};  // "&NEIN"
-        f.window->Win_1_MenuEvent(16);
+        f.window->Win_1_MenuEvent(Command::SaveDraws);
         QCOMPARE(f.ui.last_message(),
                  QStringLiteral("Die Datei Lotto.Dat wurde seit dem Laden von einem anderen Programm "
                                 "geändert.|Trotzdem überschreiben?"));
         QCOMPARE(QFileInfo(file).size(), theirs);
         f.ui.message_answers = {1};  // "&JA"
-        f.window->Win_1_MenuEvent(16);
+        f.window->Win_1_MenuEvent(Command::SaveDraws);
         QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
         QVERIFY(QFileInfo(file).size() < theirs);
     }
@@ -239,24 +239,24 @@ private slots:
     void loadOtherDrawFileKeepsPreviousOnCancel() {
         Fixture f({QStringLiteral("Lotto.Dat")});
         test::write_draw_file(f.dir.filePath(QStringLiteral("other.dat")), 9);
-        f.window->Win_1_MenuEvent(15);  // cancelled
+        f.window->Win_1_MenuEvent(Command::LoadDraws);  // cancelled
         QCOMPARE(f.session->archive.newest(), 3);
         f.ui.file_answers = {f.dir.filePath(QStringLiteral("other.dat"))};
-        f.window->Win_1_MenuEvent(15);
+        f.window->Win_1_MenuEvent(Command::LoadDraws);
         QCOMPARE(f.session->archive.newest(), 9);
     }
 
     void helpInfoAndWebShop() {
         Fixture f({QStringLiteral("Lotto.Dat")});
-        f.window->Win_1_MenuEvent(60);
+        f.window->Win_1_MenuEvent(Command::Help);
         auto* help = f.window->findChild<HelpWindow*>(QStringLiteral("help"));
         QVERIFY(help);
         QCOMPARE(help->current_topic(), QStringLiteral("info.htm"));
         f.window->show_help(QStringLiteral("gibtsnicht.htm"));
         QVERIFY(f.ui.last_message().startsWith(QStringLiteral("Error while trying to display a topic of ")));
-        f.window->Win_1_MenuEvent(1);
+        f.window->Win_1_MenuEvent(Command::About);
         QVERIFY(f.ui.last_message().startsWith(QStringLiteral("Ziehwerk V25.0")));
-        f.window->Win_1_MenuEvent(88);
+        f.window->Win_1_MenuEvent(Command::WebShop);
         QCOMPARE(f.ui.opened_urls.size(), size_t(1));
         const QString url = f.ui.opened_urls[0].toString();
         QVERIFY(url.contains(QStringLiteral("/webshop/product/lottonormal/")));
@@ -266,7 +266,8 @@ private slots:
 
     void launchingAModuleStartsItWithItsParameterAndEnds() {
         Fixture absent({QStringLiteral("Lotto.Dat"), QStringLiteral("Elfer.Dat")});
-        absent.window->Win_1_MenuEvent(10);  // module file present, program absent: still ends
+        absent.window->Win_1_MenuEvent(
+            Command::Elferwette);  // module file present, program absent: still ends
         QVERIFY(absent.ui.started_programs.empty());
         QVERIFY(absent.window->program_ended());
 
@@ -274,11 +275,11 @@ private slots:
         test::write_bytes(f.dir.filePath(QStringLiteral("wettwerk.exe")), {0});
         f.session->archive.set_saved(false);
         f.ui.message_answers = {1};  // "&Zurück": nothing starts
-        f.window->Win_1_MenuEvent(20);
+        f.window->Win_1_MenuEvent(Command::Wette13);
         QVERIFY(f.ui.started_programs.empty());
         QVERIFY(!f.window->program_ended());
         f.ui.message_answers = {2};
-        f.window->Win_1_MenuEvent(20);
+        f.window->Win_1_MenuEvent(Command::Wette13);
         QCOMPARE(f.ui.started_programs.size(), size_t(1));
         QVERIFY(f.ui.started_programs[0][0].endsWith(QStringLiteral("wettwerk.exe")));
         QCOMPARE(f.ui.started_programs[0][1], QStringLiteral("2"));
@@ -288,8 +289,13 @@ private slots:
     void entriesOfTheSubsystemsAreEnabled() {
         Fixture f({QStringLiteral("Lotto.Dat")});
         // Net-Update, CSV import, tip console, evaluation, lists, card indexes, comparison.
-        for (int id : {15, 70, 90, 44, 45, 47, 48, 49, 50, 51, 52, 53, 58, 59})
-            QVERIFY2(f.window->menu_action(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (Command c : {Command::LoadDraws, Command::NetUpdate, Command::CsvImport,
+                          Command::NormalTicket, Command::SystemTicket, Command::Evaluate,
+                          Command::BestListCompute, Command::BestListShow, Command::NormalCards,
+                          Command::SystemCards, Command::CompareNormal, Command::CompareSystem,
+                          Command::WorstListCompute, Command::WorstListShow})
+            QVERIFY2(f.window->menu_action(c)->isEnabled(),
+                     qPrintable(QString::number(menu_id(c))));
     }
 };
 

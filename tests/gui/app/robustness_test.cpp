@@ -92,7 +92,7 @@ private slots:
     void openingWithoutADesktopHandlerSaysSo() {
         Fixture f({QStringLiteral("Lotto.Dat")});
         f.ui.services.open_url = [](const QUrl&) { return false; };
-        f.window->Win_1_MenuEvent(88);  // the web shop
+        f.window->Win_1_MenuEvent(Command::WebShop);  // the web shop
         QVERIFY(f.ui.last_message().contains(QStringLiteral("kann nicht geöffnet werden")));
         QVERIFY(f.ui.last_message().contains(QStringLiteral("/webshop/product/lottonormal/")));
         const QString out = f.dir.filePath(QStringLiteral("export.txt"));
@@ -111,13 +111,14 @@ private slots:
         MainWindow window(session, ui.services);
         window.start_program(QStringLiteral("2"));
         QCOMPARE(session.range.last, 0);
-        window.Win_1_MenuEvent(38);
+        window.Win_1_MenuEvent(Command::Averages);
         auto* result = window.findChild<ResultWindow*>(QStringLiteral("dclick"));
         QVERIFY(result && result->gap_average_shown());
         result->close();
         QCOMPARE(session.range.last, 0);
         QCOMPARE(session.range.count, 0);
-        window.Win_1_MenuEvent(26);  // frequencies: no draw, so no date in the heading
+        window.Win_1_MenuEvent(
+            Command::Frequency);  // frequencies: no draw, so no date in the heading
         QVERIFY(!result->gap_average_shown());
         QCOMPARE(session.range.last, 0);
     }

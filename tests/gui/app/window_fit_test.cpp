@@ -52,8 +52,9 @@ class WindowFitTest : public QObject {
     }
 
     // Runs a menu command; a modal window it opens is checked and closed.
-    void run(MainWindow& window, int id) {
-        run(window, QStringLiteral("menu %1").arg(id), [&window, id] { window.Win_1_MenuEvent(id); });
+    void run(MainWindow& window, Command command) {
+        run(window, QStringLiteral("menu %1").arg(menu_id(command)),
+            [&window, command] { window.Win_1_MenuEvent(command); });
     }
     template <typename F>
     void run(MainWindow& window, const QString& what, F command) {
@@ -86,8 +87,13 @@ private slots:
             Fixture f(game);
             check_open_windows(QStringLiteral("main window, game ") + game);
             // Viewer, entry, range, charts, gap average, quotas, fees, help.
-            for (int id : {19, 21, 24, 26, 27, 28, 61, 64, 66, 38, 39, 40, 60}) run(*f.window, id);
-            if (game == QLatin1String("3")) run(*f.window, 25);  // the bonus-draw editor
+            for (Command c : {Command::ShowDraws, Command::EnterDraws, Command::SetRange,
+                              Command::Frequency, Command::Gaps, Command::Overview,
+                              Command::TwinFrequency, Command::EvenOdd, Command::Observations,
+                              Command::Averages, Command::Quotas, Command::Fees, Command::Help})
+                run(*f.window, c);
+            if (game == QLatin1String("3"))
+                run(*f.window, Command::BonusDraws);  // the bonus-draw editor
         }
         QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
     }
@@ -96,13 +102,13 @@ private slots:
     void tipConsoleWindowsFitTheScreen() {
         for (const QString& game : {QStringLiteral("0"), QStringLiteral("5")}) {
             Fixture f(game);
-            for (int layout : {42, 41}) {
+            for (Command layout : {Command::Layout7x7, Command::Layout49x1}) {
                 f.window->Win_1_MenuEvent(layout);
-                f.window->Win_1_MenuEvent(44);
+                f.window->Win_1_MenuEvent(Command::NormalTicket);
                 auto* console = f.window->findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
                 QVERIFY(console);
                 for (int id : {12, 25}) {
-                    f.window->Win_1_MenuEvent(44);
+                    f.window->Win_1_MenuEvent(Command::NormalTicket);
                     const int before = modals_seen_;
                     run(*f.window, QStringLiteral("console %1, game %2").arg(id).arg(game),
                         [console, id] { console->Dlg_11_Message(id); });

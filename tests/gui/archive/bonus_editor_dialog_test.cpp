@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/session.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "app/session.h"
 #include "archive/calendar.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;

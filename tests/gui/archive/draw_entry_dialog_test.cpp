@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/session.h"
 #include "archive/calendar.h"
 #include "archive/slip_grid_widget.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;

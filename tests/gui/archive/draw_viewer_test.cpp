@@ -1,5 +1,3 @@
-#include "archive/draw_viewer_window.h"
-
 #include <QAction>
 #include <QLabel>
 #include <QPrinter>
@@ -8,9 +6,10 @@
 #include <QScrollBar>
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "archive/draw_export.h"
+#include "archive/draw_viewer_window.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;
@@ -193,10 +192,10 @@ private slots:
         session.start_up();
         MainWindow w(session, ui.services);
         w.start_program(QString());
-        QVERIFY(w.menu_action(19)->isEnabled());
-        QVERIFY(w.menu_action(21)->isEnabled());
-        w.Win_1_MenuEvent(11);
-        QVERIFY(w.menu_action(25)->isEnabled());
+        QVERIFY(w.menu_action(Command::ShowDraws)->isEnabled());
+        QVERIFY(w.menu_action(Command::EnterDraws)->isEnabled());
+        w.Win_1_MenuEvent(Command::AustrianLotto);
+        QVERIFY(w.menu_action(Command::BonusDraws)->isEnabled());
     }
 };
 

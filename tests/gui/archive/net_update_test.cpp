@@ -9,15 +9,15 @@
 #include <QTimer>
 #include <map>
 
-#include "app/data_folder.h"
-#include "app/session.h"
+#include "../../core/archive/source_fixtures.h"
 #include "archive/bundle.h"
 #include "archive/calendar.h"
 #include "archive/draw_entry_dialog.h"
 #include "archive/net_update_dialog.h"
-#include "../../core/archive/source_fixtures.h"
 #include "gui_test_support.h"
-#include "ui/net_client.h"
+#include "net/net_client.h"
+#include "session/data_folder.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "cardindex/card_diagram_window.h"
 #include "cardindex/card_list_window.h"
 #include "cardindex/card_store.h"
@@ -15,6 +14,7 @@
 #include "cardindex/pool_view.h"
 #include "evaluation/review_widget.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;
@@ -373,8 +373,8 @@ private slots:
         CardIndex stored(CardKind::Normal);
         QVERIFY(load_card_index(dir.path().toStdString(), kLottoSaturday, stored).ok());
         QVERIFY(stored.at(1).protected_card);
-        QVERIFY(window.menu_action(50)->isEnabled());
-        QVERIFY(window.menu_action(51)->isEnabled());
+        QVERIFY(window.menu_action(Command::NormalCards)->isEnabled());
+        QVERIFY(window.menu_action(Command::SystemCards)->isEnabled());
     }
 };
 

@@ -1,3 +1,5 @@
+#include "cardindex/comparison_dialog.h"
+
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -7,11 +9,10 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "cardindex/card_store.h"
-#include "cardindex/comparison_dialog.h"
 #include "cardindex/prize_distribution_dialog.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;
@@ -60,7 +61,7 @@ private slots:
         ScriptedUi ui;
         MainWindow window(s, ui.services);
         window.start_program(QString());
-        window.menu_action(53)->trigger();
+        window.menu_action(Command::CompareSystem)->trigger();
         QCOMPARE(ui.messages.size(), size_t{1});
         QCOMPARE(ui.messages[0].text, QStringLiteral("Es befinden sich noch keine Scheine in der SYS-Kartei!|"
                                                      "Ein Vergleich kann deshalb nicht durchgeführt werden!"));

@@ -1,11 +1,12 @@
+#include "cardindex/tip_transfer_dialog.h"
+
 #include <QPushButton>
 
-#include "app/session.h"
 #include "cardindex/card_file_dialog.h"
 #include "cardindex/card_store.h"
 #include "cardindex/nrm_file.h"
-#include "cardindex/tip_transfer_dialog.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 
 using namespace zw;
 using zw::test::ScriptedUi;

@@ -273,7 +273,9 @@ private slots:
         ScriptedUi ui;
         MainWindow window(session, ui.services);
         window.start_program(QStringLiteral("0"));
-        for (int id : {48, 49, 58, 59}) QVERIFY(window.menu_action(id)->isEnabled());
+        for (Command c : {Command::BestListCompute, Command::BestListShow,
+                          Command::WorstListCompute, Command::WorstListShow})
+            QVERIFY(window.menu_action(c)->isEnabled());
         bool seen = false;
         QTimer::singleShot(0, &window, [&] {
             auto* d = qobject_cast<ListDialog*>(QApplication::activeModalWidget());
@@ -284,7 +286,7 @@ private slots:
             seen = list->list().entries.empty();
             d->Dlg_1_Message(ListDialog::kCancel);
         });
-        window.Win_1_MenuEvent(59);
+        window.Win_1_MenuEvent(Command::WorstListShow);
         QVERIFY(seen);
     }
 };

@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "stats/bar_chart_painter.h"
-#include "stats/best_list_painter.h"
+#include "stats/best_combination_painter.h"
 #include "stats/result_window.h"
 #include "stats_gui_fixture.h"
 #include "tipping/number_choice_dialog.h"
@@ -37,18 +37,22 @@ class CombinationChartsTest : public QObject {
 private slots:
     void bestListsAndExtremesOpenFromTheMenu() {
         StatsFixture f;
-        const std::pair<int, int> best[] = {{32, 36}, {37, 40}, {65, 45}, {76, 20}};
+        const std::pair<Command, int> best[] = {{Command::PairBest, 36},
+                                                {Command::TripleBest, 40},
+                                                {Command::QuadBest, 45},
+                                                {Command::BoundaryPairs, 20}};
         for (auto [id, code] : best) {
             f.window->Win_1_MenuEvent(id);
             ResultWindow* w = result(f);
             QVERIFY(w);
             QCOMPARE(w->code(), code);
-            auto* chart = dynamic_cast<BestListPainter*>(w->chart()->painter());
+            auto* chart = dynamic_cast<BestCombinationPainter*>(w->chart()->painter());
             QVERIFY(chart);
             QCOMPARE(chart->model().entries.size(), size_t(49));
             QVERIFY(!w->kind_switch_shown());  // LottoPlus only in Austria
         }
-        for (auto [id, code] : {std::pair{74, 18}, std::pair{75, 19}}) {
+        for (auto [id, code] :
+             {std::pair{Command::Smallest, 18}, std::pair{Command::Largest, 19}}) {
             f.window->Win_1_MenuEvent(id);
             QCOMPARE(result(f)->code(), code);
             QCOMPARE(bars(result(f)).columns.front(), 1);  // number order
@@ -60,7 +64,7 @@ private slots:
         StatsFixture f;
         QString title, prompt;
         answer_console({8, 15}, true, &title, &prompt);
-        f.window->Win_1_MenuEvent(34);  // triples, overview
+        f.window->Win_1_MenuEvent(Command::TripleOverview);  // triples, overview
         QCOMPARE(title, QStringLiteral("Überblick-Diagramm der Dreier"));
         QCOMPARE(prompt, QStringLiteral("  BITTE 2 von 3 ZAHLEN AUSWÄHLEN!"));
         ResultWindow* w = result(f);
@@ -75,13 +79,13 @@ private slots:
 
         // Another count than asked for, or cancel: no chart.
         answer_console({8, 9}, true);
-        f.window->Win_1_MenuEvent(30);
+        f.window->Win_1_MenuEvent(Command::PairGaps);
         QCOMPARE(w->code(), 10);
         answer_console({8}, false);
-        f.window->Win_1_MenuEvent(30);
+        f.window->Win_1_MenuEvent(Command::PairGaps);
         QCOMPARE(w->code(), 10);
         answer_console({8}, true);
-        f.window->Win_1_MenuEvent(30);
+        f.window->Win_1_MenuEvent(Command::PairGaps);
         QCOMPARE(w->code(), 7);
         QCOMPARE(QString::fromStdString(bars(w).heading.title),
                  QStringLiteral("      Rückstände der Partner zur  8 ab der"));
@@ -90,18 +94,18 @@ private slots:
     void austrianKindSwitchReachesTheLottoPlusCounterparts() {
         StatsFixture f(QStringLiteral("3"));
         answer_console({2}, true);
-        f.window->Win_1_MenuEvent(31);
+        f.window->Win_1_MenuEvent(Command::PairOverview);
         ResultWindow* w = result(f);
         QVERIFY(w->kind_switch_shown());
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&PLUS-Zahlen"));
         QTest::keyClick(w, Qt::Key_P);
         QCOMPARE(w->code(), 35);
         QVERIFY(bars(w).plus_mark);
-        f.window->Win_1_MenuEvent(65);
+        f.window->Win_1_MenuEvent(Command::QuadBest);
         QTest::keyClick(w, Qt::Key_P);
         QCOMPARE(w->code(), 44);
         // No LottoPlus draws in this archive: all zero, drawn without a division by zero.
-        auto* chart = dynamic_cast<BestListPainter*>(w->chart()->painter());
+        auto* chart = dynamic_cast<BestCombinationPainter*>(w->chart()->painter());
         QVERIFY(chart);
         QCOMPARE(chart->model().entries.front().count, 0);
         QVERIFY(!w->chart()->render_image().isNull());

@@ -18,7 +18,7 @@ class RangeDialogTest : public QObject {
     Q_OBJECT
 
     static RangeDialog* open(StatsFixture& f) {
-        f.window->Win_1_MenuEvent(24);
+        f.window->Win_1_MenuEvent(Command::SetRange);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // dialogs closed before
         return f.find<RangeDialog>("rahm");
     }
@@ -94,7 +94,7 @@ private slots:
 
     void cancelRestoresAndAcceptRedrawsTheOpenChart() {
         StatsFixture f;
-        f.window->Win_1_MenuEvent(26);
+        f.window->Win_1_MenuEvent(Command::Frequency);
         auto* result = f.find<ResultWindow>("dclick");
         RangeDialog* d = open(f);
         bar(d, "scl2")->setValue(4);

@@ -20,8 +20,8 @@ using test::StatsFixture;
 class ResultWindowTest : public QObject {
     Q_OBJECT
 
-    static ResultWindow* open(StatsFixture& f, int menu_id) {
-        f.window->Win_1_MenuEvent(menu_id);
+    static ResultWindow* open(StatsFixture& f, Command command) {
+        f.window->Win_1_MenuEvent(command);
         auto* w = f.find<ResultWindow>("dclick");
         if (w && !QTest::qWaitForWindowExposed(w)) return nullptr;
         return w;
@@ -69,7 +69,7 @@ private slots:
 
     void tableShowsTheChartValuesAndExportsWhatTheCommandLineWrites() {
         StatsFixture f;
-        ResultWindow* w = open(f, 26);  // frequency
+        ResultWindow* w = open(f, Command::Frequency);  // frequency
         QVERIFY(w);
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
         QVERIFY(chart);
@@ -113,12 +113,12 @@ private slots:
         QVERIFY(vector.contains("viewBox=\"0 0 982 474\""));
 
         // A chart without values (probability view) has no table to show or export.
-        w = open(f, 66);
+        w = open(f, Command::Observations);
         QVERIFY(!w->findChild<QPushButton*>("cmdTable")->isEnabled());
         QVERIFY(!t->isVisible());
         QVERIFY(!w->export_csv());
         // A refused file is reported, not passed over.
-        w = open(f, 64);  // even/odd
+        w = open(f, Command::EvenOdd);  // even/odd
         f.ui.file_answers = {f.dir.filePath(QStringLiteral("missing/folder/x.csv"))};
         QVERIFY(!w->export_csv());
         QVERIFY(f.ui.last_message().contains(QStringLiteral("kann nicht geschrieben werden")));
@@ -126,8 +126,14 @@ private slots:
 
     void menuCommandsOpenTheirStatistics() {
         StatsFixture f;
-        const std::pair<int, int> cases[] = {{26, 1}, {27, 3}, {28, 5}, {61, 13}, {62, 14}, {63, 15},
-                                             {67, 21}, {68, 22}, {69, 23}, {64, 16}, {71, 24}, {66, 17}};
+        const std::pair<Command, int> cases[] = {
+            {Command::Frequency, 1},         {Command::Gaps, 3},
+            {Command::Overview, 5},          {Command::TwinFrequency, 13},
+            {Command::TwinGaps, 14},         {Command::TwinOverview, 15},
+            {Command::TripletFrequency, 21}, {Command::TripletGaps, 22},
+            {Command::TripletOverview, 23},  {Command::EvenOdd, 16},
+            {Command::LowHigh, 24},          {Command::Observations, 17},
+        };
         for (auto [id, code] : cases) {
             QVERIFY(f.window->menu_action(id)->isEnabled());
             ResultWindow* w = open(f, id);
@@ -144,7 +150,7 @@ private slots:
 
     void kindSwitchMapsCodesInGermanLotto() {
         StatsFixture f;
-        ResultWindow* w = open(f, 27);
+        ResultWindow* w = open(f, Command::Gaps);
         QVERIFY(w->kind_switch_shown());
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Super-Zahlen"));
         QVERIFY(!w->findChild<QRadioButton*>("opt3")->isVisible());
@@ -163,7 +169,7 @@ private slots:
         QVERIFY(model);
         QCOMPARE(model->model().code, 3);
         // Twins of the German games have no kind switch.
-        w = open(f, 61);
+        w = open(f, Command::TwinFrequency);
         QVERIFY(!w->kind_switch_shown());
         key(w, QStringLiteral("z"));
         QCOMPARE(w->code(), 13);
@@ -171,7 +177,7 @@ private slots:
 
     void kindSwitchReachesLottoPlusInAustria() {
         StatsFixture f(QStringLiteral("3"));
-        ResultWindow* w = open(f, 28);
+        ResultWindow* w = open(f, Command::Overview);
         QVERIFY(w->findChild<QRadioButton*>("opt3")->isVisible());
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Zahlen"));
         key(w, QStringLiteral("p"));
@@ -183,25 +189,25 @@ private slots:
         QCOMPARE(w->code(), 33);
         click(w, "opt1");
         QCOMPARE(w->code(), 5);
-        w = open(f, 69);
+        w = open(f, Command::TripletOverview);
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&PLUS-Zahlen"));
         QVERIFY(!w->findChild<QRadioButton*>("opt3")->isVisible());
         key(w, QStringLiteral("p"));
         QCOMPARE(w->code(), 51);
-        w = open(f, 66);
+        w = open(f, Command::Observations);
         click(w, "opt2");
         QCOMPARE(w->code(), 57);
-        w = open(f, 64);
+        w = open(f, Command::EvenOdd);
         key(w, QStringLiteral("z"));
         QCOMPARE(w->code(), 55);
     }
 
     void kindSwitchCaptionsOfTotoAndNoneForSwiss() {
         StatsFixture toto(QStringLiteral("2"));
-        ResultWindow* w = open(toto, 26);
+        ResultWindow* w = open(toto, Command::Frequency);
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Spiele"));
         StatsFixture swiss(QStringLiteral("5"), 3100);
-        w = open(swiss, 26);
+        w = open(swiss, Command::Frequency);
         QVERIFY(!w->kind_switch_shown());
         QVERIFY(!w->findChild<QGroupBox*>("frm5")->isVisible());
         key(w, QStringLiteral("z"));
@@ -211,7 +217,7 @@ private slots:
 
     void plusAtTheNewestDrawAndMinusAtRangeFirstChangeNothing() {
         StatsFixture f;
-        ResultWindow* w = open(f, 26);
+        ResultWindow* w = open(f, Command::Frequency);
         QCOMPARE(f.session->range.last, 40);
         key(w, QStringLiteral("+"));
         QCOMPARE(f.session->range.last, 40);
@@ -237,7 +243,7 @@ private slots:
 
     void hardCopyPrintsTheChartAndReportsPrinterFailure() {
         StatsFixture f;
-        ResultWindow* w = open(f, 28);
+        ResultWindow* w = open(f, Command::Overview);
         const QString pdf = f.dir.filePath(QStringLiteral("hardcopy.pdf"));
         f.ui.print_to_pdf(pdf);
         w->findChild<QPushButton*>("cmd27")->click();
@@ -261,7 +267,7 @@ private slots:
     void frequencyAndGapChartsShowTheirChanceTest() {
         // The fixture's draws use only 1..42 of 49 numbers: far from chance.
         StatsFixture f(QStringLiteral("0"), 500);
-        ResultWindow* w = open(f, 26);
+        ResultWindow* w = open(f, Command::Frequency);
         QVERIFY(w);
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
         QVERIFY(chart);
@@ -279,7 +285,7 @@ private slots:
     void gapChartTestsTheLongestGapAndLeadsToItsHelp() {
         // The fixture's draws never hold 43..49: their gap is range last.
         StatsFixture f(QStringLiteral("0"), 500);
-        ResultWindow* w = open(f, 27);
+        ResultWindow* w = open(f, Command::Gaps);
         QVERIFY(w);
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
         chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
@@ -300,7 +306,7 @@ private slots:
     void gapAverageDiagramMovesAndRestoresRangeLast() {
         StatsFixture f(QStringLiteral("0"), 500);
         f.session->range.set(10, 200);
-        ResultWindow* w = open(f, 38);
+        ResultWindow* w = open(f, Command::Averages);
         QVERIFY(w->gap_average_shown());
         QCOMPARE(w->gap_average_end(), 500);
         auto* chart = dynamic_cast<GapAveragePainter*>(w->chart()->painter());
@@ -334,7 +340,7 @@ private slots:
 
     void gapAverageSwitchesToLottoPlusInAustria() {
         StatsFixture f(QStringLiteral("3"));
-        ResultWindow* w = open(f, 38);
+        ResultWindow* w = open(f, Command::Averages);
         QVERIFY(w->kind_switch_shown());
         click(w, "opt2");
         QVERIFY(w->gap_average_plus());
@@ -345,7 +351,7 @@ private slots:
 
     void probabilityViewShowsTheNumbersUnderTheMouse() {
         StatsFixture f;
-        ResultWindow* w = open(f, 66);
+        ResultWindow* w = open(f, Command::Observations);
         auto* chart = dynamic_cast<ProbabilityPainter*>(w->chart()->painter());
         const ProbabilityBall ball = chart->model().view.frequency_balls.front();
         mouse_move(w->chart(), QPoint(ball.x, 200));
@@ -359,13 +365,14 @@ private slots:
 
     void gameSwitchRedrawsTheOpenWindow() {
         StatsFixture f(QStringLiteral("0"), 40);
-        ResultWindow* w = open(f, 26);
+        ResultWindow* w = open(f, Command::Frequency);
         QCOMPARE(dynamic_cast<BarChartPainter*>(w->chart()->painter())->model().heading.range_last, 40);
-        f.window->Win_1_MenuEvent(14);  // Saturday and Wednesday: the window stays open
+        f.window->Win_1_MenuEvent(
+            Command::LottoBoth);  // Saturday and Wednesday: the window stays open
         QVERIFY(f.find<ResultWindow>("dclick"));
         QCOMPARE(int(f.session->params.code), int(kLottoBoth));
         QVERIFY(w->chart()->painter());
-        f.window->Win_1_MenuEvent(18);  // Swiss: statistics windows close
+        f.window->Win_1_MenuEvent(Command::SwissLotto);  // Swiss: statistics windows close
         QTRY_VERIFY(!f.find<ResultWindow>("dclick"));
     }
 };

@@ -115,10 +115,11 @@ class QuotaDialogTest : public QObject {
     void menuCommandsOpenTheDialogsAndSave() {
         Fixture f(kSwiss);
         MainWindow window(*f.session, f.ui.services);
-        for (int id : {39, 40, 2}) QVERIFY(window.menu_action(id)->isEnabled());
+        for (Command c : {Command::Quotas, Command::Fees, Command::SaveSettings})
+            QVERIFY(window.menu_action(c)->isEnabled());
 
         f.session->money.swiss_quota[7] = 321;
-        window.Win_1_MenuEvent(2);
+        window.Win_1_MenuEvent(Command::SaveSettings);
         const QString folder = f.dir.path();
         QCOMPARE(QFileInfo(folder + QStringLiteral("/Ziehwerk.Par")).size(), qint64(276));
         QCOMPARE(QFileInfo(folder + QStringLiteral("/SwissLotto.Par")).size(), qint64(44));
@@ -131,7 +132,7 @@ class QuotaDialogTest : public QObject {
             title = dlg->windowTitle();
             dlg->findChild<QPushButton*>(QStringLiteral("cmd110"))->click();
         });
-        window.Win_1_MenuEvent(39);
+        window.Win_1_MenuEvent(Command::Quotas);
         QCOMPARE(title, QStringLiteral("Quoten:"));
         QTimer::singleShot(0, [&title] {
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -139,13 +140,13 @@ class QuotaDialogTest : public QObject {
             title = dlg->objectName();
             dlg->findChild<QPushButton*>(QStringLiteral("cmd7"))->click();
         });
-        window.Win_1_MenuEvent(40);
+        window.Win_1_MenuEvent(Command::Fees);
         QCOMPARE(title, QStringLiteral("gbhr"));
 
         // A folder in the way of the file: the failed save is reported.
         QFile::remove(folder + QStringLiteral("/Ziehwerk.Par"));
         QVERIFY(QDir(folder).mkdir(QStringLiteral("Ziehwerk.Par")));
-        window.Win_1_MenuEvent(2);
+        window.Win_1_MenuEvent(Command::SaveSettings);
         QCOMPARE(f.ui.messages.size(), size_t(1));
         QVERIFY(f.ui.last_message().contains(QStringLiteral("Ziehwerk.Par")));
     }

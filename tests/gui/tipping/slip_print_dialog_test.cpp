@@ -1,3 +1,5 @@
+#include "tipping/slip_print_dialog.h"
+
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -10,10 +12,9 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "gui_test_support.h"
+#include "session/session.h"
 #include "tipping/console_dialog.h"
-#include "tipping/slip_print_dialog.h"
 #include "tipping/slip_print_painter.h"
 
 using namespace zw;
@@ -63,7 +64,7 @@ private slots:
         Fixture f;
         MainWindow window(*f.session, f.ui.services);
         window.show();
-        window.Win_1_MenuEvent(44);
+        window.Win_1_MenuEvent(Command::NormalTicket);
         auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
         QVERIFY(console);
         QVERIFY(console->button(10)->isEnabled());

@@ -97,7 +97,7 @@ private slots:
 
     void systemBoxesChooseTheirSystemFromTheLists() {
         Fixture f;
-        f.window->Win_1_MenuEvent(45);
+        f.window->Win_1_MenuEvent(Command::SystemTicket);
         QVERIFY(f.ticket().system_mode);
         QCOMPARE(f.picture()->slip_size().width(), 982);
         f.click_number(0, 5);
@@ -115,14 +115,14 @@ private slots:
         QVERIFY(f.ticket().box(0).full);
         f.click(f.picture()->layout().partial_area(0), Qt::RightButton);
         QVERIFY(!f.ticket().box(0).has_system());
-        f.window->Win_1_MenuEvent(44);
+        f.window->Win_1_MenuEvent(Command::NormalTicket);
         QVERIFY(!f.ticket().system_mode);
         QCOMPARE(f.picture()->slip_size().width(), 1304);
     }
 
     void randomTipFillsTheRowsOrAsksForASystemFirst() {
         Fixture f;
-        f.window->Win_1_MenuEvent(44);
+        f.window->Win_1_MenuEvent(Command::NormalTicket);
         f.ui.popup_answers = {2};  // " _6 Reihen"
         when_modal([](QWidget* m) {
             auto* g = qobject_cast<RowGeneratorWindow*>(m);
@@ -132,14 +132,14 @@ private slots:
         });
         f.console()->button(12)->click();
         QCOMPARE(f.ticket().row_count(), 6);
-        f.window->Win_1_MenuEvent(45);
+        f.window->Win_1_MenuEvent(Command::SystemTicket);
         f.console()->button(12)->click();
         QCOMPARE(f.ui.last_message(), QStringLiteral("Bitte zuerst ein System ankreuzen!"));
     }
 
     void consoleOffersEveryCommandAndEvaluatesTheTicket() {
         Fixture f;
-        f.window->Win_1_MenuEvent(44);
+        f.window->Win_1_MenuEvent(Command::NormalTicket);
         ConsoleDialog* c = f.console();
         QVERIFY(c);
         QCOMPARE(c->windowTitle(), QStringLiteral("Auswahl-Konsole"));
@@ -164,9 +164,9 @@ private slots:
         QCOMPARE(handed[1], (std::vector<uint8_t>{1, 2, 3, 4, 5, 6}));
         // An incomplete row is named instead.
         f.click_number(9, 9);
-        f.window->Win_1_MenuEvent(47);
+        f.window->Win_1_MenuEvent(Command::Evaluate);
         QVERIFY(f.ui.last_message().contains(QStringLiteral("Reihe 10")));
-        f.window->Win_1_MenuEvent(45);
+        f.window->Win_1_MenuEvent(Command::SystemTicket);
         QVERIFY(!c->button(25)->isEnabled());  // the power tip plays normal tickets only
         QVERIFY(c->button(11)->isEnabled());   // "Schein löschen" in system mode
         QCOMPARE(c->button(11)->text(), QStringLiteral("Schein &löschen"));
@@ -176,7 +176,7 @@ private slots:
 
     void keptTicketComesBackWithFetch() {
         Fixture f;
-        f.window->Win_1_MenuEvent(44);
+        f.window->Win_1_MenuEvent(Command::NormalTicket);
         ConsoleDialog* c = f.console();
         for (int n : {4, 8, 15, 16, 23, 42}) f.click_number(0, n);
         f.session->ticket_options.spiel77 = true;
@@ -230,11 +230,11 @@ private slots:
 
     void drawViewerLeavesSystemMode() {
         Fixture f;
-        f.window->Win_1_MenuEvent(45);
+        f.window->Win_1_MenuEvent(Command::SystemTicket);
         when_modal([](QWidget* w) {
             if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
         });
-        f.window->Win_1_MenuEvent(19);
+        f.window->Win_1_MenuEvent(Command::ShowDraws);
         QVERIFY(!f.ticket().system_mode);
         QCOMPARE(f.picture()->slip_size().width(), 1304);
     }
@@ -282,7 +282,7 @@ private slots:
         f.click(f.option(OptionKind::kLotteryNumber, 0));
         QCOMPARE(o.lottery_number, 7654323);
         // GlücksSpirale in system mode asks for the SiegerChance.
-        f.window->Win_1_MenuEvent(45);
+        f.window->Win_1_MenuEvent(Command::SystemTicket);
         when_modal([](QWidget* w) {
             auto* d = qobject_cast<SiegerChanceDialog*>(w);
             QVERIFY(d);
@@ -321,7 +321,7 @@ private slots:
         f.session->modules.present.fill(true);
         f.click_number(0, 7);
         f.session->ticket_options.spiel77 = true;
-        f.window->Win_1_MenuEvent(18);
+        f.window->Win_1_MenuEvent(Command::SwissLotto);
         QCOMPARE(int(f.session->params.code), int(kSwiss));
         QVERIFY(f.ticket().empty());
         QVERIFY(!f.session->ticket_options.spiel77);
