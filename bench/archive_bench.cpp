@@ -18,9 +18,12 @@ zw::GameParams game(int code) {
 void fill(zw::DrawArchive& a, const zw::GameParams& p, int draws) {
     a.clear_for(p);
     a.extend_to(draws);
-    for (int n = 1; n <= draws; ++n)
-        for (int k = 0; k < 7; ++k)
-            a.record(n)[k] = static_cast<uint8_t>(1 + (n * 7 + k * 6) % p.highest_number);
+    for (int n = 1; n <= draws; ++n) {
+        zw::Draw d;
+        for (int k = 0; k < 6; ++k) d.numbers[k] = static_cast<uint8_t>(1 + (n * 7 + k * 6) % p.highest_number);
+        d.extra = static_cast<uint8_t>(1 + (n * 7 + 6 * 6) % p.highest_number);
+        a.set_draw(n, d);
+    }
 }
 
 void BM_ExportAllDraws(benchmark::State& state) {

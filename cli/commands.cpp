@@ -109,9 +109,9 @@ std::vector<DrawLine> collect(Context& ctx, const DrawRange& r) {
         const DrawDate d = draw_date(s.params.code, n);
         l.date = d.text;
         l.prefix = d.prefix;
-        const uint8_t* rec = s.archive.record(n);
-        for (int k = 0; k < 6; ++k) l.numbers[k] = rec[k];
-        l.extra = displayed_extra(s.params, n, rec[6]);
+        const Draw stored = s.archive.draw(n);
+        for (int k = 0; k < 6; ++k) l.numbers[k] = stored.numbers[k];
+        l.extra = displayed_extra(s.params, n, stored.extra);
         if (is_german_game(s.params.code)) {
             l.spiel77 = side(s.archive.side_number(n));
             l.super6 = side(s.archive.super6_number(n));

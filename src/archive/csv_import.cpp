@@ -240,14 +240,14 @@ ImportPreview preview_import(const DrawArchive& archive, const CsvDraws& csv) {
     ImportPreview p;
     p.gap = far_gap(archive, csv);
     for (const CsvDraw& d : csv.draws) {
-        const bool held = archive.has_draw(d.draw) && archive.record(d.draw)[0] != 0;
+        const Draw stored = archive.draw(d.draw);
+        const bool held = archive.has_draw(d.draw) && stored.numbers[0] != 0;
         if (!held) {
             p.added.push_back(d.draw);
             continue;
         }
-        const uint8_t* rec = archive.record(d.draw);
-        bool same = std::equal(d.numbers.begin(), d.numbers.end(), rec);
-        if (d.extra != 0 && d.extra != rec[6]) same = false;
+        bool same = d.numbers == stored.numbers;
+        if (d.extra != 0 && d.extra != stored.extra) same = false;
         if (d.side && *d.side != archive.side_number(d.draw)) same = false;
         if (d.super6 && *d.super6 != archive.super6_number(d.draw)) same = false;
         if (same)
@@ -299,9 +299,10 @@ Status apply_import(DrawArchive& archive, const CsvDraws& csv, DrawRange& range,
     if (highest > 0)
         if (Status s = archive.extend_to(highest); !s) return s;
     for (const CsvDraw& d : csv.draws) {
-        uint8_t* rec = archive.record(d.draw);
-        std::copy(d.numbers.begin(), d.numbers.end(), rec);
-        if (d.extra != 0) rec[6] = d.extra;
+        Draw taken = archive.draw(d.draw);
+        taken.numbers = d.numbers;
+        if (d.extra != 0) taken.extra = d.extra;
+        archive.set_draw(d.draw, taken);
         if (d.side) archive.set_side_number(d.draw, *d.side);
         if (d.super6) archive.set_super6_number(d.draw, *d.super6);
     }

@@ -27,10 +27,10 @@ QString draw_list(const std::vector<int>& draws, size_t shown = 8) {
 }
 
 // "9 10 20 30 32 36 / 25": the six numbers and the extra number as shown.
-QString numbers_text(const GameParams& params, int n, const uint8_t* rec) {
+QString numbers_text(const GameParams& params, int n, const Draw& draw) {
     QString t;
-    for (int k = 0; k < 6; ++k) t += (k ? QStringLiteral(" ") : QString()) + QString::number(rec[k]);
-    if (rec[6] != 0) t += QStringLiteral(" / ") + QString::number(displayed_extra(params, n, rec[6]));
+    for (int k = 0; k < 6; ++k) t += (k ? QStringLiteral(" ") : QString()) + QString::number(draw.numbers[k]);
+    if (draw.extra != 0) t += QStringLiteral(" / ") + QString::number(displayed_extra(params, n, draw.extra));
     return t;
 }
 
@@ -72,14 +72,14 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
         for (const CsvDraw& d : csv.draws) {
             if (std::find(preview.changed.begin(), preview.changed.end(), d.draw) == preview.changed.end()) continue;
             if (++listed > 8) continue;
-            const uint8_t* rec = session.archive.record(d.draw);
-            std::array<uint8_t, 7> file{};
-            std::copy(d.numbers.begin(), d.numbers.end(), file.begin());
-            file[6] = d.extra != 0 ? d.extra : rec[6];
+            const Draw stored = session.archive.draw(d.draw);
+            Draw file = stored;
+            file.numbers = d.numbers;
+            if (d.extra != 0) file.extra = d.extra;
             question += QStringLiteral("|Ziehung %1 vom %2: gespeichert %3, Datei %4")
                             .arg(d.draw)
                             .arg(q(draw_date(session.params.code, d.draw).text),
-                                 numbers_text(session.params, d.draw, rec), numbers_text(session.params, d.draw, file.data()));
+                                 numbers_text(session.params, d.draw, stored), numbers_text(session.params, d.draw, file));
         }
         for (const std::string& date : preview.bonus_changed)
             if (++listed <= 8) question += QStringLiteral("|Bonus-Ziehung vom %1").arg(q(date));

@@ -347,11 +347,23 @@ Status DrawArchive::save_draws(const fs::path& folder, bool replace_confirmed) {
     return {};
 }
 
-const uint8_t* DrawArchive::record(int n) const {
-    return table_.data() + static_cast<size_t>(n - 1) * record_length_;
+std::span<const uint8_t> DrawArchive::record_bytes(int n) const {
+    return {table_.data() + static_cast<size_t>(n - 1) * record_length_,
+            static_cast<size_t>(record_length_)};
 }
-uint8_t* DrawArchive::record(int n) {
-    return table_.data() + static_cast<size_t>(n - 1) * record_length_;
+std::span<uint8_t> DrawArchive::record_bytes(int n) {
+    return {table_.data() + static_cast<size_t>(n - 1) * record_length_,
+            static_cast<size_t>(record_length_)};
+}
+
+Draw DrawArchive::draw(int n) const {
+    if (n < 1 || n > capacity()) return {};
+    return decode_record(record_bytes(n));
+}
+
+void DrawArchive::set_draw(int n, const Draw& draw) {
+    if (n < 1 || n > capacity()) return;
+    encode_record(draw, record_bytes(n));
 }
 
 Status DrawArchive::extend_to(int n) {
@@ -367,7 +379,8 @@ Status DrawArchive::extend_to(int n) {
 
 void DrawArchive::remove_newest() {
     if (next_draw_ <= 1) return;
-    std::memset(record(newest()), 0, static_cast<size_t>(record_length_));
+    const auto rec = record_bytes(newest());
+    std::fill(rec.begin(), rec.end(), uint8_t{0});
     set_aside_.erase(newest());
     --next_draw_;
     saved_ = false;
@@ -462,7 +475,9 @@ void DrawArchive::merge_bonus_draws() {
         // Every bonus draw dated before this regular draw goes first.
         while (bonus_key() < date.key) push_bonus();
         CombinedRow row;
-        std::memcpy(row.numbers.data(), record(n), 7);
+        const Draw d = draw(n);
+        std::copy(d.numbers.begin(), d.numbers.end(), row.numbers.begin());
+        row.numbers[6] = d.extra;
         if (const uint8_t* plus = lotto_plus(n); plus && n - kLottoPlusStart < plus_count_)
             std::memcpy(row.plus.data(), plus, 6);
         row.date = date.text;

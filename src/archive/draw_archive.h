@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "archive/bonus_draws.h"
+#include "archive/draw.h"
 #include "base/file_io.h"
 #include "games/capacity.h"
 #include "games/game_catalogue.h"
@@ -76,9 +78,12 @@ public:
     int next_draw() const { return next_draw_; }
     int newest() const { return next_draw_ - 1; }
     int draw_count() const { return next_draw_ > 0 ? next_draw_ - 1 : 0; }
-    // Record bytes of draw n (1-based); n must be in 1..capacity.
-    const uint8_t* record(int n) const;
-    uint8_t* record(int n);
+    // Draw n (1-based) as stored; an empty draw for n outside 1..capacity.
+    Draw draw(int n) const;
+    // Stores draw n (1..capacity; ignored elsewhere). Neither grows the
+    // archive (extend_to) nor marks it unsaved (set_saved). A record set
+    // aside at the load stays set aside while the draw is stored empty.
+    void set_draw(int n, const Draw& draw);
     bool has_draw(int n) const { return n >= 1 && n < next_draw_; }
     // Records set aside at the load (they cannot be used): draw -> bytes as
     // read. Those draws read as empty everywhere.
@@ -136,6 +141,9 @@ private:
                      std::vector<std::string>* warnings);
     std::vector<uint8_t> encode_draw_file() const;
     fs::path draw_file_path(const fs::path& folder) const;
+    // The bytes of draw n's record in the table; n must be in 1..capacity.
+    std::span<uint8_t> record_bytes(int n);
+    std::span<const uint8_t> record_bytes(int n) const;
     std::vector<uint8_t> header_bytes() const;
     void load_side_games(const fs::path& folder, std::vector<std::string>* warnings);
     void load_austrian_extras(const fs::path& folder, std::vector<std::string>* warnings);

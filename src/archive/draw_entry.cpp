@@ -42,9 +42,7 @@ void DrawEntry::open() {
 }
 
 bool DrawEntry::correcting() const {
-    if (!archive_.has_draw(e_)) return false;
-    const uint8_t* rec = archive_.record(e_);
-    return std::any_of(rec, rec + kFields, [](uint8_t b) { return b != 0; });
+    return archive_.has_draw(e_) && !archive_.draw(e_).empty();
 }
 
 DrawGap gap_after(int game, int after, int n) {
@@ -74,10 +72,10 @@ void DrawEntry::show_entry_draw() {
     cursor_ = 0;
     typed_.clear();
     if (archive_.has_draw(e_)) {
-        const uint8_t* rec = archive_.record(e_);
+        const Draw stored = archive_.draw(e_);
         for (int k = 0; k < 6; ++k)
-            if (rec[k] != 0) fields_[k] = rec[k];
-        if (rec[6] != 0) fields_[6] = displayed_extra(params_, e_, rec[6]);
+            if (stored.numbers[k] != 0) fields_[k] = stored.numbers[k];
+        if (stored.extra != 0) fields_[6] = displayed_extra(params_, e_, stored.extra);
     }
     reset_side_boxes();
     for (auto& b : plus_boxes) b.clear();
@@ -201,10 +199,12 @@ Status DrawEntry::store_entry_draw() {
     std::array<int, 6> six{};
     std::copy_n(fields_.begin(), 6, six.begin());
     std::sort(six.begin(), six.end());
-    uint8_t* rec = archive_.record(e_);
-    for (int k = 0; k < 6; ++k) rec[k] = static_cast<uint8_t>(six[static_cast<size_t>(k)]);
+    // A Swiss record's plus byte stays as stored.
+    Draw entered = archive_.draw(e_);
+    for (int k = 0; k < 6; ++k) entered.numbers[k] = static_cast<uint8_t>(six[static_cast<size_t>(k)]);
     const int extra = fields_[6];
-    rec[6] = static_cast<uint8_t>(extra_is_superzahl(params_, e_) && extra == 0 ? 10 : extra);
+    entered.extra = static_cast<uint8_t>(extra_is_superzahl(params_, e_) && extra == 0 ? 10 : extra);
+    archive_.set_draw(e_, entered);
     // A correction of an older draw leaves the range alone; a new newest draw
     // extends it.
     if (is_new) extend_range_to_newest();

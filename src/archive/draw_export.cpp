@@ -39,12 +39,12 @@ ExportRow regular_row(const GameParams& params, const DrawArchive& archive, int 
     r.date = d.text;
     r.short_date = d.short_text;
     r.prefix = d.prefix;
-    const uint8_t* rec = archive.record(n);
-    for (int k = 0; k < 6; ++k) r.numbers[k] = rec[k];
-    r.extra = displayed_extra(params, n, rec[6]);
-    r.stored_extra = rec[6];
+    const Draw stored = archive.draw(n);
+    for (int k = 0; k < 6; ++k) r.numbers[k] = stored.numbers[k];
+    r.extra = displayed_extra(params, n, stored.extra);
+    r.stored_extra = stored.extra;
     r.lucky = extra_is_lucky_number(params, n);
-    if (params.swiss && n >= kSwissPlusFirst && n <= kSwissPlusLast) r.plus = rec[7];
+    if (params.swiss && n >= kSwissPlusFirst && n <= kSwissPlusLast) r.plus = stored.plus;
     return r;
 }
 

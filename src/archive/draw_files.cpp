@@ -62,6 +62,20 @@ void RecordReport::flush(std::vector<std::string>* warnings) const {
                         " bei Auswertungen übergangen und unverändert gespeichert.");
 }
 
+Draw decode_record(std::span<const uint8_t> record) {
+    Draw d;
+    std::copy_n(record.begin(), 6, d.numbers.begin());
+    d.extra = record[6];
+    if (record.size() > 7) d.plus = record[7];
+    return d;
+}
+
+void encode_record(const Draw& draw, std::span<uint8_t> record) {
+    std::copy(draw.numbers.begin(), draw.numbers.end(), record.begin());
+    record[6] = draw.extra;
+    if (record.size() > 7) record[7] = draw.plus;
+}
+
 bool is_empty_record(std::span<const uint8_t> record) {
     return std::all_of(record.begin(), record.end(), [](uint8_t b) { return b == 0; });
 }

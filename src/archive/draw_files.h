@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/draw.h"
 #include "base/file_io.h"
 #include "games/game_catalogue.h"
 
@@ -52,6 +53,13 @@ struct DrawFileContents {
     // The records that cannot be used, as read (emptied in `table`).
     std::map<int, std::vector<uint8_t>> set_aside;
 };
+
+// The draw a record holds: 7 bytes (six numbers and the extra number), for
+// the Swiss game 8 (and the plus byte).
+Draw decode_record(std::span<const uint8_t> record);
+// Writes the draw into a record of 7 or 8 bytes; the plus byte only goes
+// into an 8-byte record.
+void encode_record(const Draw& draw, std::span<uint8_t> record);
 
 // True when the record of draw n is all zero (a draw not entered).
 bool is_empty_record(std::span<const uint8_t> record);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 
 #include "archive/bonus_editor.h"
 #include "archive/calendar.h"
@@ -15,10 +16,10 @@ std::string date_text(int32_t key) {
     return make_draw_date({key / 10000, key / 100 % 100, key % 100}).text;
 }
 
-std::array<int, 7> shown(const GameParams& p, int n, const uint8_t* rec) {
+std::array<int, 7> shown(const GameParams& p, int n, std::span<const uint8_t, 6> six, uint8_t extra) {
     std::array<int, 7> v{};
-    for (int k = 0; k < 6; ++k) v[static_cast<size_t>(k)] = rec[k];
-    v[6] = rec[6] == 0 ? -1 : displayed_extra(p, n, rec[6]);
+    for (int k = 0; k < 6; ++k) v[static_cast<size_t>(k)] = six[static_cast<size_t>(k)];
+    v[6] = extra == 0 ? -1 : displayed_extra(p, n, extra);
     return v;
 }
 
@@ -26,22 +27,23 @@ std::array<int, 7> shown(const GameParams& p, int n, const uint8_t* rec) {
 // same or differing. A source without an extra number compares the six only.
 void file_row(const DrawArchive& archive, const GameParams& p, int n, const std::array<uint8_t, 7>& rec,
               GameUpdate& plan) {
-    const bool held = archive.has_draw(n) && !is_empty_record({archive.record(n), 7});
+    const Draw stored = archive.draw(n);
+    const bool held = archive.has_draw(n) && !stored.empty();
     if (!held) {
         plan.added.push_back(n);
         plan.records.emplace_back(n, rec);
         return;
     }
-    const uint8_t* stored = archive.record(n);
-    bool same = std::equal(rec.begin(), rec.begin() + 6, stored);
-    if (rec[6] != 0 && rec[6] != stored[6]) same = false;
+    bool same = std::equal(rec.begin(), rec.begin() + 6, stored.numbers.begin());
+    if (rec[6] != 0 && rec[6] != stored.extra) same = false;
     if (same) {
         ++plan.same;
         return;
     }
     std::array<uint8_t, 7> full = rec;
-    if (full[6] == 0) full[6] = stored[6];
-    plan.differing.push_back({n, draw_date(p.code, n).text, shown(p, n, stored), shown(p, n, full.data())});
+    if (full[6] == 0) full[6] = stored.extra;
+    plan.differing.push_back({n, draw_date(p.code, n).text, shown(p, n, stored.numbers, stored.extra),
+                              shown(p, n, std::span<const uint8_t, 6>(full.data(), 6), full[6])});
     plan.records.emplace_back(n, full);
 }
 
@@ -185,7 +187,13 @@ Status apply_update(DrawArchive& archive, const GameUpdate& plan, bool take_diff
     for (const auto& r : take) highest = std::max(highest, r.first);
     if (highest > archive.newest())
         if (Status s = archive.extend_to(highest); !s) return s;
-    for (const auto& [n, rec] : take) std::copy(rec.begin(), rec.end(), archive.record(n));
+    // A Swiss record's plus byte stays as stored.
+    for (const auto& [n, rec] : take) {
+        Draw d = archive.draw(n);
+        std::copy_n(rec.begin(), 6, d.numbers.begin());
+        d.extra = rec[6];
+        archive.set_draw(n, d);
+    }
     bool bonus_changed = !plan.bonus_added.empty();
     std::vector<BonusDraw> bonus = archive.bonus_draws();
     bonus.insert(bonus.end(), plan.bonus_added.begin(), plan.bonus_added.end());

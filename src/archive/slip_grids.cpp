@@ -22,11 +22,11 @@ SlipDraw regular_slip(const GameParams& params, const DrawArchive& archive, int 
     const DrawDate d = draw_date(params.code, n);
     s.date = d.text;
     s.prefix = d.prefix;
-    const uint8_t* rec = archive.record(n);
+    const Draw stored = archive.draw(n);
     for (int k = 0; k < 6; ++k)
-        s.numbers[k] = rec[k] <= params.highest_number ? rec[k] : 0;
-    if (rec[6] != 0) {
-        s.extra = displayed_extra(params, n, rec[6]);
+        s.numbers[k] = stored.numbers[k] <= params.highest_number ? stored.numbers[k] : 0;
+    if (stored.extra != 0) {
+        s.extra = displayed_extra(params, n, stored.extra);
         s.extra_kind = extra_is_lucky_number(params, n) ? ExtraKind::kGlueckszahl
                        : extra_is_superzahl(params, n)  ? ExtraKind::kSuperzahl
                                                         : ExtraKind::kZusatzzahl;

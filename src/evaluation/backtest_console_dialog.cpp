@@ -43,7 +43,7 @@ BacktestConsoleDialog::BacktestConsoleDialog(ListKind kind, const GameParams& pa
         absent_[static_cast<size_t>(i)] = by_gap[static_cast<size_t>(i + 1)];
     }
     if (range.last >= 1 && range.last <= source.limit()) {
-        const uint8_t* d = source.numbers(range.last);
+        const DrawNumbers d = source.numbers(range.last);
         QStringList six;
         for (int k = 0; k < 6; ++k) six << two(d[k]);
         const int extra = params.austria ? d[6] : displayed_extra(params, range.last, d[6]);

@@ -39,12 +39,12 @@ std::vector<EvalDraw> eval_draws(const DrawArchive& archive, const GameParams& p
                 d.plus = number_mask(row.plus);
             }
         } else {
-            const uint8_t* rec = archive.record(n);
-            const uint8_t extra = rec[6];
+            const Draw stored = archive.draw(n);
+            const uint8_t extra = stored.extra;
             if (rules == RuleSet::Toto) {
-                set_numbers(d, rec, extra);
+                set_numbers(d, stored.numbers.data(), extra);
             } else {
-                set_numbers(d, rec, 0);
+                set_numbers(d, stored.numbers.data(), 0);
                 if (rules == RuleSet::German && extra_is_superzahl(params, n)) {
                     d.super_pass = true;
                     // 10 stands for Superzahl 0; 0 means not entered.

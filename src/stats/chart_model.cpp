@@ -116,9 +116,9 @@ std::optional<ChartModel> number_chart(int code, const DrawSource& source, const
 
     const int marked = marked_draw(source, range.last, plus);
     if (plus) {
-        mark_six(m, source.plus(marked));
+        mark_six(m, source.plus(marked).data());
     } else if (!extra) {
-        mark_six(m, source.numbers(marked));
+        mark_six(m, source.numbers(marked).data());
     } else if (marked >= 1 && (!super || marked >= p.super_start)) {
         const int v = source.numbers(marked)[6];
         if (v >= 1 && v < kNumberSlots && (!super || v <= kSuperNumbers)) m.marked[static_cast<size_t>(v)] = true;
@@ -176,7 +176,7 @@ std::optional<ChartModel> run_chart(int code, const DrawSource& source, const Dr
     }
     m.plus_mark = plus;
     const int marked = marked_draw(source, range.last, plus);
-    for (int n : runs_in(plus ? source.plus(marked) : source.numbers(marked), kind))
+    for (int n : runs_in((plus ? source.plus(marked) : source.numbers(marked)).data(), kind))
         if (n <= shown) m.marked[static_cast<size_t>(n)] = true;
     return m;
 }
@@ -203,7 +203,7 @@ std::optional<ProbabilityModel> probability_chart(int code, const DrawSource& so
     m.plus = code == 57;
     std::array<bool, kNumberSlots> current{};
     const int marked = marked_draw(source, range.last, m.plus);
-    const uint8_t* six = m.plus ? source.plus(marked) : source.numbers(marked);
+    const DrawNumbers six = m.plus ? source.plus(marked) : source.numbers(marked);
     for (int j = 0; j < 6; ++j)
         if (six[j] >= 1 && six[j] < kNumberSlots) current[six[j]] = true;
     if (m.plus) {

@@ -12,7 +12,7 @@ int scaled(int value, int full, int largest) {
     return largest > 0 ? static_cast<int>(std::lround(static_cast<double>(value) * full / largest)) : 0;
 }
 
-const uint8_t* marked_numbers(const DrawSource& s, const DrawRange& r, bool plus) {
+DrawNumbers marked_numbers(const DrawSource& s, const DrawRange& r, bool plus) {
     const int d = marked_draw(s, r.last, plus);
     return plus ? s.plus(d) : s.numbers(d);
 }
@@ -91,7 +91,7 @@ std::optional<ChartModel> partner_chart(int code, const DrawSource& source, cons
     }
     add_toto_marks(m, p);
     m.plus_mark = plus;
-    mark_six(m, marked_numbers(source, range, plus));
+    mark_six(m, marked_numbers(source, range, plus).data());
     return m;
 }
 
@@ -121,7 +121,7 @@ std::optional<ChartModel> extreme_chart(int code, const DrawSource& source, cons
     add_toto_marks(m, p);
     m.plus_mark = plus;
     // The smallest (largest) number of the marked draw.
-    const uint8_t* six = marked_numbers(source, range, plus);
+    const DrawNumbers six = marked_numbers(source, range, plus);
     int pick = 0;
     for (int j = 0; j < 6; ++j) {
         const int n = six[j];
@@ -157,7 +157,7 @@ std::optional<BestListModel> best_list_chart(int code, const DrawSource& source,
     m.heading.overview = true;
     m.plus_mark = plus;
     m.entries = best_combinations(source, range, m.family, plus);
-    const uint8_t* six = marked_numbers(source, range, plus);
+    const DrawNumbers six = marked_numbers(source, range, plus);
     for (int j = 0; j < 6; ++j)
         if (six[j] >= 1 && six[j] < kNumberSlots) m.marked[six[j]] = true;
     return m;

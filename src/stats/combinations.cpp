@@ -26,7 +26,7 @@ int never_gap(int last, bool plus) {
 // The numbers 1..limit of draw d as a bit set (bit n = number n); a draw not
 // entered yet is empty.
 uint64_t draw_mask(const DrawSource& s, int d, bool plus, int limit) {
-    const uint8_t* six = plus ? s.plus(d) : s.numbers(d);
+    const DrawNumbers six = plus ? s.plus(d) : s.numbers(d);
     uint64_t m = 0;
     for (int j = 0; j < 6; ++j)
         if (six[j] >= 1 && six[j] <= limit) m |= uint64_t{1} << six[j];

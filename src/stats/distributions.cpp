@@ -17,7 +17,7 @@ template <class Test>
 Histogram count_draws(const DrawSource& source, const DrawRange& range, bool plus, Test test) {
     Histogram h;
     for (int d = std::max(range.first, plus ? kLottoPlusStart : 1); d <= range.last; ++d) {
-        const uint8_t* six = plus ? source.plus(d) : source.numbers(d);
+        const DrawNumbers six = plus ? source.plus(d) : source.numbers(d);
         if (six[0] == 0) continue;  // not entered: no numbers to classify
         int k = 0;
         for (int j = 0; j < 6; ++j)

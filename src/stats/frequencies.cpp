@@ -23,7 +23,7 @@ void compute_frequencies(const DrawSource& source, const DrawRange& range, StatT
     t.extra_frequency.fill(0);
     const int first = std::max(range.first, 1);
     for (int d = first; d <= range.last; ++d) {
-        const uint8_t* r = source.numbers(d);
+        const DrawNumbers r = source.numbers(d);
         for (int j = 0; j < 6; ++j) count(t.main_frequency, r[j], kNumberSlots - 1);
         count(t.extra_frequency, r[6], kNumberSlots - 1);
     }
@@ -48,7 +48,7 @@ void compute_gaps(const DrawSource& source, int last, StatTables& t) {
     const int target = limit;
     fill_table(t.main_gap, limit, last);
     walk_gaps(last, 1, target, limit, t.main_gap, [&](int d, auto& found) {
-        const uint8_t* r = source.numbers(d);
+        const DrawNumbers r = source.numbers(d);
         for (int j = 0; j < 6; ++j) found(r[j]);
     });
     t.main_gap_sum = table_sum(t.main_gap, 1, n);
@@ -81,7 +81,7 @@ void compute_gaps(const DrawSource& source, int last, StatTables& t) {
 void compute_plus_frequencies(const DrawSource& source, const DrawRange& range, StatTables& t) {
     t.plus_frequency.fill(0);
     for (int d = std::max(range.first, kLottoPlusStart); d <= range.last; ++d) {
-        const uint8_t* p = source.plus(d);
+        const DrawNumbers p = source.plus(d);
         for (int j = 0; j < 6; ++j) count(t.plus_frequency, p[j], kNumberSlots - 1);
     }
 }
@@ -92,7 +92,7 @@ void compute_plus_gaps(const DrawSource& source, int last, StatTables& t) {
     fill_table(t.plus_gap, any ? n : 0, last - (kLottoPlusStart - 1));
     if (any)
         walk_gaps(last, kLottoPlusStart, n, n, t.plus_gap, [&](int d, auto& found) {
-            const uint8_t* p = source.plus(d);
+            const DrawNumbers p = source.plus(d);
             for (int j = 0; j < 6; ++j) found(p[j]);
         });
     t.plus_gap_sum = table_sum(t.plus_gap, 1, n);
@@ -112,24 +112,24 @@ void step_table(NumberTable& t, int max_index, const uint8_t* drawn, int offset 
 
 void advance_gaps(const DrawSource& source, int d, StatTables& t) {
     const int n = source.highest();
-    const uint8_t* r = source.numbers(d);
+    const DrawNumbers r = source.numbers(d);
     // Swiss slots 44..49 belong to the Glückszahlen, handled below.
-    step_table<6>(t.main_gap, source.swiss() ? kLuckyOffset : n, r);
+    step_table<6>(t.main_gap, source.swiss() ? kLuckyOffset : n, r.data());
     if (source.german_lotto()) {
-        if (d >= source.super_start()) step_table<1>(t.extra_gap, kSuperNumbers, r + 6);
+        if (d >= source.super_start()) step_table<1>(t.extra_gap, kSuperNumbers, r.data() + 6);
         t.extra_gap_sum = table_sum(t.extra_gap, 1, kSuperNumbers);
     } else {
-        step_table<1>(t.extra_gap, main_limit(source), r + 6);
+        step_table<1>(t.extra_gap, main_limit(source), r.data() + 6);
         t.extra_gap_sum = table_sum(t.extra_gap, 1, n);
     }
     if (source.swiss() && d >= kSwissLuckyStart)
-        step_table<1>(t.main_gap, kLuckyNumbers, r + 6, kLuckyOffset);
+        step_table<1>(t.main_gap, kLuckyNumbers, r.data() + 6, kLuckyOffset);
     t.main_gap_sum = table_sum(t.main_gap, 1, n);
 }
 
 void advance_plus_gaps(const DrawSource& source, int d, StatTables& t) {
     const int n = source.highest();
-    if (d >= kLottoPlusStart) step_table<6>(t.plus_gap, n, source.plus(d));
+    if (d >= kLottoPlusStart) step_table<6>(t.plus_gap, n, source.plus(d).data());
     t.plus_gap_sum = table_sum(t.plus_gap, 1, n);
 }
 

@@ -28,7 +28,7 @@ RunList runs_in(const uint8_t* six, RunKind kind) {
 
 namespace {
 
-const uint8_t* six_of(const DrawSource& s, int d, bool plus) {
+DrawNumbers six_of(const DrawSource& s, int d, bool plus) {
     return plus ? s.plus(d) : s.numbers(d);
 }
 
@@ -40,7 +40,7 @@ void count_runs(const DrawSource& source, const DrawRange& range, RunKind kind, 
     const int columns = run_columns(kind, source.highest());
     const int first = std::max(range.first, plus ? kLottoPlusStart : 1);
     for (int d = first; d <= range.last; ++d)
-        for (int n : runs_in(six_of(source, d, plus), kind))
+        for (int n : runs_in(six_of(source, d, plus).data(), kind))
             if (n <= columns) ++frequency[static_cast<size_t>(n)];
 }
 
@@ -53,7 +53,7 @@ void run_gaps(const DrawSource& source, int last, RunKind kind, bool plus, Numbe
     }
     fill_table(gap, columns, plus ? last - (kLottoPlusStart - 1) : last);
     walk_gaps(last, stop, columns, columns, gap, [&](int d, auto& found) {
-        for (int n : runs_in(six_of(source, d, plus), kind)) found(n);
+        for (int n : runs_in(six_of(source, d, plus).data(), kind)) found(n);
     });
 }
 

@@ -1,32 +1,35 @@
 #include "stats/stat_tables.h"
 
+#include <algorithm>
+
 #include "archive/calendar.h"
 
 namespace zw {
-namespace {
-
-constexpr std::array<uint8_t, 8> kNoNumbers{};
-
-}  // namespace
 
 DrawSource::DrawSource(const DrawArchive& archive, const GameParams& params)
     : archive_(archive), params_(params) {}
 
-const uint8_t* DrawSource::numbers(int d) const {
+DrawNumbers DrawSource::numbers(int d) const {
     if (params_.austria) {
         const auto& rows = archive_.combined();
-        if (d < 1 || d > static_cast<int>(rows.size())) return kNoNumbers.data();
-        return rows[static_cast<size_t>(d - 1)].numbers.data();
+        if (d < 1 || d > static_cast<int>(rows.size())) return {};
+        return rows[static_cast<size_t>(d - 1)].numbers;
     }
-    if (d < 1 || d > archive_.capacity()) return kNoNumbers.data();
-    return archive_.record(d);
+    const Draw draw = archive_.draw(d);
+    DrawNumbers out{};
+    std::copy(draw.numbers.begin(), draw.numbers.end(), out.begin());
+    out[6] = draw.extra;
+    return out;
 }
 
-const uint8_t* DrawSource::plus(int d) const {
-    if (!params_.austria || d < kLottoPlusStart) return kNoNumbers.data();
+DrawNumbers DrawSource::plus(int d) const {
+    if (!params_.austria || d < kLottoPlusStart) return {};
     const auto& rows = archive_.combined();
-    if (d > static_cast<int>(rows.size())) return kNoNumbers.data();
-    return rows[static_cast<size_t>(d - 1)].plus.data();
+    if (d > static_cast<int>(rows.size())) return {};
+    DrawNumbers out{};
+    const auto& six = rows[static_cast<size_t>(d - 1)].plus;
+    std::copy(six.begin(), six.end(), out.begin());
+    return out;
 }
 
 std::string DrawSource::date(int d) const {
@@ -41,7 +44,7 @@ std::string DrawSource::date(int d) const {
 int DrawSource::limit() const { return archive_.default_range().last; }
 
 int marked_draw(const DrawSource& source, int last, bool plus) {
-    const uint8_t* numbers = plus ? source.plus(last) : source.numbers(last);
+    const DrawNumbers numbers = plus ? source.plus(last) : source.numbers(last);
     return numbers[0] == 0 && last > 1 ? last - 1 : last;
 }
 

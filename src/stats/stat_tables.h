@@ -37,6 +37,9 @@ struct StatTables {
     int fixed_count = 0;
 };
 
+// Six numbers followed by the extra number (0 after the LottoPlus numbers).
+using DrawNumbers = std::array<uint8_t, 7>;
+
 // The draws as the statistics see them: draw d is record d of the archive,
 // for the Austrian game row d - 1 of the combined view (regular and bonus
 // draws in date order). Draws that do not exist read as all zero.
@@ -45,9 +48,9 @@ public:
     DrawSource(const DrawArchive& archive, const GameParams& params);
 
     // Six winning numbers followed by the extra number.
-    const uint8_t* numbers(int d) const;
+    DrawNumbers numbers(int d) const;
     // The six LottoPlus numbers (Austrian game, from draw 2668 on).
-    const uint8_t* plus(int d) const;
+    DrawNumbers plus(int d) const;
     // Date of draw d as dd.mm.yyyy.
     std::string date(int d) const;
     // The newest draw a range may end on (Austria: including the bonus draws).

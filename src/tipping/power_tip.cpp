@@ -89,7 +89,7 @@ ArchiveRowSet::ArchiveRowSet(const DrawSource& source) {
     const int last = source.limit();
     keys_.reserve(static_cast<size_t>(std::max(last, 0)));
     for (int d = 1; d <= last; ++d)
-        if (const uint64_t key = row_key(source.numbers(d)); key != 0) keys_.insert(key);
+        if (const uint64_t key = row_key(source.numbers(d).data()); key != 0) keys_.insert(key);
 }
 
 bool ArchiveRowSet::contains(const uint8_t* six) const { return keys_.count(row_key(six)) != 0; }

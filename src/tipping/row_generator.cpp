@@ -285,7 +285,7 @@ void apply_formula(GeneratorState& state, const FormulaSettings& f, const DrawSo
     }
     if (f.skip_last_draw && range.last >= 1) {
         const int d = marked_draw(source, range.last, false);
-        const uint8_t* r = source.numbers(d);
+        const DrawNumbers r = source.numbers(d);
         for (int j = 0; j < 6; ++j) state.remove_tip(r[j]);
         // Byte 6 is a Zusatzzahl only where it is neither Superzahl nor Glückszahl.
         if (!extra_is_superzahl(source.params(), d) && !extra_is_lucky_number(source.params(), d))

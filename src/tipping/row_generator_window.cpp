@@ -31,7 +31,7 @@ QString last_draw_line(const DrawSource& source, int last) {
     QString text = QStringLiteral("Letzte Ziehung:");
     if (last < 1) return text;
     const int d = marked_draw(source, last, false);
-    const uint8_t* r = source.numbers(d);
+    const DrawNumbers r = source.numbers(d);
     if (r[0] == 0) return text;
     text += QStringLiteral("  %1. vom %2:  ").arg(d).arg(q(source.date(d)));
     for (int j = 0; j < 6; ++j) text += QStringLiteral("%1 ").arg(r[j], 2);

@@ -95,15 +95,16 @@ void build_german(int game, const std::vector<const Row*>& rows, const fs::path&
             rep.add(label + ": draw " + std::to_string(n) + " calendar " + d.prefix + d.text +
                     ", source " + want_prefix + (*r)["date"]);
         }
-        uint8_t* rec = a.record(n);
-        fill_numbers(rec, *r);
+        Draw rec;
+        fill_numbers(rec.numbers.data(), *r);
         const std::string& extra = extra_is_superzahl(p, n) ? (*r)["superzahl"] : (*r)["zusatzzahl"];
         if (extra.empty()) {
             ++no_extra;
         } else {
             const int v = std::stoi(extra);
-            rec[6] = static_cast<uint8_t>(extra_is_superzahl(p, n) && v == 0 ? 10 : v);
+            rec.extra = static_cast<uint8_t>(extra_is_superzahl(p, n) && v == 0 ? 10 : v);
         }
+        a.set_draw(n, rec);
         if (!(*r)["spiel77"].empty()) a.set_side_number(n, std::stoi((*r)["spiel77"]));
         if (!(*r)["super6"].empty()) a.set_super6_number(n, std::stoi((*r)["super6"]));
     }
@@ -159,9 +160,10 @@ void build_austria(const std::vector<Row>& rows, const fs::path& out, Report& re
                     draw_date(kAustria, best).text + ", drawn on " + r["date"]);
         }
         if (Status s = a.extend_to(best); !s) throw std::runtime_error(s.message());
-        uint8_t* rec = a.record(best);
-        fill_numbers(rec, r);
-        rec[6] = static_cast<uint8_t>(std::stoi(r["zusatzzahl"]));
+        Draw rec;
+        fill_numbers(rec.numbers.data(), r);
+        rec.extra = static_cast<uint8_t>(std::stoi(r["zusatzzahl"]));
+        a.set_draw(best, rec);
         if (!r["note"].empty()) rep.add("O_Lotto.Dat: draw " + std::to_string(best) + " note: " + r["note"]);
         next = best + 1;
         ++placed;
@@ -188,9 +190,10 @@ void build_swiss(const std::vector<Row>& rows, const fs::path& out, Report& rep)
             rep.add("Swiss.Dat: draw " + std::to_string(n) + " calendar " + draw_date(kSwiss, n).text +
                     ", source " + r["date"]);
         }
-        uint8_t* rec = a.record(n);
-        fill_numbers(rec, r);
-        rec[6] = static_cast<uint8_t>(std::stoi(r["glueckszahl"]));
+        Draw rec;
+        fill_numbers(rec.numbers.data(), r);
+        rec.extra = static_cast<uint8_t>(std::stoi(r["glueckszahl"]));
+        a.set_draw(n, rec);
     }
     rep.add("Swiss.Dat: draws 1.." + std::to_string(kSwissLuckyStart - 1) +
             " left empty (no data), " + std::to_string(n - kSwissLuckyStart + 1) + " draws from " +

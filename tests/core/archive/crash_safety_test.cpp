@@ -83,9 +83,9 @@ void build(Version& out, int v, const std::filesystem::path& folder) {
     const int draws = 1900 + v;
     out.archive.extend_to(draws);
     for (int n = 1; n <= draws; ++n) {
-        uint8_t* rec = out.archive.record(n);
-        for (int i = 0; i < 6; ++i) rec[i] = static_cast<uint8_t>(i * 8 + 1 + (n + v) % 8);
-        rec[6] = 0;
+        Draw d;
+        for (int i = 0; i < 6; ++i) d.numbers[i] = static_cast<uint8_t>(i * 8 + 1 + (n + v) % 8);
+        out.archive.set_draw(n, d);
     }
     for (int n = 1005; n <= draws; ++n) out.archive.set_side_number(n, 1000000 + n * 3 + v);
     for (int n = 1875; n <= draws; ++n) out.archive.set_super6_number(n, n + v);

@@ -135,9 +135,9 @@ TEST(CsvImport, AMalformedLineIsNamedAndNothingIsImported) {
 TEST(CsvImport, PreviewCountsNewAndDifferingDrawsAndKeepsUnknownValues) {
     Archive t(kAustria, 2);
     const int first = 1, second = 2;
-    auto set = [&](int n, std::array<uint8_t, 7> rec) { std::copy(rec.begin(), rec.end(), t.archive.record(n)); };
-    set(first, {1, 20, 22, 24, 27, 40, 12});
-    set(second, {9, 10, 20, 30, 32, 36, 25});
+    auto set = [&](int n, Draw d) { t.archive.set_draw(n, d); };
+    set(first, {{1, 20, 22, 24, 27, 40}, 12});
+    set(second, {{9, 10, 20, 30, 32, 36}, 25});
     // Draw 1 again, draw 2 with another sixth number and no Zusatzzahl, draw 3 new.
     const std::string text =
         "date,n1,n2,n3,n4,n5,n6,zusatzzahl\n"
@@ -155,8 +155,8 @@ TEST(CsvImport, PreviewCountsNewAndDifferingDrawsAndKeepsUnknownValues) {
     EXPECT_EQ(p.summary(), "1 neue Ziehungen, 1 abweichende");
     ASSERT_TRUE(apply_import(t.archive, csv, t.range));
     EXPECT_EQ(t.archive.newest(), 3);
-    EXPECT_EQ(t.archive.record(second)[5], 35);
-    EXPECT_EQ(t.archive.record(second)[6], 25);  // not in the file: kept
+    EXPECT_EQ(t.archive.draw(second).numbers[5], 35);
+    EXPECT_EQ(t.archive.draw(second).extra, 25);  // not in the file: kept
     EXPECT_FALSE(t.archive.saved());
     EXPECT_EQ(static_cast<int>(t.archive.combined().size()), 4);  // three draws and the next one
 }

@@ -43,7 +43,7 @@ TEST(DrawArchive, LoadsRecordsHeaderAndReplacesZeroCalibration) {
     DrawArchive a;
     ASSERT_TRUE(a.load_draws(dir.path(), game(kLottoSaturday)));  // name matched without case
     EXPECT_EQ(a.newest(), 2);
-    EXPECT_EQ(a.record(2)[6], 10);
+    EXPECT_EQ(a.draw(2).extra, 10);
     EXPECT_EQ(a.calibration_x, 126);
     EXPECT_EQ(a.calibration_y, 130);
     EXPECT_EQ(a.bundesland, 7);
@@ -152,8 +152,8 @@ TEST(DrawArchive, SaveWritesCapitalisedFilesAtomicallyAndRoundTrips) {
     DrawArchive a;
     a.clear_for(p);
     ASSERT_TRUE(a.extend_to(3));
-    const uint8_t rec[7] = {3, 11, 19, 27, 35, 49, 10};
-    std::copy(rec, rec + 7, a.record(3));
+    const Draw rec{{3, 11, 19, 27, 35, 49}, 10};
+    a.set_draw(3, rec);
     a.calibration_x = 131;
     a.bundesland = 11;
     ASSERT_TRUE(a.set_side_number(3, 42));
@@ -171,7 +171,7 @@ TEST(DrawArchive, SaveWritesCapitalisedFilesAtomicallyAndRoundTrips) {
     DrawArchive b;
     ASSERT_TRUE(b.load_draws(dir.path(), p));
     EXPECT_EQ(b.newest(), 3);
-    EXPECT_TRUE(std::equal(rec, rec + 7, b.record(3)));
+    EXPECT_EQ(b.draw(3), rec);
     EXPECT_EQ(b.calibration_x, 131);
     EXPECT_EQ(b.bundesland, 11);
     EXPECT_EQ(b.side_number(3), 42);
@@ -197,11 +197,11 @@ TEST(DrawArchive, CapacityAndRemovingTheNewestDraw) {
     a.clear_for(game(kSwiss));
     EXPECT_TRUE(a.extend_to(kMaxSwissDraws));
     EXPECT_FALSE(a.extend_to(kMaxSwissDraws + 1));
-    a.record(kMaxSwissDraws)[0] = 5;
+    a.set_draw(kMaxSwissDraws, Draw{{5}});
     a.remove_newest();
     EXPECT_EQ(a.newest(), kMaxSwissDraws - 1);
     ASSERT_TRUE(a.extend_to(kMaxSwissDraws));
-    EXPECT_EQ(a.record(kMaxSwissDraws)[0], 0);
+    EXPECT_EQ(a.draw(kMaxSwissDraws), Draw{});
 }
 
 TEST(DrawArchive, SuperzahlTenReadsZeroOnlyFromTheStartDraw) {
@@ -219,7 +219,7 @@ TEST(DrawArchive, HeaderSaveLeavesUnsavedDrawsOutOfTheFile) {
     DrawArchive a;
     ASSERT_TRUE(a.load_draws(dir.path(), game(kLottoSaturday)));
     ASSERT_TRUE(a.extend_to(3));
-    a.record(3)[0] = 40;
+    a.set_draw(3, Draw{{40}});
     a.set_saved(false);
     a.calibration_x = 140;
     a.calibration_y = 1;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/calendar.h"
+#include "games/draw_rules.h"
 
 namespace zw {
 namespace {
@@ -17,8 +18,12 @@ struct Fixture {
     explicit Fixture(int code, int draws = 0) : params(game(code)), entry(params, archive, range) {
         archive.clear_for(params);
         if (draws > 0) archive.extend_to(draws);
-        for (int n = 1; n <= draws; ++n)
-            for (int k = 0; k < 7; ++k) archive.record(n)[k] = static_cast<uint8_t>(k + 1 + n % 30);
+        for (int n = 1; n <= draws; ++n) {
+            Draw d;
+            for (int k = 0; k < 6; ++k) d.numbers[k] = static_cast<uint8_t>(k + 1 + n % 30);
+            d.extra = static_cast<uint8_t>(7 + n % 30);
+            archive.set_draw(n, d);
+        }
         archive.set_saved(true);
         range.set(1, archive.newest());
         entry.open();
@@ -53,7 +58,7 @@ TEST(DrawEntry, OpensAfterTheNewestDrawWhenTheRangeWasSteppedBack) {
     ASSERT_TRUE(f.entry.go_to(8));
     EXPECT_TRUE(f.entry.correcting());
     // An empty draw inside the archive is filled, not corrected.
-    std::fill_n(f.archive.record(9), 7, uint8_t{0});
+    f.archive.set_draw(9, Draw{});
     ASSERT_TRUE(f.entry.go_to(9));
     EXPECT_FALSE(f.entry.correcting());
 }
@@ -121,8 +126,7 @@ TEST(DrawEntry, SuperzahlZeroOnlyFromTheStartDrawAndStoredAsTen) {
     EXPECT_EQ(from.type(12), EntryStep::kRefused);  // Superzahl 0..9
     EXPECT_EQ(from.type(0, false), EntryStep::kComplete);
     ASSERT_TRUE(from.entry.store_entry_draw());
-    const uint8_t* rec = from.archive.record(1887);
-    EXPECT_EQ(std::vector<int>(rec, rec + 7), (std::vector<int>{3, 8, 17, 22, 41, 49, 10}));
+    EXPECT_EQ(from.archive.draw(1887), (Draw{{3, 8, 17, 22, 41, 49}, 10}));
     EXPECT_FALSE(from.archive.saved());
     EXPECT_EQ(from.range.last, 1887);
     from.entry.show_entry_draw();
@@ -164,7 +168,7 @@ TEST(DrawEntry, EnteringBeyondTheNewestDrawLeavesEmptyDrawsBetween) {
     EXPECT_EQ(f.archive.newest(), 8);
     EXPECT_EQ(f.range.last, 8);
     for (int n : {6, 7})
-        for (int k = 0; k < 7; ++k) EXPECT_EQ(f.archive.record(n)[k], 0);
+        EXPECT_EQ(f.archive.draw(n), Draw{});
 }
 
 TEST(DrawEntry, CorrectingAnOlderDrawKeepsTheRange) {
@@ -176,7 +180,18 @@ TEST(DrawEntry, CorrectingAnOlderDrawKeepsTheRange) {
     ASSERT_TRUE(f.entry.store_entry_draw());
     EXPECT_EQ(f.range.first, 3);
     EXPECT_EQ(f.range.last, 10);
-    EXPECT_EQ(f.archive.record(4)[0], 11);
+    EXPECT_EQ(f.archive.draw(4).numbers[0], 11);
+}
+
+TEST(DrawEntry, CorrectingASwissDrawKeepsItsPlusNumber) {
+    Fixture f(kSwiss, kSwissPlusFirst + 5);
+    Draw stored = f.archive.draw(kSwissPlusFirst);
+    stored.plus = 33;
+    f.archive.set_draw(kSwissPlusFirst, stored);
+    ASSERT_TRUE(f.entry.go_to(kSwissPlusFirst));
+    f.type_draw({11, 12, 13, 14, 15, 16, 17});
+    ASSERT_TRUE(f.entry.store_entry_draw());
+    EXPECT_EQ(f.archive.draw(kSwissPlusFirst), (Draw{{11, 12, 13, 14, 15, 16}, 17, 33}));
 }
 
 TEST(DrawEntry, PlusStopsAtTheCapacity) {

@@ -1,4 +1,5 @@
 #include "archive/draw_export.h"
+#include "archive/draw_files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ struct Fixture {
     explicit Fixture(int code) : params(game(code)) { archive.clear_for(params); }
     void put(int n, std::vector<uint8_t> bytes) {
         ASSERT_TRUE(archive.extend_to(n));
-        std::copy(bytes.begin(), bytes.end(), archive.record(n));
+        archive.set_draw(n, decode_record(bytes));
         range.set(1, archive.newest());
     }
 };

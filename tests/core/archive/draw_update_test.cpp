@@ -73,8 +73,10 @@ struct Archives {
 
 void expect_same_draws(const DrawArchive& a, const DrawArchive& b) {
     ASSERT_EQ(a.newest(), b.newest()) << "game " << a.game();
-    for (int n = 1; n <= a.newest(); ++n)
-        ASSERT_TRUE(std::equal(a.record(n), a.record(n) + 7, b.record(n))) << "game " << a.game() << " draw " << n;
+    for (int n = 1; n <= a.newest(); ++n) {
+        const Draw x = a.draw(n), y = b.draw(n);
+        ASSERT_TRUE(x.numbers == y.numbers && x.extra == y.extra) << "game " << a.game() << " draw " << n;
+    }
 }
 
 TEST(DrawUpdate, FillsEveryArchiveFromTheSourcesAndFindsNothingNewTheSecondTime) {
@@ -148,18 +150,17 @@ TEST(DrawUpdate, ADifferingRowIsKeptOutUnlessAskedFor) {
         EXPECT_EQ(g.differing[0].source, (std::array<int, 7>{1, 2, 3, 4, 5, 6, 0}));
     }
     EXPECT_EQ(kept.games[0].differing[0].draw, n);
-    EXPECT_EQ(kept.games[0].differing[0].stored[0], before.sat.record(n)[0]);
+    EXPECT_EQ(kept.games[0].differing[0].stored[0], before.sat.draw(n).numbers[0]);
     Archives after(folder);
-    EXPECT_TRUE(std::equal(after.sat.record(n), after.sat.record(n) + 7, before.sat.record(n)));
+    EXPECT_EQ(after.sat.draw(n), before.sat.draw(n));
     EXPECT_EQ(after.sat.newest(), before.sat.newest() + 5);
 
     UpdateResult taken;
     ASSERT_TRUE(update_from_sources(folder, texts, false, true, taken).ok());
     const Archives overwritten(folder);
-    EXPECT_EQ(std::vector<uint8_t>(overwritten.sat.record(n), overwritten.sat.record(n) + 7),
-              (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 10}));
+    EXPECT_EQ(overwritten.sat.draw(n), (Draw{{1, 2, 3, 4, 5, 6}, 10}));
     const int both = draws_on_date(kLottoBoth, game_params(kLottoBoth).capacity(), 20260711).front();
-    EXPECT_EQ(overwritten.both.record(both)[0], 1);
+    EXPECT_EQ(overwritten.both.draw(both).numbers[0], 1);
     EXPECT_EQ(overwritten.sat.side_number(n), before.sat.side_number(n));
 }
 

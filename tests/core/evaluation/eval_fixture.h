@@ -36,9 +36,7 @@ struct EvalFixture {
     // Sets draw n (numbers and extra byte 6); Austria: also its LottoPlus numbers.
     void set_draw(int n, std::array<uint8_t, 6> six, uint8_t extra, std::array<uint8_t, 6> plus = {}) {
         if (n >= archive.next_draw()) archive.extend_to(n);
-        uint8_t* rec = archive.record(n);
-        for (int i = 0; i < 6; ++i) rec[i] = six[static_cast<size_t>(i)];
-        rec[6] = extra;
+        archive.set_draw(n, Draw{six, extra});
         if (uint8_t* p = archive.lotto_plus_mut(n)) {
             for (int i = 0; i < 6; ++i) p[i] = plus[static_cast<size_t>(i)];
             archive.set_lotto_plus_count(std::max(archive.lotto_plus_count(), n - kLottoPlusStart + 1));

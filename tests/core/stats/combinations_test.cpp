@@ -20,7 +20,8 @@ Combination combo(std::initializer_list<int> numbers) {
     return c;
 }
 
-bool holds(const uint8_t* six, const Combination& c) {
+bool holds(const DrawNumbers& draw, const Combination& c) {
+    const auto six = draw.begin();
     for (int i = 0; i < c.size; ++i)
         if (std::find(six, six + 6, c.numbers[static_cast<size_t>(i)]) == six + 6) return false;
     return true;
@@ -174,9 +175,10 @@ TEST(Partners, NeverDrawnFixedNumberGivesZerosAndGapsOfRangeLast) {
     StatsArchive a(kLottoSaturday);
     a.random_draws(200, 11);
     for (int d = 1; d <= 200; ++d) {  // take 49 out of every draw
-        uint8_t* rec = a.archive.record(d);
-        for (int j = 0; j < 6; ++j)
-            if (rec[j] == 49) rec[j] = 0;
+        Draw draw = a.archive.draw(d);
+        for (uint8_t& v : draw.numbers)
+            if (v == 49) v = 0;
+        a.archive.set_draw(d, draw);
     }
     NumberTable f{}, g{};
     const std::vector<int> fixed{49};

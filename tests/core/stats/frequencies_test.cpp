@@ -126,7 +126,9 @@ TEST(Frequencies, EmptyAndCorruptRecordsNeitherCrashNorStopTheGapWalkEarly) {
         a.draw(2 + k, {6 * k + 1, 6 * k + 2, 6 * k + 3, 6 * k + 4, 6 * k + 5, 6 * k + 6}, 2);
     a.draw(9, {43, 1, 2, 3, 4, 5}, 2);
     a.archive.extend_to(10);  // draw 10 not entered yet: all zero
-    a.archive.record(9)[0] = 200;  // beyond every table (was number 1)
+    Draw beyond = a.archive.draw(9);
+    beyond.numbers[0] = 200;  // beyond every table (was number 1)
+    a.archive.set_draw(9, beyond);
     StatTables t;
     compute_frequencies(a.source(), range(1, 10), t);
     compute_gaps(a.source(), 10, t);

@@ -23,9 +23,10 @@ struct StatsArchive {
     void draw(int d, std::array<int, 6> six, int extra = 0) {
         EXPECT_TRUE(archive.extend_to(d));
         std::sort(six.begin(), six.end());
-        uint8_t* r = archive.record(d);
-        for (int j = 0; j < 6; ++j) r[j] = static_cast<uint8_t>(six[static_cast<size_t>(j)]);
-        r[6] = static_cast<uint8_t>(extra);
+        Draw r;
+        for (int j = 0; j < 6; ++j) r.numbers[j] = static_cast<uint8_t>(six[static_cast<size_t>(j)]);
+        r.extra = static_cast<uint8_t>(extra);
+        archive.set_draw(d, r);
         if (params.austria) archive.merge_bonus_draws();
     }
     void plus(int d, std::array<int, 6> six) {
@@ -45,12 +46,13 @@ struct StatsArchive {
             for (int i = 0; i < n; ++i) pool[static_cast<size_t>(i)] = i + 1;
             std::shuffle(pool.begin(), pool.begin() + n, rng);
             std::sort(pool.begin(), pool.begin() + 6);
-            uint8_t* r = archive.record(d);
-            for (int j = 0; j < 6; ++j) r[j] = static_cast<uint8_t>(pool[static_cast<size_t>(j)]);
+            Draw r;
+            for (int j = 0; j < 6; ++j) r.numbers[j] = static_cast<uint8_t>(pool[static_cast<size_t>(j)]);
             int extra = pool[6];
             if (extra_is_superzahl(params, d)) extra = 1 + static_cast<int>(rng() % 10);
             if (extra_is_lucky_number(params, d)) extra = 1 + static_cast<int>(rng() % 6);
-            r[6] = static_cast<uint8_t>(extra);
+            r.extra = static_cast<uint8_t>(extra);
+            archive.set_draw(d, r);
             if (params.austria && d >= kLottoPlusStart) {
                 std::shuffle(pool.begin(), pool.begin() + n, rng);
                 std::sort(pool.begin(), pool.begin() + 6);

@@ -65,13 +65,13 @@ private slots:
         QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
         QCOMPARE(f.session->archive.newest(), 3);
         QCOMPARE(f.session->range.last, 3);
-        QCOMPARE(f.session->archive.record(2)[5], uint8_t(36));
+        QCOMPARE(f.session->archive.draw(2).numbers[5], uint8_t(36));
         QVERIFY(f.session->archive.saved());
         QCOMPARE(f.draw_file().size(), before.size() + 7);
 
         f.ui.message_answers = {2};
         QVERIFY(import_draws_csv_file(*f.session, f.ui.services, nullptr, file));
-        QCOMPARE(f.session->archive.record(2)[5], uint8_t(35));
+        QCOMPARE(f.session->archive.draw(2).numbers[5], uint8_t(35));
     }
 
     void importedDrawsAreBookedOnTheCardsThatPlayedThem() {

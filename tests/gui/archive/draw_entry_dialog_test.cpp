@@ -39,7 +39,13 @@ class DrawEntryDialogTest : public QObject {
                     QTest::keyClick(dialog.get(), c.toLatin1());
             }
         }
-        const uint8_t* record(int n) const { return session->archive.record(n); }
+        // The six numbers and the extra number of draw n as stored.
+        std::vector<int> record(int n) const {
+            const Draw d = session->archive.draw(n);
+            std::vector<int> v(d.numbers.begin(), d.numbers.end());
+            v.push_back(d.extra);
+            return v;
+        }
     };
 
 private slots:
@@ -90,7 +96,7 @@ private slots:
         QCOMPARE(f.ui.last_message(), QStringLiteral("Alle Zahlen korrekt"));
         QCOMPARE(f.ui.messages.back().buttons, QStringLiteral(" JA |NEIN"));
         QCOMPARE(f.session->archive.newest(), 6);
-        QCOMPARE(std::vector<int>(f.record(6), f.record(6) + 7),
+        QCOMPARE(f.record(6),
                  (std::vector<int>{3, 8, 17, 22, 41, 49, 12}));
         QVERIFY(!f.session->archive.saved());
         QCOMPARE(f.session->range.last, 6);
@@ -126,15 +132,15 @@ private slots:
         QTest::keyClick(f.dialog.get(), '-');
         const QString date = QString::fromStdString(draw_date(kLottoSaturday, 10).text);
         QCOMPARE(mode->text(), QStringLiteral("Korrektur der Ziehung 10 vom %1").arg(date));
-        const std::vector<int> stored(f.record(10), f.record(10) + 7);
+        const std::vector<int> stored = f.record(10);
         f.keys(QStringLiteral("40414243444546"));  // RETURN takes the default answer
         QCOMPARE(f.ui.last_message(), QStringLiteral("Alle Zahlen korrekt?|Ziehung 10 vom %1 ersetzen?").arg(date));
         QCOMPARE(f.ui.messages.back().default_button, 2);
-        QCOMPARE(std::vector<int>(f.record(10), f.record(10) + 7), stored);
+        QCOMPARE(f.record(10), stored);
         QVERIFY(f.session->archive.saved());
         f.ui.message_answers = {1};
         f.keys(QStringLiteral("40414243444546"));
-        QCOMPARE(int(f.record(10)[0]), 40);
+        QCOMPARE(f.record(10)[0], 40);
         QCOMPARE(f.session->archive.newest(), 10);
     }
 

@@ -254,7 +254,7 @@ private slots:
         session.select_game(kLottoSaturday);
         const int newest = session.archive.newest();
         const int n = draws_on_date(kLottoSaturday, session.params.capacity(), 20260711).front();
-        const std::vector<uint8_t> stored(session.archive.record(n), session.archive.record(n) + 7);
+        const Draw stored = session.archive.draw(n);
         const NetAddresses a = read_net_addresses(QString::fromStdString(path.string()));
 
         // "&Abbrechen" while a source is downloading changes nothing.
@@ -280,7 +280,7 @@ private slots:
         QVERIFY(ui.messages[0].text.contains(QStringLiteral("Quelle 1 2 3 4 5 6 / 0")));
         QVERIFY(ui.messages[1].text.startsWith(QStringLiteral("Das Update-Paket konnte nicht geladen werden:")));
         QCOMPARE(session.archive.newest(), newest + 5);
-        QCOMPARE(std::vector<uint8_t>(session.archive.record(n), session.archive.record(n) + 7), stored);
+        QVERIFY(session.archive.draw(n) == stored);
         const QString report = dialog.findChild<QLabel*>(QStringLiteral("lblQuellen"))->text();
         QVERIFY2(report.contains(QStringLiteral("Lotto 6 aus 49 (Samstag): 5 neue Ziehungen, neueste vom 22.08.2026")),
                  qPrintable(report));
@@ -322,7 +322,10 @@ private:
             dialog->show();
         }
         std::vector<int> record(int n) const {
-            return std::vector<int>(session.archive.record(n), session.archive.record(n) + 7);
+            const Draw d = session.archive.draw(n);
+            std::vector<int> v(d.numbers.begin(), d.numbers.end());
+            v.push_back(d.extra);
+            return v;
         }
     };
 
@@ -414,8 +417,7 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Return);
         QCOMPARE(ui.last_message(), QStringLiteral("Alle Zahlen korrekt"));
         QCOMPARE(session.archive.newest(), e);
-        QCOMPARE(std::vector<int>(session.archive.record(e), session.archive.record(e) + 7),
-                 (std::vector<int>{7, 16, 22, 28, 30, 31, 4}));
+        QVERIFY(session.archive.draw(e) == (Draw{{7, 16, 22, 28, 30, 31}, 4}));
         QCOMPARE(session.archive.side_number(e), 123456);
         QCOMPARE(session.archive.super6_number(e), 654321);
         QCOMPARE(dialog.entry().entry_draw(), e + 1);

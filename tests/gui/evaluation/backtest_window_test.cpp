@@ -28,12 +28,14 @@ struct Tables {
         archive.clear_for(params);
         archive.extend_to(draws);
         for (int n = 1; n <= draws; ++n) {
-            uint8_t* rec = archive.record(n);
+            Draw d;
+            auto& rec = d.numbers;
             for (int k = 0; k < 6; ++k) rec[k] = static_cast<uint8_t>(1 + (n % 9 + k * (1 + n % 4)) % params.highest_number);
-            std::sort(rec, rec + 6);
+            std::sort(rec.begin(), rec.end());
             for (int k = 1; k < 6; ++k)
                 if (rec[k] <= rec[k - 1]) rec[k] = static_cast<uint8_t>(rec[k - 1] + 1);
-            rec[6] = 3;
+            d.extra = 3;
+            archive.set_draw(n, d);
         }
         range.set(1, draws);
     }
@@ -120,12 +122,14 @@ private slots:
 
     void consoleShowsGuideColumnsAndLastDraw() {
         Tables t;
-        t.archive.record(60)[6] = 10;  // before the Superzahl start: shown as stored
+        Draw stored = t.archive.draw(60);
+        stored.extra = 10;  // before the Superzahl start: shown as stored
+        t.archive.set_draw(60, stored);
         BacktestConsoleDialog c(ListKind::Best, t.params, t.archive, t.range, 0);
         const QStringList hauf = c.guide_lines(false);
         QCOMPARE(hauf.size(), 16);
         QVERIFY(hauf[0].startsWith(QStringLiteral(" 1: ")));
-        const uint8_t* last = t.archive.record(60);
+        const auto last = t.archive.draw(60).numbers;
         QCOMPARE(c.last_draw_text(), QStringLiteral("%1 %2 %3 %4 %5 %6 (10)")
                                          .arg(last[0], 2).arg(last[1], 2).arg(last[2], 2)
                                          .arg(last[3], 2).arg(last[4], 2).arg(last[5], 2));

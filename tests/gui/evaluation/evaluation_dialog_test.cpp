@@ -34,7 +34,7 @@ struct Tables {
     }
     void set_draw(int n, std::array<uint8_t, 7> record) {
         if (n >= archive.next_draw()) archive.extend_to(n);
-        std::copy(record.begin(), record.end(), archive.record(n));
+        archive.set_draw(n, Draw{{record[0], record[1], record[2], record[3], record[4], record[5]}, record[6]});
     }
     EvaluationInputs inputs() const { return {params, archive, range, money, partial}; }
 };
