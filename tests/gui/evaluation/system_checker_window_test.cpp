@@ -1,0 +1,135 @@
+#include "evaluation/system_checker_window.h"
+
+#include <QFile>
+
+#include "cardindex/card_index.h"
+#include "cardindex/tip_transfer.h"
+#include "fake_host.h"
+#include "gui_test_support.h"
+
+using namespace zw;
+using zw::test::FakeHost;
+using zw::test::ScriptedUi;
+
+namespace {
+
+// A session on a folder holding the shipped partial systems.
+std::unique_ptr<Session> session_with_systems(const QTemporaryDir& dir) {
+    const QString source = qEnvironmentVariable("ZIEHWERK_SOURCE_DIR") + QStringLiteral("/data/ZIEHWERK.ASW");
+    QFile::copy(source, dir.filePath(QStringLiteral("ZIEHWERK.ASW")));
+    return zw::test::started_session(dir, kLottoSaturday);
+}
+
+// The rows of shipped system k on the numbers 1..v.
+std::vector<std::vector<int>> shipped_rows(const Session& s, int k) {
+    std::vector<std::vector<int>> rows;
+    for (uint32_t mask : s.partial_systems.rows(k)) {
+        std::vector<int> row;
+        for (int i = 0; i < 32; ++i)
+            if (mask >> i & 1u) row.push_back(i + 1);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void write_text(const QString& path, const std::string& text) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+}  // namespace
+
+class SystemCheckerWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // 09/12 read from a TXT file: "4 if 4" and "5 if 6", with its bounds and the record it equals.
+    void shippedSystemFromAFileShowsItsProvenGuarantee() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        QVERIFY(!session->partial_systems.empty());
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        const QString file = dir.filePath(QStringLiteral("system.txt"));
+        // A line without six valid numbers is passed over and reported.
+        write_text(file, "Reihen 09/12\n" + import_rows_text(shipped_rows(*session, 0), false) + "1 1 2 3 4 5\n");
+        ui.file_answers.push_back(file);
+        SystemCheckerWindow w(host);
+        w.set_source(3);
+        QVERIFY(w.check());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.result());
+        const SystemCheck& c = *w.result();
+        QCOMPARE(c.rows, 12);
+        QCOMPARE(c.min_hits[4], 4);
+        QCOMPARE(c.min_hits[5], 4);
+        QCOMPARE(c.min_hits[6], 5);
+        QVERIFY(ui.last_message().contains(QStringLiteral("übergangen")));
+        const QString report = w.report();
+        QVERIFY2(report.contains(QStringLiteral("12 Reihen über 9 Zahlen: 1 2 3 4 5 6 7 8 9")), qPrintable(report));
+        QVERIFY(report.contains(QStringLiteral("Mit 6 Richtigen unter Ihren Zahlen: 5 Treffer garantiert;")));
+        QVERIFY(report.contains(QStringLiteral("„4 bei 4“ braucht mindestens")));
+        QVERIFY(report.contains(QStringLiteral("bestes bekanntes System: 12 Reihen")));
+        QVERIFY(report.contains(QStringLiteral("Preis: ")));
+        // With 6 right among the numbers the best row has 6 or 5: the shares add up to 100 %.
+        QCOMPARE(c.best_hits[6][6] + c.best_hits[6][5], c.subsets[6]);
+    }
+
+    // A stored card of three rows: the rows over their numbers, nothing guaranteed beyond them.
+    void storedCardIsCheckedAndAnEmptyIndexRefused() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        SystemCheckerWindow w(host);
+        w.set_source(1, 1);
+        QVERIFY(!w.check());
+        QCOMPARE(ui.last_message(), QString::fromUtf8(kCardEmpty));
+
+        std::vector<CardRow> rows = {{1, 2, 3, 4, 5, 6, 0}, {1, 2, 3, 7, 8, 9, 0}, {4, 5, 6, 7, 8, 9, 0}};
+        session->normal_cards.store(0, make_normal_card(rows, kLottoSaturday));
+        QVERIFY(w.check());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.result());
+        QCOMPARE(w.result()->rows, 3);
+        QCOMPARE(w.result()->numbers, 9);
+        // Six drawn among 1..9 miss three: missing 1, 4 and 7 leaves every row four hits.
+        QCOMPARE(w.result()->min_hits[6], 4);
+    }
+
+    void ticketWithoutRowsIsRefused() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        SystemCheckerWindow w(host);
+        w.set_source(0);
+        QVERIFY(!w.check());
+        QCOMPARE(ui.last_message(), QStringLiteral("Es gibt keine vollständige Reihe zu prüfen."));
+        QVERIFY(!w.result());
+    }
+
+    // The largest shipped system: stopping leaves no result and the window usable.
+    void cancelStopsTheWalkAndF1OpensTheHelp() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        SystemCheckerWindow w(host);
+        QVERIFY(w.check_rows(shipped_rows(*session, 13)));  // 17/1392
+        w.cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(!w.result());
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(host.help_topics.back(), QStringLiteral("system-pruefer.htm"));
+        // A second check afterwards runs to its end.
+        QVERIFY(w.check_rows(shipped_rows(*session, 16)));  // 22/77: "3 if 3"
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.result());
+        QCOMPARE(w.result()->min_hits[3], 3);
+    }
+};
+
+ZW_GUI_TEST_MAIN(SystemCheckerWindowTest)
+#include "system_checker_window_test.moc"
