@@ -28,7 +28,7 @@
 namespace zw {
 namespace {
 
-// Rows of a file or system, at most; the walk over them stays exact.
+// Rows of a file or system, at most; more are refused, never cut.
 constexpr size_t kMaxCheckedRows = 50000;
 
 // The rows a row or system line plays, as numbers.
@@ -46,9 +46,9 @@ std::vector<std::vector<int>> rows_of_line(const TicketLine& line, const Partial
     } else if (line.kind == LineKind::PartialSystem) {
         for (uint32_t mask : partial.rows(line.partial_index)) rows.push_back(row_of_mask(mask));
     } else if (n >= 6 && n < 64) {
-        // Every 6-subset, in ascending mask order.
+        // Every 6-subset, in ascending mask order; one beyond the limit tells the caller.
         uint64_t mask = (uint64_t{1} << 6) - 1;
-        while (mask < (uint64_t{1} << n) && rows.size() < kMaxCheckedRows) {
+        while (mask < (uint64_t{1} << n) && rows.size() <= kMaxCheckedRows) {
             rows.push_back(row_of_mask(mask));
             const uint64_t low = mask & (~mask + 1);
             const uint64_t ripple = mask + low;
@@ -276,7 +276,7 @@ std::optional<std::vector<std::vector<int>>> SystemCheckerWindow::rows_of_source
             }
             const ImportResult read = parse_import_rows(
                 std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), kSystemMaxNumbers,
-                kMaxCheckedRows);
+                kMaxCheckedRows + 1);
             std::vector<std::vector<int>> rows;
             for (const CardRow& row : read.rows) rows.emplace_back(row.begin(), row.begin() + 6);
             if (read.skipped > 0 && !rows.empty())
@@ -300,6 +300,12 @@ bool SystemCheckerWindow::check_rows(const std::vector<std::vector<int>>& rows) 
     UiServices& ui = host_.ui();
     if (rows.empty()) {
         ui.message(this, kWarning, QStringLiteral("Es gibt keine vollständige Reihe zu prüfen."), 1,
+                   QStringLiteral("&OK"));
+        return false;
+    }
+    if (rows.size() > kMaxCheckedRows) {
+        ui.message(this, kWarning,
+                   QStringLiteral("Der System-Prüfer prüft höchstens %1 Reihen.").arg(kMaxCheckedRows), 1,
                    QStringLiteral("&OK"));
         return false;
     }

@@ -98,7 +98,8 @@ class SystemCheckerWindowTest : public QObject {
         QCOMPARE(w.result()->min_hits[6], 4);
     }
 
-    void ticketWithoutRowsIsRefused() {
+    // An empty ticket, and a file longer than the checker takes: refused, never cut short.
+    void emptyTicketAndOversizedFileAreRefused() {
         QTemporaryDir dir;
         auto session = session_with_systems(dir);
         ScriptedUi ui;
@@ -107,7 +108,22 @@ class SystemCheckerWindowTest : public QObject {
         w.set_source(0);
         QVERIFY(!w.check());
         QCOMPARE(ui.last_message(), QStringLiteral("Es gibt keine vollständige Reihe zu prüfen."));
+
+        std::vector<std::vector<int>> rows;
+        for (int a = 1; a <= 22 && rows.size() <= 50000; ++a)
+            for (int b = a + 1; b <= 23 && rows.size() <= 50000; ++b)
+                for (int c = b + 1; c <= 24 && rows.size() <= 50000; ++c)
+                    for (int d = c + 1; d <= 25 && rows.size() <= 50000; ++d)
+                        for (int e = d + 1; e <= 26 && rows.size() <= 50000; ++e) rows.push_back({a, b, c, d, e, 40});
+        const QString file = dir.filePath(QStringLiteral("lang.txt"));
+        write_text(file, import_rows_text(rows, false));
+        ui.file_answers.push_back(file);
+        w.set_source(3);
+        QVERIFY(!w.check());
+        QCOMPARE(ui.last_message(), QStringLiteral("Der System-Prüfer prüft höchstens 50000 Reihen."));
         QVERIFY(!w.result());
+        // The window fits a 1280 x 1024 screen.
+        QVERIFY(w.sizeHint().width() <= 1280 && w.sizeHint().height() <= 1000);
     }
 
     // The largest shipped system: stopping leaves no result and the window usable.

@@ -65,6 +65,15 @@ class SystemDesignerWindowTest : public QObject {
         for (size_t i = 0; i < rows.size(); ++i)
             QCOMPARE(std::vector<int>(all.rows[i].begin(), all.rows[i].begin() + 6), rows[i]);
 
+        // The printout lists the rows under the system's name.
+        const QString pdf = b.dir.filePath(QStringLiteral("system.pdf"));
+        b.ui.print_to_pdf(pdf);
+        QVERIFY(b.window.print_rows());
+        const QString printed = zw::test::pdf_text(pdf);
+        QVERIFY2(printed.contains(QStringLiteral("System-Designer")), qPrintable(printed));
+        QVERIFY(printed.contains(QStringLiteral("garantiert")));
+        QVERIFY(b.window.sizeHint().width() <= 1280 && b.window.sizeHint().height() <= 1000);
+
         // Storing: tickets of 16 rows, each with a stake, then the save question.
         b.session->normal_cards.store(0, make_normal_card({{1, 2, 3, 4, 5, 6, 0}}, kLottoSaturday));
         b.ui.message_answers = {1};
