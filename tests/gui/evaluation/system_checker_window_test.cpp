@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "app/commands/commands.h"
 #include "cardindex/card_index.h"
 #include "cardindex/tip_transfer.h"
 #include "fake_host.h"
@@ -144,6 +145,24 @@ class SystemCheckerWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
         QVERIFY(w.result());
         QCOMPARE(w.result()->min_hits[3], 3);
+    }
+
+    // The menu entries of "&Tippen" open both windows.
+    void menuEntriesOpenTheCheckerAndTheDesigner() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        install_evaluation_commands(host, host);
+        for (Command c : {Command::SystemChecker, Command::SystemDesigner}) {
+            QString title;
+            zw::test::when_modal([&title](QWidget* w) {
+                title = w->windowTitle();
+                static_cast<QDialog*>(w)->reject();
+            });
+            host.run(menu_id(c));
+            QCOMPARE(title, c == Command::SystemChecker ? QStringLiteral("System-Prüfer") : QStringLiteral("System-Designer"));
+        }
     }
 };
 
