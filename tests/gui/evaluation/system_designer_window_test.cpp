@@ -92,6 +92,18 @@ class SystemDesignerWindowTest : public QObject {
         QVERIFY(b.save_offers.back().contains(QStringLiteral("Schein-Nr. 2")));
     }
 
+    // A banker stands in every row; the guarantee holds for the draws that hold it.
+    void bankerIsInEveryRow() {
+        Bench b;
+        b.window.set_request(9, 3, 3, 1, {}, QStringLiteral("4"));
+        QVERIFY(b.window.search());
+        QTRY_VERIFY_WITH_TIMEOUT(!b.window.running(), 30000);
+        QVERIFY(b.window.design());
+        for (const auto& row : b.window.rows()) QVERIFY(std::find(row.begin(), row.end(), 4) != row.end());
+        QVERIFY(b.window.design()->check.holds(3, 3));
+        QVERIFY(b.window.report().contains(QStringLiteral("wenn die Bankzahlen gezogen werden")));
+    }
+
     void faultyInputsAreRefusedInGerman() {
         Bench b;
         b.window.set_request(10, 5, 4, 1);
