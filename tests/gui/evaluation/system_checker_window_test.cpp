@@ -6,6 +6,7 @@
 #include "cardindex/card_index.h"
 #include "cardindex/tip_transfer.h"
 #include "fake_host.h"
+#include "games/system_catalogue.h"
 #include "gui_test_support.h"
 
 using namespace zw;
@@ -145,6 +146,28 @@ class SystemCheckerWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
         QVERIFY(w.result());
         QCOMPARE(w.result()->min_hits[3], 3);
+    }
+
+    // A partial-system box of the ticket: its rows over the box's numbers.
+    void ticketSystemBoxIsCheckedOverItsNumbers() {
+        QTemporaryDir dir;
+        auto session = session_with_systems(dir);
+        ScriptedUi ui;
+        FakeHost host(*session, ui.services);
+        Session& s = *session;
+        s.ticket.system_mode = true;
+        const int stored = from_partial_index(label_family(s.params.code, s.bundesland()), 0);  // 09/12
+        QVERIFY(stored >= 0);
+        s.ticket.set_partial_system(0, stored, 9);
+        for (int n : {5, 10, 15, 20, 25, 30, 35, 40, 45}) QVERIFY(s.ticket.tick_box(0, n));
+        SystemCheckerWindow w(host);
+        w.set_source(0);
+        QVERIFY(w.check());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.result());
+        QCOMPARE(w.result()->rows, 12);
+        QCOMPARE(w.result()->min_hits[4], 4);
+        QVERIFY(w.report().contains(QStringLiteral("über 9 Zahlen: 5 10 15 20 25 30 35 40 45")));
     }
 
     // The menu entries of "&Tippen" open both windows.
