@@ -72,7 +72,7 @@ SystemDesignerWindow::SystemDesignerWindow(Host& host, OfferCardSave offer_save,
     v_ = new QSpinBox(this);
     v_->setRange(7, 30);
     v_->setValue(10);
-    field(QStringLiteral("&Anzahl Ihrer Zahlen (7 bis 30):"), v_, QStringLiteral("spnZahlen"));
+    field(QStringLiteral("An&zahl Ihrer Zahlen (7 bis 30):"), v_, QStringLiteral("spnZahlen"));
     t_ = new QSpinBox(this);
     t_->setRange(3, 6);
     t_->setValue(3);
@@ -117,12 +117,12 @@ SystemDesignerWindow::SystemDesignerWindow(Host& host, OfferCardSave offer_save,
         return b;
     };
     search_button_ = button(QStringLiteral("&Suchen"), QStringLiteral("cmdSuchen"));
-    cancel_button_ = button(QStringLiteral("Abbre&chen"), QStringLiteral("cmdAbbrechen"));
+    cancel_button_ = button(QStringLiteral("&Abbrechen"), QStringLiteral("cmdAbbrechen"));
     export_button_ = button(QStringLiteral("&Exportieren"), QStringLiteral("cmdExport"));
     print_button_ = button(QStringLiteral("&Drucken"), QStringLiteral("cmdDrucken"));
     store_button_ = button(QStringLiteral("In die &Kartei"), QStringLiteral("cmdKartei"));
     auto* help = button(QStringLiteral("&Hilfe"), QStringLiteral("cmdHilfe"));
-    auto* close_button = button(QStringLiteral("Sc&hließen"), QStringLiteral("cmdSchliessen"));
+    auto* close_button = button(QStringLiteral("S&chließen"), QStringLiteral("cmdSchliessen"));
     layout->addLayout(buttons);
     connect(search_button_, &QPushButton::clicked, this, [this] { search(); });
     connect(cancel_button_, &QPushButton::clicked, this, [this] { cancel(); });
