@@ -70,6 +70,8 @@ enum class Command : int {
     BestListShow = 49,
     WorstListCompute = 58,
     WorstListShow = 59,
+    SystemChecker = 91,
+    SystemDesigner = 92,
     // Bilanz
     NormalCards = 50,
     SystemCards = 51,

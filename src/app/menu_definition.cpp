@@ -41,7 +41,7 @@ const std::vector<std::string>& menu_definition() {
         "-",
         "41:4&9 x 1", "42:  &7 x 7 ", "-",
         "44:&Normal-Tipp", "45:&System-Tipp", "-",
-        "47:&Auswertung", "-",
+        "47:&Auswertung", "91:System-&Prüfer…", "92:System-&Designer…", "-",
         ">&Bestenliste", "48:&Berechnen", "49:&Anzeigen", "",
         ">&Nietenliste", "58:&Berechnen", "59:&Anzeigen", "",
         "",

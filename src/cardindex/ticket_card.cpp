@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "cardindex/balance.h"
 #include "cardindex/tip_transfer.h"
 #include "games/game_catalogue.h"
+#include "tipping/ticket_price.h"
 
 namespace zw {
 
@@ -89,6 +91,29 @@ void from_card(const CardTicket& card, CardKind kind, const GameParams& params, 
     next.lottery_number = card.lottery & 0xffffff;
     next.super_number = static_cast<uint8_t>(next.lottery_number % 10);
     o = next;
+}
+
+std::vector<CardTicket> cards_of_rows(const std::vector<TipRow>& rows, int per_ticket, const TicketOptions& o,
+                                      const GameParams& params, const MoneyTables& money, int bundesland) {
+    std::vector<CardTicket> cards;
+    per_ticket = std::clamp(per_ticket, 1, std::min(kTicketRowSlots, card_row_slots(params.code)));
+    Ticket t;
+    t.set_game(params);
+    int filled = 0;
+    auto flush = [&] {
+        if (filled == 0) return;
+        CardTicket card = to_card(t, o, params);
+        card.stake = card_amount(ticket_price(t, o, params, money, bundesland).total);
+        cards.push_back(card);
+        t.clear_rows();
+        filled = 0;
+    };
+    for (const TipRow& row : rows) {
+        if (!t.set_row(filled, row)) continue;
+        if (++filled == per_ticket) flush();
+    }
+    flush();
+    return cards;
 }
 
 }  // namespace zw

@@ -45,9 +45,11 @@ std::array<int, 6> scan_line(std::string_view line) {
 }  // namespace
 
 ImportResult parse_import_rows(std::string_view text, int game) {
+    return parse_import_rows(text, game_params(game).highest_number, static_cast<size_t>(import_row_limit(game)));
+}
+
+ImportResult parse_import_rows(std::string_view text, int highest, size_t limit) {
     ImportResult r;
-    const int highest = game_params(game).highest_number;
-    const size_t limit = static_cast<size_t>(import_row_limit(game));
     size_t pos = 0;
     while (pos < text.size() && r.rows.size() < limit) {
         size_t nl = text.find('\n', pos);
@@ -71,6 +73,18 @@ ImportResult parse_import_rows(std::string_view text, int game) {
         r.rows.push_back(row);
     }
     return r;
+}
+
+std::string import_rows_text(const std::vector<std::vector<int>>& rows, bool csv) {
+    std::string out;
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) out += csv ? ';' : ' ';
+            out += std::to_string(row[i]);
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 std::optional<ImportResult> import_rows_file(const fs::path& path, int game) {

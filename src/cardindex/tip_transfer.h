@@ -32,6 +32,12 @@ struct ImportResult {
 // valid when all six lie in 1..highest number of the game and differ. Reading
 // stops after the game's row limit.
 ImportResult parse_import_rows(std::string_view text, int game);
+// The same reading with the numbers 1..highest and up to `limit` rows (row
+// sets of a system, which can be far longer than a ticket).
+ImportResult parse_import_rows(std::string_view text, int highest, size_t limit);
+// Rows in the import format, one line each: numbers separated by blanks, or
+// by ";" for a CSV file.
+std::string import_rows_text(const std::vector<std::vector<int>>& rows, bool csv);
 // The file's rows; nullopt when the file cannot be read.
 std::optional<ImportResult> import_rows_file(const fs::path& path, int game);
 // Appends ".TXT" unless the name ends in .TXT or .CSV (any case).

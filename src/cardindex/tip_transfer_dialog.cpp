@@ -141,21 +141,24 @@ int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, C
             break;
     }
     last_used = position + 1;
-    if (ui.message(parent, kQuestion,
-                   QStringLiteral("Der Tipp wurde unter der Schein-Nr. %1 abgelegt!|Soll die Kartei nun abgespeichert werden?")
-                       .arg(position + 1),
-                   1, QStringLiteral("&JA|&NEIN")) == 1) {
-        // The current file, or the game's default file when the index has none yet; a default
-        // file that could not be read is never overwritten unasked.
-        const bool unread_default =
-            index.file().empty() && file_exists(session.data_folder(), default_card_file(session.params.code, kind));
-        if (unread_default) {
-            save_cards(parent, ui, session, index, true);
-        } else if (Status s = save_card_index_asking(parent, ui, session, index); !s) {
-            ui.message(parent, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
-        }
-    }
+    offer_card_save(parent, ui, session, index,
+                    QStringLiteral("Der Tipp wurde unter der Schein-Nr. %1 abgelegt!").arg(position + 1));
     return position + 1;
+}
+
+void offer_card_save(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, const QString& stored) {
+    if (ui.message(parent, kQuestion, stored + QStringLiteral("|Soll die Kartei nun abgespeichert werden?"), 1,
+                   QStringLiteral("&JA|&NEIN")) != 1)
+        return;
+    // The current file, or the game's default file when the index has none yet; a default
+    // file that could not be read is never overwritten unasked.
+    const bool unread_default =
+        index.file().empty() && file_exists(session.data_folder(), default_card_file(session.params.code, index.kind()));
+    if (unread_default) {
+        save_cards(parent, ui, session, index, true);
+    } else if (Status s = save_card_index_asking(parent, ui, session, index); !s) {
+        ui.message(parent, kWarning, q(s.message()), 1, QStringLiteral("&OK"));
+    }
 }
 
 bool delete_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, int number) {

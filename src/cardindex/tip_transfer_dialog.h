@@ -54,6 +54,12 @@ std::optional<int> fetch_tip(QWidget* parent, UiServices& ui, Session& session, 
 // its winnings and protection are cleared before storing. Returns the ticket number it was stored under, 0 for none.
 int keep_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, CardTicket tip, int& last_used);
 
+// After storing: `stored` ("Der Tipp wurde unter der Schein-Nr. 3 abgelegt!")
+// and the question whether to save the index; on "&JA" the index is saved to
+// its file, or to the game's default file when it has none yet (a default
+// file that could not be read is never overwritten unasked).
+void offer_card_save(QWidget* parent, UiServices& ui, Session& session, CardIndex& index, const QString& stored);
+
 // "&Lösche Tipp" (console showing a stored ticket): asks and removes ticket `number`.
 bool delete_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, int number);
 

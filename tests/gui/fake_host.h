@@ -48,8 +48,8 @@ class FakeHost : public Host, public CommandTable {
         display_listeners_.emplace_back(context, std::move(fn));
     }
     void add_secondary_window(QWidget* window) override { secondary.push_back(window); }
-    void set_command(int id, std::function<void()> command) override {
-        commands[id] = std::move(command);
+    void set_command(Command command, std::function<void()> run) override {
+        commands[menu_id(command)] = std::move(run);
     }
 
     // Runs a registered command as its menu entry would.

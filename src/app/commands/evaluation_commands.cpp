@@ -1,14 +1,17 @@
 // Connects the menu entries of this subsystem to its windows: the best and
 // worst list (48/58 "&Berechnen", 49/59 "&Anzeigen"). The evaluation is opened
 // by the tip console and menu entry 47 with the ticket in progress
-// (open_evaluation_dialog).
+// (open_evaluation_dialog). 91 and 92 open the system checker and designer.
 #include <QApplication>
 #include <optional>
 
 #include "app/commands/commands.h"
+#include "cardindex/tip_transfer_dialog.h"
 #include "evaluation/backtest_console_dialog.h"
 #include "evaluation/best_list_window.h"
 #include "evaluation/evaluation_dialog.h"
+#include "evaluation/system_checker_window.h"
+#include "evaluation/system_designer_window.h"
 #include "session/session.h"
 #include "ui/host.h"
 #include "ui/ui_services.h"
@@ -82,6 +85,12 @@ void install_evaluation_commands(Host& host, CommandTable& table) {
     table.set_command(Command::BestListShow, [c] { c->show(ListKind::Best); });
     table.set_command(Command::WorstListCompute, [c] { c->compute(ListKind::Worst); });
     table.set_command(Command::WorstListShow, [c] { c->show(ListKind::Worst); });
+    table.set_command(Command::SystemChecker, [&host] { open_system_checker(host); });
+    table.set_command(Command::SystemDesigner, [&host] {
+        open_system_designer(host, [&host](QWidget* parent, CardIndex& index, const QString& stored) {
+            offer_card_save(parent, host.ui(), host.session(), index, stored);
+        });
+    });
 }
 
 }  // namespace zw

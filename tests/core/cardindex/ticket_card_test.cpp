@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "games/game_catalogue.h"
+#include "games/money_tables.h"
+#include "tipping/ticket_price.h"
 
 using namespace zw;
 
@@ -80,4 +82,33 @@ TEST(TicketCard, SystemBoxesAndAustrianJokersSurvive) {
     EXPECT_FALSE(card.fields[1].in_use);
     EXPECT_EQ(card.jokers[0], 123);
     EXPECT_EQ(card.jokers[1], -1);
+}
+
+// 35 rows in tickets of 16: 16, 16 and 3 rows, each staked at its own price
+// with the ticket's options; a row the game cannot play is left out.
+TEST(TicketCard, RowSetsBecomePricedTicketsOfTheGame) {
+    const GameParams params = game_params(kLottoSaturday);
+    const MoneyTables money = default_money_tables();
+    TicketOptions options;
+    options.extra_weeks = 1;
+    std::vector<TipRow> rows;
+    for (int i = 0; i < 35; ++i)
+        rows.push_back({static_cast<uint8_t>(1 + i), static_cast<uint8_t>(2 + i), static_cast<uint8_t>(3 + i),
+                        static_cast<uint8_t>(4 + i), static_cast<uint8_t>(5 + i), static_cast<uint8_t>(6 + i), 0});
+    rows.push_back({1, 1, 2, 3, 4, 5, 0});
+    const auto cards = cards_of_rows(rows, 16, options, params, money, 0);
+    ASSERT_EQ(cards.size(), 3u);
+    const std::array<int, 3> counts = {16, 16, 3};
+    for (size_t k = 0; k < cards.size(); ++k) {
+        int complete = 0;
+        for (const CardRow& row : cards[k].rows) complete += row_complete(row, false) ? 1 : 0;
+        EXPECT_EQ(complete, counts[k]) << k;
+        EXPECT_EQ(cards[k].extra_weeks, 1);
+        Ticket t;
+        t.set_game(params);
+        for (int r = 0; r < counts[k]; ++r) t.set_row(r, rows[k * 16 + static_cast<size_t>(r)]);
+        EXPECT_EQ(cards[k].stake, ticket_price(t, options, params, money, 0).total) << k;
+        EXPECT_GT(cards[k].stake, 0);
+    }
+    EXPECT_EQ(cards[2].rows[0][0], 33);
 }

@@ -90,7 +90,8 @@ private slots:
             for (Command c : {Command::ShowDraws, Command::EnterDraws, Command::SetRange,
                               Command::Frequency, Command::Gaps, Command::Overview,
                               Command::TwinFrequency, Command::EvenOdd, Command::Observations,
-                              Command::Averages, Command::Quotas, Command::Fees, Command::Help})
+                              Command::Averages, Command::Quotas, Command::Fees, Command::Help,
+                              Command::SystemChecker, Command::SystemDesigner})
                 run(*f.window, c);
             if (game == QLatin1String("3"))
                 run(*f.window, Command::BonusDraws);  // the bonus-draw editor
