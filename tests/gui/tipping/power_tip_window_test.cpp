@@ -104,7 +104,7 @@ private slots:
             QVERIFY(f.ui.messages.empty());
         }
         {
-            auto w = f.window(false);  // 49 x 1: "1_4 Reihen" gives 12
+            auto w = f.window(false);  // 49 x 1: "14 Reihen" gives 12
             f.ui.popup_answers = {6};
             button(*w, "cmd_berechne")->click();
             QVERIFY(!f.ui.popups.back().contains(QStringLiteral("1&6")));
