@@ -13,6 +13,7 @@
 #include "archive/calendar.h"
 #include "stats/stat_table_export.h"
 #include "stats/stat_tables.h"
+#include "ui/help_key.h"
 
 namespace zw {
 
@@ -108,6 +109,7 @@ RangeDialog::RangeDialog(Session& session, HelpFunction help, QWidget* parent)
     connect(cmd36, &QPushButton::clicked, this, [this] {
         if (help_) help_(QStringLiteral("ziehungsrahmen.htm"));
     });
+    add_help_key(this, [cmd36] { cmd36->click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmd4);

@@ -19,6 +19,7 @@
 #include "stats/gap_average_painter.h"
 #include "stats/hard_copy_painter.h"
 #include "stats/statistic_codes.h"
+#include "ui/help_key.h"
 
 namespace zw {
 namespace {
@@ -81,6 +82,7 @@ ResultWindow::ResultWindow(Session& session, UiServices& ui, HelpFunction help, 
     connect(cmd35, &QPushButton::clicked, this, [this] {
         if (help_) help_(QString::fromStdString(help_topic(code_, gap_mode_)));
     });
+    add_help_key(this, [cmd35] { cmd35->click(); });
     connect(cmd26, &QPushButton::clicked, this, &QWidget::close);
 
     table_button_ = button(this, "cmdTable", QStringLiteral("&Tabelle"));

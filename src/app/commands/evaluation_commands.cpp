@@ -10,6 +10,7 @@
 #include "evaluation/best_list_window.h"
 #include "evaluation/evaluation_dialog.h"
 #include "session/session.h"
+#include "ui/help_key.h"
 #include "ui/host.h"
 #include "ui/ui_services.h"
 
@@ -31,6 +32,7 @@ class BacktestCommands : public QObject {
         QApplication::restoreOverrideCursor();
         BacktestConsoleDialog console(kind, s.params, s.archive, s.range, per_row,
                                       host_.parent_widget());
+        add_help_key(&console, [this] { host_.show_help(QStringLiteral("info.htm")); });
         if (console.exec() != QDialog::Accepted) return;
         const NumberList numbers = console.number_list();
         BestListWindow list_window(make_list(kind, numbers, {}, in), host_.ui(),

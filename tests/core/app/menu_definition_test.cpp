@@ -80,7 +80,9 @@ void expect_distinct_keys(const std::vector<MenuNode>& level, const std::string&
     for (const MenuNode& n : level) {
         if (n.kind == MenuNode::kSeparator) continue;
         const std::string key = access_key(n.label);
-        if (!key.empty()) EXPECT_TRUE(seen.insert(key).second) << where << ": " << n.label;
+        if (!key.empty()) {
+            EXPECT_TRUE(seen.insert(key).second) << where << ": " << n.label;
+        }
         expect_distinct_keys(n.children, n.label);
     }
 }

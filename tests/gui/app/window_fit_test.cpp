@@ -2,9 +2,11 @@
 // configured to that size, and each menu command's window is checked while
 // it is open.
 #include <QDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "tipping/console_dialog.h"
 #include "gui_test_support.h"
@@ -77,6 +79,38 @@ class WindowFitTest : public QObject {
             if (w != &window && w->isVisible()) w->close();
     }
 
+
+    // F1 in `window` opens `topic` in a help window that lies on the screen and
+    // covers none of the window's buttons; Escape closes the help again.
+    void check_help_key(QWidget* window, const QString& topic, const QString& what) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window)) {
+            misfits_ << what + QStringLiteral(": not active");
+            return;
+        }
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_F1);
+        QCoreApplication::processEvents();
+        HelpWindow* help = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible()) help = h;
+        if (!help) {
+            misfits_ << what + QStringLiteral(": F1 opens no help");
+            return;
+        }
+        if (help->current_topic() != topic) misfits_ << what + QStringLiteral(": topic ") + help->current_topic();
+        if (!QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()))
+            misfits_ << what + QStringLiteral(": help off the screen");
+        for (QPushButton* b : window->findChildren<QPushButton*>()) {
+            if (!b->isVisible()) continue;
+            const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+            if (r.intersects(help->frameGeometry()))
+                misfits_ << what + QStringLiteral(": help covers ") + b->text();
+        }
+        help->activateWindow();
+        if (QTest::qWaitForWindowActive(help)) QTest::keyClick(help, Qt::Key_Escape);
+        if (help->isVisible()) misfits_ << what + QStringLiteral(": Escape leaves the help open");
+        help->close();
+    }
 private slots:
     void screenIsTheSmallestSupported() {
         QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(1280, 1024));
@@ -115,6 +149,49 @@ private slots:
                     QVERIFY(modals_seen_ > before);
                 }
             }
+        }
+        QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
+    }
+
+    // F1 in every window with a help topic, wherever it is opened from.
+    void helpKeyOpensTheTopicEverywhere() {
+        Fixture f(QStringLiteral("0"));
+        f.window->show();
+        check_help_key(f.window.get(), QStringLiteral("tippschein.htm"), QStringLiteral("main window"));
+        const std::vector<std::pair<Command, QString>> cases = {
+            {Command::EnterDraws, QStringLiteral("ergaenzen.htm")},
+            {Command::SetRange, QStringLiteral("ziehungsrahmen.htm")},
+            {Command::ShowDraws, QStringLiteral("info.htm")},
+            {Command::Frequency, QStringLiteral("diagramme.htm")},
+            {Command::BestListCompute, QStringLiteral("info.htm")}};
+        for (const auto& [command, topic] : cases) {
+            const QString what = QStringLiteral("menu %1").arg(menu_id(command));
+            bool checked = false;
+            QTimer timer;
+            timer.setInterval(20);
+            connect(&timer, &QTimer::timeout, this, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || modal->objectName() == QLatin1String("msgbox")) return;
+                timer.stop();
+                if (!checked) check_help_key(modal, topic, what);
+                checked = true;
+                if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+                else modal->close();
+            });
+            timer.start();
+            f.window->Win_1_MenuEvent(command);
+            QCoreApplication::processEvents();
+            timer.stop();
+            if (!checked) {  // a window that leaves the command running beside the main window
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w != f.window.get() && w->isVisible() && !qobject_cast<HelpWindow*>(w)) {
+                        check_help_key(w, topic, what);
+                        checked = true;
+                        w->close();
+                        break;
+                    }
+            }
+            if (!checked) misfits_ << what + QStringLiteral(": no window");
         }
         QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
     }
