@@ -97,12 +97,22 @@ private slots:
         fill(t);
         ScriptedUi ui;
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        // At the right edge of the screen: the windows stay on the screen.
+        const QRect screen = d.screen()->availableGeometry();
+        d.move(screen.right() - d.sizeHint().width() - 10, screen.top() + 40);
         d.show();
         const auto windows = d.side_windows();
         QCOMPARE(windows.size(), size_t{2});
         QCOMPARE(windows[0]->windowTitle(), QStringLiteral("Auswertung: Spiel 77"));
         QCOMPARE(windows[1]->windowTitle(), QStringLiteral("Auswertung: Super 6"));
-        QVERIFY(windows[0]->isVisible());
+        QTRY_VERIFY(windows[0]->isVisible());
+        QVERIFY(windows[1]->isVisible());
+        for (SideGameWindow* w : windows) {
+            // Owned by the dialog, so above it and reachable while it is modal.
+            QCOMPARE(w->windowHandle()->transientParent(), d.windowHandle());
+            QVERIFY(screen.contains(w->frameGeometry()));
+        }
+        QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));
         const QStringList& lines = windows[0]->painter().lines;
         QCOMPARE(lines[0], QStringLiteral("Los-Nummer: 7654564"));
         QVERIFY(lines.contains(QStringLiteral("     4             1")));  // 1234564 against 7654564
