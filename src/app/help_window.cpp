@@ -15,6 +15,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Ziehwerk – Hilfe"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("help_browser"));
+    browser_->setAccessibleName(QStringLiteral("Hilfetext"));
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);

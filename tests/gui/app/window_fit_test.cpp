@@ -1,6 +1,7 @@
 // Every window opens inside a 1280 x 1024 screen: the offscreen screen is
 // configured to that size, and each menu command's window is checked while
 // it is open.
+#include <QAccessible>
 #include <QDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -53,6 +54,20 @@ class WindowFitTest : public QObject {
         }
     }
 
+    // Every widget the keyboard reaches tells assistive technology what it is.
+    void check_accessible_names(QWidget* window, const QString& what) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) continue;
+            if (w->focusProxy() || w->window() != window) continue;  // checked in its own window
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed_ << QStringLiteral("%1: %2 %3 in %4")
+                                .arg(what, QString::fromLatin1(w->metaObject()->className()), w->objectName(),
+                                     window->objectName());
+        }
+    }
+    QStringList unnamed_;
+
     // Runs a menu command; a modal window it opens is checked and closed.
     void run(MainWindow& window, Command command) {
         run(window, QStringLiteral("menu %1").arg(menu_id(command)),
@@ -66,6 +81,7 @@ class WindowFitTest : public QObject {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 ++modals_seen_;
                 check_open_windows(what);
+                check_accessible_names(modal, what);
                 if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
                 else modal->close();
             }
@@ -74,6 +90,9 @@ class WindowFitTest : public QObject {
         command();
         QCoreApplication::processEvents();
         check_open_windows(what);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+                check_accessible_names(w, what);
         timer.stop();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != &window && w->isVisible()) w->close();
@@ -151,6 +170,23 @@ private slots:
             }
         }
         QVERIFY2(misfits_.isEmpty(), qPrintable(misfits_.join(QLatin1Char('\n'))));
+    }
+
+    void everyFocusableWidgetHasAnAccessibleName() {
+        unnamed_.clear();
+        for (const QString& game : {QStringLiteral("0"), QStringLiteral("3")}) {
+            Fixture f(game);
+            f.window->show();
+            check_accessible_names(f.window.get(), QStringLiteral("main window"));
+            for (Command c : {Command::ShowDraws, Command::EnterDraws, Command::SetRange, Command::Frequency,
+                              Command::Gaps, Command::Overview, Command::TwinFrequency, Command::EvenOdd,
+                              Command::Observations, Command::Averages, Command::Quotas, Command::Fees,
+                              Command::Help, Command::BestListCompute, Command::NormalTicket})
+                run(*f.window, c);
+            if (game == QLatin1String("3")) run(*f.window, Command::BonusDraws);
+        }
+        unnamed_.removeDuplicates();
+        QVERIFY2(unnamed_.isEmpty(), qPrintable(unnamed_.join(QLatin1Char('\n'))));
     }
 
     // F1 in every window with a help topic, wherever it is opened from.
