@@ -164,6 +164,26 @@ void ResultWindow::redraw_statistic() {
     }
     update_kind_switch();
     fill_table();
+    describe_chart();
+}
+
+void ResultWindow::describe_chart() {
+    // The chart is a picture: assistive technology reads its title and values.
+    chart_->setAccessibleName(gap_mode_ ? QStringLiteral("Rückstand-Durchschnitte")
+                                        : QString::fromStdString(statistic_title(code_, session_.params)));
+    const ChartPainter* chart = chart_->painter();
+    const std::optional<StatTable> t = chart ? chart->table() : std::nullopt;
+    QStringList lines;
+    if (t) {
+        auto line = [](const std::vector<std::string>& cells) {
+            QStringList out;
+            for (const std::string& c : cells) out << QString::fromStdString(c);
+            return out.join(QStringLiteral(", "));
+        };
+        lines << line(t->header);
+        for (const auto& row : t->rows) lines << line(row);
+    }
+    chart_->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 
 void ResultWindow::fill_table() {

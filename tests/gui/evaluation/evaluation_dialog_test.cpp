@@ -116,6 +116,8 @@ private slots:
         const QStringList& lines = windows[0]->painter().lines;
         QCOMPARE(lines[0], QStringLiteral("Los-Nummer: 7654564"));
         QVERIFY(lines.contains(QStringLiteral("     4             1")));  // 1234564 against 7654564
+        QCOMPARE(windows[0]->accessibleName(), QStringLiteral("Auswertung: Spiel 77"));
+        QVERIFY(windows[0]->accessibleDescription().contains(QStringLiteral("Los-Nummer: 7654564")));
         d.Dlg_4_Message(EvaluationDialog::kOk);
         QVERIFY(!windows[0]->isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
