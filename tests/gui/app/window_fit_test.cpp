@@ -70,6 +70,22 @@ class WindowFitTest : public QObject {
     }
     QStringList unnamed_;
 
+    // Tab walks a window's fields in reading order: down the rows, along each row.
+    void check_focus_order(QWidget* window, const QString& what) {
+        QList<QWidget*> chain;
+        for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+            if (w->window() == window && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                chain << w;
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            const QRect a(chain[i - 1]->mapTo(window, QPoint(0, 0)), chain[i - 1]->size());
+            const QRect b(chain[i]->mapTo(window, QPoint(0, 0)), chain[i]->size());
+            if (b.bottom() < a.top())  // back up to an earlier row
+                unordered_ << QStringLiteral("%1: %2 after %3 in %4")
+                                  .arg(what, chain[i]->objectName(), chain[i - 1]->objectName(), window->objectName());
+        }
+    }
+    QStringList unordered_;
+
     // Runs a menu command; a modal window it opens is checked and closed.
     void run(MainWindow& window, Command command) {
         run(window, QStringLiteral("menu %1").arg(menu_id(command)),
@@ -84,6 +100,7 @@ class WindowFitTest : public QObject {
                 ++modals_seen_;
                 check_open_windows(what);
                 check_accessible_names(modal, what);
+                check_focus_order(modal, what);
                 if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
                 else modal->close();
             }
@@ -191,6 +208,8 @@ private slots:
         }
         unnamed_.removeDuplicates();
         QVERIFY2(unnamed_.isEmpty(), qPrintable(unnamed_.join(QLatin1Char('\n'))));
+        unordered_.removeDuplicates();
+        QVERIFY2(unordered_.isEmpty(), qPrintable(unordered_.join(QLatin1Char('\n'))));
     }
 
     // F1 in every window with a help topic, wherever it is opened from.
