@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -226,15 +227,16 @@ bool EvaluationDialog::print_screen(QPrinter& printer) {
 
 void open_evaluation_dialog(Host& host, const EvaluationTicket& ticket) {
     Session& s = host.session();
+    // Opened from a modal console, the dialog belongs to it: above it, never behind.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : host.parent_widget();
     if (Status st = validate_ticket(ticket, s.params, s.partial_systems); !st) {
-        host.ui().message(host.parent_widget(), kWarning, QString::fromStdString(st.message()), 1,
+        host.ui().message(parent, kWarning, QString::fromStdString(st.message()), 1,
                           QStringLiteral("&OK"));
         return;
     }
     const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
     EvaluationDialog dialog(
-        in, ticket, host.ui(), [&host](const QString& topic) { host.show_help(topic); },
-        host.parent_widget());
+        in, ticket, host.ui(), [&host](const QString& topic) { host.show_help(topic); }, parent);
     dialog.exec();
 }
 

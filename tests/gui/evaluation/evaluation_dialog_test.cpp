@@ -237,6 +237,32 @@ private slots:
         open_evaluation_dialog(window, ticket);
         QVERIFY(ui.last_message().contains(QStringLiteral("doppelt")));
     }
+
+    // From a modal console the evaluation and its side-game windows belong to
+    // that console, so the window manager stacks them above it.
+    void openedFromAModalWindowBelongsToIt() {
+        QTemporaryDir dir;
+        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
+        Session session(dir.path().toStdString());
+        session.start_up();
+        ScriptedUi ui;
+        MainWindow window(session, ui.services);
+        window.start_program(QString());
+        QDialog console(&window);
+        console.setWindowModality(Qt::ApplicationModal);
+        console.show();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &console);
+        QWidget* parent = nullptr;
+        test::when_modal([&parent](QWidget* d) {
+            parent = d->parentWidget();
+            static_cast<QDialog*>(d)->reject();
+        });
+        EvaluationTicket ticket;
+        ticket.rows = {line({1, 2, 3, 4, 5, 6}, 1)};
+        open_evaluation_dialog(window, ticket);
+        QCOMPARE(parent, static_cast<QWidget*>(&console));
+        console.close();
+    }
 };
 
 ZW_GUI_TEST_MAIN(EvaluationDialogTest)
