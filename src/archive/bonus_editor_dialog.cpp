@@ -38,6 +38,7 @@ BonusEditorDialog::BonusEditorDialog(Session& session, UiServices& ui, QWidget* 
 
     lv2_ = new QTreeWidget(this);
     lv2_->setObjectName(QStringLiteral("lv2"));
+    lv2_->setAccessibleName(QStringLiteral("Bonus-Ziehungen"));
     lv2_->setRootIsDecorated(false);
     lv2_->setAlternatingRowColors(true);
     lv2_->setUniformRowHeights(true);
@@ -56,22 +57,30 @@ BonusEditorDialog::BonusEditorDialog(Session& session, UiServices& ui, QWidget* 
     const QString digits = QStringLiteral("[0-9]*");
     date_ = box(this, QStringLiteral("ed_date"), 10, QStringLiteral("[0-9.]*"));
     auto* edits = new QGridLayout;
-    edits->addWidget(new QLabel(QStringLiteral("Datum"), this), 0, 0);
+    // Each box's caption is its label: screen readers name the box by it.
+    auto caption = [this](const QString& text, QWidget* box) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(box);
+        return l;
+    };
+    edits->addWidget(caption(QStringLiteral("Datum"), date_), 0, 0);
     edits->addWidget(date_, 1, 0);
     for (int k = 0; k < 7; ++k) {
         numbers_[static_cast<size_t>(k)] =
             box(this, k < 6 ? QStringLiteral("ed_z%1").arg(k + 1) : QStringLiteral("ed_zz"), 2, digits);
-        edits->addWidget(new QLabel(k < 6 ? QStringLiteral("Z%1").arg(k + 1) : QStringLiteral("ZZ"), this),
+        edits->addWidget(caption(k < 6 ? QStringLiteral("Z%1").arg(k + 1) : QStringLiteral("ZZ"),
+                                 numbers_[static_cast<size_t>(k)]),
                          0, 1 + k, Qt::AlignHCenter);
         edits->addWidget(numbers_[static_cast<size_t>(k)], 1, 1 + k);
     }
     for (int k = 0; k < 6; ++k) {
         plus_[static_cast<size_t>(k)] = box(this, QStringLiteral("ed_p%1").arg(k + 1), 2, digits);
-        edits->addWidget(new QLabel(QStringLiteral("P%1").arg(k + 1), this), 0, 8 + k, Qt::AlignHCenter);
+        edits->addWidget(caption(QStringLiteral("P%1").arg(k + 1), plus_[static_cast<size_t>(k)]), 0, 8 + k,
+                         Qt::AlignHCenter);
         edits->addWidget(plus_[static_cast<size_t>(k)], 1, 8 + k);
     }
     joker_ = box(this, QStringLiteral("ed_joker"), 6, digits);
-    edits->addWidget(new QLabel(QStringLiteral("JOKER"), this), 0, 14, Qt::AlignHCenter);
+    edits->addWidget(caption(QStringLiteral("JOKER"), joker_), 0, 14, Qt::AlignHCenter);
     edits->addWidget(joker_, 1, 14);
     edits->setColumnStretch(15, 1);
 

@@ -18,6 +18,7 @@
 #include "archive/slip_grid_widget.h"
 #include "session/session.h"
 #include "ui/fonts.h"
+#include "ui/help_key.h"
 #include "ui/host.h"
 #include "ui/text.h"
 #include "ui/ui_services.h"
@@ -191,6 +192,7 @@ DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by
     connect(cmd34, &QPushButton::clicked, this, &DrawEntryDialog::cmd34_Click);
     connect(cmd37_, &QPushButton::clicked, this, &DrawEntryDialog::cmd37_Click);
     connect(cmd38, &QPushButton::clicked, this, &DrawEntryDialog::cmd38_Click);
+    add_help_key(this, [this] { cmd38_Click(); });
     connect(cmd50_, &QPushButton::clicked, this, &DrawEntryDialog::cmd50_Click);
     connect(abort_, &QPushButton::clicked, this, &DrawEntryDialog::cancel_fetch);
     connect(grids_, &SlipGridWidget::wheel_steps, this,

@@ -14,6 +14,7 @@
 #include "archive/slip_grid_widget.h"
 #include "session/session.h"
 #include "ui/fonts.h"
+#include "ui/help_key.h"
 #include "ui/host.h"
 #include "ui/text.h"
 #include "ui/ui_services.h"
@@ -127,6 +128,7 @@ void DrawViewerWindow::cmd3_Click() { accept(); }
 void show_draw_viewer(Host& host) {
     DrawViewerWindow viewer(host.session(), host.ui(), host.seven_by_seven(), host.parent_widget());
     host.add_secondary_window(&viewer);
+    add_help_key(&viewer, [&host] { host.show_help(QStringLiteral("info.htm")); });
     viewer.resize(viewer.sizeHint());
     // Beside the main window: its lower edge, kept on the screen.
     const QWidget& window = *host.parent_widget();

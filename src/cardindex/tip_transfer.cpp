@@ -121,7 +121,7 @@ OnlineTip online_tip_address(const OnlineTipConfig& config, int game, const Card
         return tip;
     }
     if (config.shop.empty()) {
-        tip.message = "Keine Adresse für den Online-Tipp eingetragen.|(Ziehwerk.ini, Abschnitt [Online], Eintrag Shop)";
+        tip.message = "Keine Adresse für den Online-Tipp eingetragen.|(Ziehwerk.ini, Abschnitt [OnlineTipp], Eintrag Shop)";
         return tip;
     }
     auto flag = [](bool on) { return on ? "true" : "false"; };

@@ -238,7 +238,7 @@ WarnDialog::WarnDialog(UiServices& ui, QString advice, QWidget* parent)
 }
 
 void WarnDialog::lbl53_Click() {
-    if (!advice_.isEmpty()) ui_.open_url(QUrl(advice_));
+    if (!advice_.isEmpty()) open_url_or_report(ui_, this, QUrl(advice_));
 }
 
 bool online_tip(QWidget* parent, UiServices& ui, const Session& session, const CardTicket& tip) {
@@ -250,7 +250,7 @@ bool online_tip(QWidget* parent, UiServices& ui, const Session& session, const C
         ui.message(parent, kInformation, q(address.message), 1, QStringLiteral("&OK"));
         return false;
     }
-    return ui.open_url(QUrl(q(address.address)));
+    return open_url_or_report(ui, parent, QUrl(q(address.address)));
 }
 
 bool confirm_clear_ticket(QWidget* parent, UiServices& ui) {

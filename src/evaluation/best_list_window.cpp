@@ -181,7 +181,7 @@ void export_list(QWidget* parent, UiServices& ui, const BacktestList& list, cons
                    QStringLiteral("&OK"));
         return;
     }
-    ui.open_url(QUrl::fromLocalFile(path));
+    open_url_or_report(ui, parent, QUrl::fromLocalFile(path));
 }
 
 }  // namespace zw

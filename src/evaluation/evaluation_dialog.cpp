@@ -1,11 +1,17 @@
 #include "evaluation/evaluation_dialog.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include "evaluation/evaluation_format.h"
@@ -138,12 +144,38 @@ std::vector<SideGameWindow*> EvaluationDialog::side_windows() const {
 
 void EvaluationDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // The side-game windows stand to the right of the dialog, one below the other.
-    int y = geometry().top();
-    for (SideGameWindow* w : side_windows()) {
-        w->move(frameGeometry().right() + 8, y);
+    // Once the dialog itself is on the screen: shown before it, the window
+    // manager stacks them as strangers below the modal dialog.
+    QTimer::singleShot(0, this, &EvaluationDialog::show_side_windows);
+}
+
+void EvaluationDialog::show_side_windows() {
+    if (!isVisible()) return;
+    const auto windows = side_windows();
+    if (windows.empty()) return;
+    // A column beside the dialog, right where it fits, else left, inside the free screen area.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    const QMargins frame(frameGeometry().left() == geometry().left() ? 0 : geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(), 0, 0);
+    int width = 0;
+    for (SideGameWindow* w : windows) width = std::max(width, w->width() + 2 * frame.left());
+    const int gap = 8;
+    int x = frameGeometry().right() + 1 + gap;
+    if (screen.isValid() && x + width - 1 > screen.right() && frameGeometry().left() - gap - width >= screen.left())
+        x = frameGeometry().left() - gap - width;
+    if (screen.isValid()) x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - width + 1));
+    int y = frameGeometry().top();
+    for (SideGameWindow* w : windows) {
+        const int height = w->height() + frame.top() + frame.left();
+        if (screen.isValid()) y = std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() - height + 1));
+        w->move(x, y);  // a window's position is its frame's
+        // Owned by the dialog: the window manager keeps them above it, and the
+        // dialog's modality does not block them.
+        w->winId();
+        if (QWindow* handle = w->windowHandle()) handle->setTransientParent(windowHandle());
         w->show();
-        y += w->frameGeometry().height() + 8;
+        w->raise();
+        y += height + gap;
     }
 }
 
@@ -195,15 +227,16 @@ bool EvaluationDialog::print_screen(QPrinter& printer) {
 
 void open_evaluation_dialog(Host& host, const EvaluationTicket& ticket) {
     Session& s = host.session();
+    // Opened from a modal console, the dialog belongs to it: above it, never behind.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : host.parent_widget();
     if (Status st = validate_ticket(ticket, s.params, s.partial_systems); !st) {
-        host.ui().message(host.parent_widget(), kWarning, QString::fromStdString(st.message()), 1,
+        host.ui().message(parent, kWarning, QString::fromStdString(st.message()), 1,
                           QStringLiteral("&OK"));
         return;
     }
     const EvaluationInputs in{s.params, s.archive, s.range, s.money, s.partial_systems};
     EvaluationDialog dialog(
-        in, ticket, host.ui(), [&host](const QString& topic) { host.show_help(topic); },
-        host.parent_widget());
+        in, ticket, host.ui(), [&host](const QString& topic) { host.show_help(topic); }, parent);
     dialog.exec();
 }
 

@@ -46,6 +46,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    void show_side_windows();
 
 private:
     void build_table();

@@ -11,6 +11,8 @@ SideGameWindow::SideGameWindow(const QString& title, const QStringList& lines, Q
     painter_.lines = lines;
     painter_.font = evaluation_font();
     setFixedSize(painter_.size_hint());
+    setAccessibleName(title);
+    setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 
 void SideGameWindow::paintEvent(QPaintEvent*) {

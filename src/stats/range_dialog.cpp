@@ -13,6 +13,7 @@
 #include "archive/calendar.h"
 #include "stats/stat_table_export.h"
 #include "stats/stat_tables.h"
+#include "ui/help_key.h"
 
 namespace zw {
 
@@ -83,15 +84,21 @@ RangeDialog::RangeDialog(Session& session, HelpFunction help, QWidget* parent)
     connect(take_dates, &QPushButton::clicked, this,
             [this] { choose_dates(from_date_->text().trimmed(), to_date_->text().trimmed()); });
     auto* by_count = new QHBoxLayout;
-    by_count->addWidget(new QLabel(QStringLiteral("Die letzten"), this));
+    auto* last_label = new QLabel(QStringLiteral("Die &letzten"), this);
+    last_label->setBuddy(last_count_);
+    by_count->addWidget(last_label);
     by_count->addWidget(last_count_);
     by_count->addWidget(new QLabel(QStringLiteral("Ziehungen"), this));
     by_count->addWidget(take_count);
     by_count->addStretch(1);
     auto* by_date = new QHBoxLayout;
-    by_date->addWidget(new QLabel(QStringLiteral("Vom"), this));
+    auto* from_label = new QLabel(QStringLiteral("&Vom"), this);
+    from_label->setBuddy(from_date_);
+    auto* to_label = new QLabel(QStringLiteral("b&is"), this);
+    to_label->setBuddy(to_date_);
+    by_date->addWidget(from_label);
     by_date->addWidget(from_date_);
-    by_date->addWidget(new QLabel(QStringLiteral("bis"), this));
+    by_date->addWidget(to_label);
     by_date->addWidget(to_date_);
     by_date->addWidget(take_dates);
     by_date->addStretch(1);
@@ -108,6 +115,7 @@ RangeDialog::RangeDialog(Session& session, HelpFunction help, QWidget* parent)
     connect(cmd36, &QPushButton::clicked, this, [this] {
         if (help_) help_(QStringLiteral("ziehungsrahmen.htm"));
     });
+    add_help_key(this, [cmd36] { cmd36->click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmd4);

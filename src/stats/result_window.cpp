@@ -19,6 +19,7 @@
 #include "stats/gap_average_painter.h"
 #include "stats/hard_copy_painter.h"
 #include "stats/statistic_codes.h"
+#include "ui/help_key.h"
 
 namespace zw {
 namespace {
@@ -81,6 +82,7 @@ ResultWindow::ResultWindow(Session& session, UiServices& ui, HelpFunction help, 
     connect(cmd35, &QPushButton::clicked, this, [this] {
         if (help_) help_(QString::fromStdString(help_topic(code_, gap_mode_)));
     });
+    add_help_key(this, [cmd35] { cmd35->click(); });
     connect(cmd26, &QPushButton::clicked, this, &QWidget::close);
 
     table_button_ = button(this, "cmdTable", QStringLiteral("&Tabelle"));
@@ -162,6 +164,26 @@ void ResultWindow::redraw_statistic() {
     }
     update_kind_switch();
     fill_table();
+    describe_chart();
+}
+
+void ResultWindow::describe_chart() {
+    // The chart is a picture: assistive technology reads its title and values.
+    chart_->setAccessibleName(gap_mode_ ? QStringLiteral("Rückstand-Durchschnitte")
+                                        : QString::fromStdString(statistic_title(code_, session_.params)));
+    const ChartPainter* chart = chart_->painter();
+    const std::optional<StatTable> t = chart ? chart->table() : std::nullopt;
+    QStringList lines;
+    if (t) {
+        auto line = [](const std::vector<std::string>& cells) {
+            QStringList out;
+            for (const std::string& c : cells) out << QString::fromStdString(c);
+            return out.join(QStringLiteral(", "));
+        };
+        lines << line(t->header);
+        for (const auto& row : t->rows) lines << line(row);
+    }
+    chart_->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 
 void ResultWindow::fill_table() {

@@ -67,6 +67,7 @@ private:
     void update_kind_switch();
     void leave_gap_average();
     void fill_table();
+    void describe_chart();
     std::optional<QString> ask_file(const QString& title, const QString& suffix, const QString& filter);
     bool write_export(const QString& path, std::string_view bytes);
     DrawSource source() const { return DrawSource(session_.archive, session_.params); }

@@ -60,8 +60,8 @@ std::string urn_refusal_text(size_t urn_size) {
 }
 
 std::string row_count_items(const GameParams& params, bool seven_by_seven) {
-    std::string items = " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|1_4 Reihen";
-    if (long_list(params, seven_by_seven)) items += "|1_5 Reihen|1_6 Reihen";
+    std::string items = " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|14 Reihen";
+    if (long_list(params, seven_by_seven)) items += "|1_5 Reihen|16 Reihen";
     return items;
 }
 

@@ -104,8 +104,8 @@ void TicketPicturePainter::paint_title(QPainter& p, const TicketLayout& layout, 
     p.setPen(QColor(0x55, 0x55, 0x55));
     p.drawText(QRect(12, 4, layout.width() - 24, 22), Qt::AlignRight | Qt::AlignVCenter,
                in.ticket.system_mode
-                   ? QStringLiteral("Taste 1 ankreuzen · 2 entfernen · 3 fertig · Systemfeld wählt das System")
-                   : QStringLiteral("Maustaste 1 ankreuzen · 2 entfernen · 3 fertig · Ziffern tippen · L Laufzeit · C löschen"));
+                   ? QStringLiteral("Links ankreuzen · rechts entfernen · Mitte fertig · Systemfeld wählt das System")
+                   : QStringLiteral("Links ankreuzen · rechts entfernen · Mitte fertig · Ziffern tippen · L Laufzeit · C löschen"));
 }
 
 void TicketPicturePainter::paint_fields(QPainter& p, const TicketLayout& layout, const TicketPictureInput& in) const {

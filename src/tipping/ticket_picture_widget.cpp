@@ -1,5 +1,7 @@
 #include "tipping/ticket_picture_widget.h"
 
+#include <array>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,16 +11,46 @@
 #include "games/partial_guarantees.h"
 #include "games/system_catalogue.h"
 #include "session/session.h"
+#include "tipping/ticket.h"
 #include "tipping/ticket_number_dialog.h"
 #include "tipping/ticket_picture_painter.h"
 #include "ui/text.h"
 #include "ui/ui_services.h"
 
 namespace zw {
+
+TicketSpeech ticket_speech(const Ticket& t) {
+    auto list = [](const auto& numbers) {
+        QStringList out;
+        for (int n : numbers)
+            if (n) out << QString::number(n);
+        return out.isEmpty() ? QStringLiteral("keine Zahl angekreuzt")
+                             : QStringLiteral("angekreuzt: ") + out.join(QStringLiteral(", "));
+    };
+    auto lucky = [](int k) { return k ? QStringLiteral(", Glückszahl %1").arg(k) : QString(); };
+    TicketSpeech s;
+    if (t.system_mode) {
+        const SystemBox& b = t.box(t.current);
+        s.name = QStringLiteral("System-Schein, Feld %1").arg(t.current + 1);
+        s.description = (b.has_system() ? QStringLiteral("System mit %1 Zahlen, ").arg(b.numbers)
+                                        : QStringLiteral("kein System gewählt, ")) +
+                        list(b.ticked) + lucky(b.lucky);
+    } else {
+        const TipRow& r = t.row(t.current);
+        s.name = QStringLiteral("Tippschein, Reihe %1").arg(t.current + 1);
+        s.description = list(std::array<int, 6>{r[0], r[1], r[2], r[3], r[4], r[5]}) +
+                        (t.swiss() ? lucky(r[6]) : QString()) +
+                        (t.row_count() == 1 ? QStringLiteral("; 1 vollständige Reihe")
+                                            : QStringLiteral("; %1 vollständige Reihen").arg(t.row_count()));
+    }
+    return s;
+}
+
 TicketPictureWidget::TicketPictureWidget(Session& session, UiServices& ui, QWidget* parent)
     : QWidget(parent), session_(session), ui_(ui) {
     setObjectName(QStringLiteral("ticket_picture"));
     setFocusPolicy(Qt::StrongFocus);
+    speak();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -42,7 +74,14 @@ QPoint TicketPictureWidget::to_widget(int x, int y) const {
     return {static_cast<int>(x * s + 0.5), static_cast<int>(y * s + 0.5)};
 }
 
+void TicketPictureWidget::speak() {
+    const TicketSpeech s = ticket_speech(session_.ticket);
+    if (s.name != accessibleName()) setAccessibleName(s.name);
+    if (s.description != accessibleDescription()) setAccessibleDescription(s.description);
+}
+
 void TicketPictureWidget::paintEvent(QPaintEvent*) {
+    speak();  // the ticket may have changed from outside: every change repaints
     QPainter p(this);
     const double s = scale();
     const TicketLayout l = layout();
@@ -242,6 +281,7 @@ void TicketPictureWidget::ask_clear() {
 }
 
 void TicketPictureWidget::refresh() {
+    speak();
     update();
     emit changed();
 }

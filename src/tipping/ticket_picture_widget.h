@@ -13,7 +13,16 @@
 namespace zw {
 
 class Session;
+class Ticket;
 struct UiServices;
+
+// What assistive technology reads of the ticket: the name says the current row
+// (or system box), the description its ticked numbers.
+struct TicketSpeech {
+    QString name;
+    QString description;
+};
+TicketSpeech ticket_speech(const Ticket& ticket);
 
 class TicketPictureWidget : public QWidget {
     Q_OBJECT
@@ -58,6 +67,8 @@ private:
     void finish_typed_number();
     void select_slot(int slot);
     void refresh();
+    // The accessible name and description follow the ticket.
+    void speak();
 
     Session& session_;
     UiServices& ui_;

@@ -13,6 +13,7 @@
 #include "evaluation/system_checker_window.h"
 #include "evaluation/system_designer_window.h"
 #include "session/session.h"
+#include "ui/help_key.h"
 #include "ui/host.h"
 #include "ui/ui_services.h"
 
@@ -34,6 +35,7 @@ class BacktestCommands : public QObject {
         QApplication::restoreOverrideCursor();
         BacktestConsoleDialog console(kind, s.params, s.archive, s.range, per_row,
                                       host_.parent_widget());
+        add_help_key(&console, [this] { host_.show_help(QStringLiteral("info.htm")); });
         if (console.exec() != QDialog::Accepted) return;
         const NumberList numbers = console.number_list();
         BestListWindow list_window(make_list(kind, numbers, {}, in), host_.ui(),

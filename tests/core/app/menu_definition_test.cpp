@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 namespace zw {
@@ -18,7 +19,7 @@ TEST(MenuDefinition, BarHasTheSixDropDowns) {
     const auto bar = build_menu(menu_definition(), false);
     std::vector<std::string> titles;
     for (const auto& d : bar) titles.push_back(d.label);
-    EXPECT_EQ(titles, (std::vector<std::string>{"&Ziehwerk", "&Ziehungen", "&Statistik", "&Tippen",
+    EXPECT_EQ(titles, (std::vector<std::string>{"Zieh&werk", "&Ziehungen", "&Statistik", "&Tippen",
                                                 "&Bilanz", "&Hilfe"}));
 }
 
@@ -59,7 +60,35 @@ TEST(MenuDefinition, SubmenusNestAndKeepLabelsExactly) {
     const auto it = std::find_if(stats.children.begin(), stats.children.end(),
                                  [](const MenuNode& n) { return n.label == "&MiniMax"; });
     ASSERT_NE(it, stats.children.end());
-    EXPECT_EQ(labels(*it), (std::vector<std::string>{"&Kleinste Zahl", "&Größte Zahl", "&Grenz-Paare"}));
+    EXPECT_EQ(labels(*it), (std::vector<std::string>{"&Kleinste Zahl", "&Größte Zahl", "Grenz-&Paare"}));
+}
+
+// The key after '&' (a whole UTF-8 character, ASCII letters folded); empty when none.
+std::string access_key(const std::string& label) {
+    const auto amp = label.find('&');
+    if (amp == std::string::npos || amp + 1 >= label.size()) return {};
+    const auto lead = static_cast<unsigned char>(label[amp + 1]);
+    const size_t len = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    std::string key = label.substr(amp + 1, len);
+    if (len == 1) key[0] = static_cast<char>(std::tolower(lead));
+    return key;
+}
+
+// Alt+key and the key inside an open menu must reach one entry, not cycle.
+void expect_distinct_keys(const std::vector<MenuNode>& level, const std::string& where) {
+    std::set<std::string> seen;
+    for (const MenuNode& n : level) {
+        if (n.kind == MenuNode::kSeparator) continue;
+        const std::string key = access_key(n.label);
+        if (!key.empty()) {
+            EXPECT_TRUE(seen.insert(key).second) << where << ": " << n.label;
+        }
+        expect_distinct_keys(n.children, n.label);
+    }
+}
+
+TEST(MenuDefinition, AccessKeysAreDistinctOnEveryLevel) {
+    for (bool austria : {false, true}) expect_distinct_keys(build_menu(menu_definition(), austria), "bar");
 }
 
 }  // namespace

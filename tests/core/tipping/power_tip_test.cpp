@@ -177,17 +177,17 @@ TEST(PowerTipRowCount, ListAndCountsFollowTheLayout) {
     const GameParams german = game_params(kToto);
     const GameParams swiss = game_params(kSwiss);
     EXPECT_EQ(row_count_items(german, true),
-              " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|1_4 Reihen"
-              "|1_5 Reihen|1_6 Reihen");
+              " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|14 Reihen"
+              "|1_5 Reihen|16 Reihen");
     EXPECT_EQ(row_count_items(german, false),
-              " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|1_4 Reihen");
+              " _2 Reihen| _4 Reihen| _6 Reihen| _8 Reihen|1_0 Reihen|_12 Reihen|14 Reihen");
     EXPECT_EQ(row_count_items(swiss, true), row_count_items(german, false));
     EXPECT_EQ(row_count_for_item(0, german, true), 2);
     EXPECT_EQ(row_count_for_item(5, german, true), 12);
     EXPECT_EQ(row_count_for_item(6, german, true), 14);
     EXPECT_EQ(row_count_for_item(7, german, true), 15);
     EXPECT_EQ(row_count_for_item(8, german, true), 16);
-    EXPECT_EQ(row_count_for_item(6, german, false), 12);  // 49 x 1: "1_4 Reihen" gives 12
+    EXPECT_EQ(row_count_for_item(6, german, false), 12);  // 49 x 1: "14 Reihen" gives 12
     EXPECT_EQ(row_count_for_item(6, swiss, true), 12);
     EXPECT_EQ(row_count_for_item(-1, german, true), std::nullopt);  // dismissed: cancel
     EXPECT_EQ(row_count_for_item(7, german, false), std::nullopt);

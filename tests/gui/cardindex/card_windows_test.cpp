@@ -297,6 +297,8 @@ private slots:
             shown = true;
             QCOMPARE(d->windowTitle(), QStringLiteral("B i l a n z - D i a g r a m m"));
             QCOMPARE(d->painter().values.size(), size_t{12});
+            QCOMPARE(d->accessibleName(), d->windowTitle());
+            QCOMPARE(d->accessibleDescription().count(QLatin1Char(';')), 12);  // the unit and 12 values
             QImage img(800, 500, QImage::Format_RGB32);
             QPainter p(&img);
             d->painter().paint(p, img.rect());

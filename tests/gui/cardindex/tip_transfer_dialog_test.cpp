@@ -193,6 +193,7 @@ private slots:
         when_open<WarnDialog>([](WarnDialog* d) { d->cmd42_Click(); });
         QVERIFY(!online_tip(nullptr, ui.services, f.session, t));
         QVERIFY(ui.last_message().contains(QStringLiteral("Keine Adresse")));
+        QVERIFY(ui.last_message().contains(QStringLiteral("Abschnitt [OnlineTipp], Eintrag Shop")));
         QVERIFY(ui.opened_urls.empty());
 
         QFile ini(f.dir.filePath(QStringLiteral("Ziehwerk.ini")));
@@ -213,6 +214,12 @@ private slots:
         QVERIFY(url.contains(QStringLiteral("lotto_drawCycle=both")));
         QVERIFY(url.contains(QStringLiteral("lotto_block2=2|11|21|31|41|48")));
         QVERIFY(url.endsWith(QStringLiteral("&partnerId=p&affiliateId=a")));
+        // Without a browser the user learns so, with the address.
+        ui.services.open_url = [](const QUrl&) { return false; };
+        when_open<WarnDialog>([](WarnDialog* d) { d->findChild<QPushButton*>(QStringLiteral("cmd42"))->click(); });
+        QVERIFY(!online_tip(nullptr, ui.services, f.session, t));
+        QVERIFY(ui.last_message().contains(QStringLiteral("kein Programm (Web-Browser)")));
+        QVERIFY(ui.last_message().contains(QStringLiteral("https://shop.example/qt?target=ticket")));
     }
 
     void deleteAndClearAsk() {

@@ -262,6 +262,12 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().toStdString(), export_list_text(list));
         QCOMPARE(ui.opened_urls.back(), QUrl::fromLocalFile(path + QStringLiteral(".txt")));
+        // No program for text files: the same message as the draw export.
+        ui.services.open_url = [](const QUrl&) { return false; };
+        ui.file_answers = {path};
+        d.Dlg_1_Message(ListDialog::kExport);
+        QVERIFY(ui.last_message().contains(QStringLiteral("kein Programm eingerichtet")));
+        QVERIFY(ui.last_message().contains(path + QStringLiteral(".txt")));
         ui.file_answers = {QStringLiteral("/nonexistent-folder/x/flop.txt")};
         d.Dlg_1_Message(ListDialog::kExport);
         QVERIFY(ui.last_message().startsWith(QStringLiteral("Die Datei")));

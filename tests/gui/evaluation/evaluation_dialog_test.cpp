@@ -97,15 +97,27 @@ private slots:
         fill(t);
         ScriptedUi ui;
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
+        // At the right edge of the screen: the windows stay on the screen.
+        const QRect screen = d.screen()->availableGeometry();
+        d.move(screen.right() - d.sizeHint().width() - 10, screen.top() + 40);
         d.show();
         const auto windows = d.side_windows();
         QCOMPARE(windows.size(), size_t{2});
         QCOMPARE(windows[0]->windowTitle(), QStringLiteral("Auswertung: Spiel 77"));
         QCOMPARE(windows[1]->windowTitle(), QStringLiteral("Auswertung: Super 6"));
-        QVERIFY(windows[0]->isVisible());
+        QTRY_VERIFY(windows[0]->isVisible());
+        QVERIFY(windows[1]->isVisible());
+        for (SideGameWindow* w : windows) {
+            // Owned by the dialog, so above it and reachable while it is modal.
+            QCOMPARE(w->windowHandle()->transientParent(), d.windowHandle());
+            QVERIFY(screen.contains(w->frameGeometry()));
+        }
+        QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));
         const QStringList& lines = windows[0]->painter().lines;
         QCOMPARE(lines[0], QStringLiteral("Los-Nummer: 7654564"));
         QVERIFY(lines.contains(QStringLiteral("     4             1")));  // 1234564 against 7654564
+        QCOMPARE(windows[0]->accessibleName(), QStringLiteral("Auswertung: Spiel 77"));
+        QVERIFY(windows[0]->accessibleDescription().contains(QStringLiteral("Los-Nummer: 7654564")));
         d.Dlg_4_Message(EvaluationDialog::kOk);
         QVERIFY(!windows[0]->isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -224,6 +236,32 @@ private slots:
         ticket.rows = {line({1, 2, 3, 4, 5, 5}, 1)};
         open_evaluation_dialog(window, ticket);
         QVERIFY(ui.last_message().contains(QStringLiteral("doppelt")));
+    }
+
+    // From a modal console the evaluation and its side-game windows belong to
+    // that console, so the window manager stacks them above it.
+    void openedFromAModalWindowBelongsToIt() {
+        QTemporaryDir dir;
+        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
+        Session session(dir.path().toStdString());
+        session.start_up();
+        ScriptedUi ui;
+        MainWindow window(session, ui.services);
+        window.start_program(QString());
+        QDialog console(&window);
+        console.setWindowModality(Qt::ApplicationModal);
+        console.show();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &console);
+        QWidget* parent = nullptr;
+        test::when_modal([&parent](QWidget* d) {
+            parent = d->parentWidget();
+            static_cast<QDialog*>(d)->reject();
+        });
+        EvaluationTicket ticket;
+        ticket.rows = {line({1, 2, 3, 4, 5, 6}, 1)};
+        open_evaluation_dialog(window, ticket);
+        QCOMPARE(parent, static_cast<QWidget*>(&console));
+        console.close();
     }
 };
 

@@ -80,6 +80,11 @@ private slots:
         QVERIFY(t->isVisible());
         QCOMPARE(t->rowCount(), static_cast<int>(m.columns.size()));
         QCOMPARE(t->horizontalHeaderItem(1)->text(), QStringLiteral("Häufigkeit"));
+        // The picture reads as its title and its values.
+        QVERIFY(!w->chart()->accessibleName().isEmpty());
+        const QString said = w->chart()->accessibleDescription();
+        QVERIFY2(said.contains(QStringLiteral("Häufigkeit")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("; %1, %2,").arg(m.columns[0]).arg(m.upper[0])), qPrintable(said));
         for (int r = 0; r < t->rowCount(); ++r) {
             QCOMPARE(t->item(r, 0)->text().toInt(), m.columns[static_cast<size_t>(r)]);
             QCOMPARE(t->item(r, 1)->text().toInt(), m.upper[static_cast<size_t>(r)]);

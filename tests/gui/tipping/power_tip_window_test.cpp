@@ -92,7 +92,7 @@ private slots:
             button(*w, "cmd_berechne")->click();  // the list dismissed: nothing happens
             QCOMPARE(f.ui.popups.size(), size_t(1));
             QCOMPARE(f.ui.popups[0], QStringLiteral(" &2 Reihen| &4 Reihen| &6 Reihen| &8 Reihen|1&0 Reihen"
-                                                    "|&12 Reihen|1&4 Reihen|1&5 Reihen|1&6 Reihen"));
+                                                    "|&12 Reihen|14 Reihen|1&5 Reihen|16 Reihen"));
             QVERIFY(f.applied.empty());
             QCOMPARE(w->result(), int(QDialog::Rejected));
             f.ui.popup_answers = {2};
@@ -104,10 +104,10 @@ private slots:
             QVERIFY(f.ui.messages.empty());
         }
         {
-            auto w = f.window(false);  // 49 x 1: "1_4 Reihen" gives 12
+            auto w = f.window(false);  // 49 x 1: "14 Reihen" gives 12
             f.ui.popup_answers = {6};
             button(*w, "cmd_berechne")->click();
-            QVERIFY(!f.ui.popups.back().contains(QStringLiteral("1&6")));
+            QVERIFY(!f.ui.popups.back().contains(QStringLiteral("16 Reihen")));
             QCOMPARE(f.applied.back().rows.size(), size_t(12));
         }
     }

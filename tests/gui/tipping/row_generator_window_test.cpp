@@ -98,7 +98,7 @@ private slots:
         f.ui.popup_answers = {1};  // " _4 Reihen"
         auto w = f.window();
         child<QPushButton>(*w, "cmd_ok")->click();
-        QCOMPARE(f.ui.popups.back(), QStringLiteral(" &2 Reihen| &4 Reihen| &6 Reihen| &8 Reihen|1&0 Reihen|&12 Reihen|1&4 Reihen|1&5 Reihen|1&6 Reihen"));
+        QCOMPARE(f.ui.popups.back(), QStringLiteral(" &2 Reihen| &4 Reihen| &6 Reihen| &8 Reihen|1&0 Reihen|&12 Reihen|14 Reihen|1&5 Reihen|16 Reihen"));
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(f.session->ticket.row_count(), 4);
         std::set<TipRow> rows;

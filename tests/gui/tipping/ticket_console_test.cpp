@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,6 +67,27 @@ private slots:
         f.click_number(3, 49, Qt::RightButton);
         QVERIFY(!f.ticket().row_holds(3, 49));
         QCOMPARE(f.ticket().row(3)[1], 1);
+    }
+
+    // Assistive technology reads the current row and its numbers as they change.
+    void pictureSpeaksTheCurrentRowAndItsNumbers() {
+        Fixture f;
+        auto* a = QAccessible::queryAccessibleInterface(f.picture());
+        QVERIFY(a);
+        f.click_number(3, 17);
+        f.click_number(3, 5);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Tippschein, Reihe 4"));
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("angekreuzt: 17, 5; 0 vollständige Reihen"));
+        f.click_number(3, 17, Qt::RightButton);
+        QCOMPARE(a->text(QAccessible::Description), QStringLiteral("angekreuzt: 5; 0 vollständige Reihen"));
+        // A change from outside the picture (a generator) is read as well once it shows.
+        f.ticket().set_row(0, {1, 2, 3, 4, 5, 6, 0});
+        f.ticket().current = 0;
+        f.window->ticket_changed();
+        QTRY_COMPARE(a->text(QAccessible::Name), QStringLiteral("Tippschein, Reihe 1"));
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("angekreuzt: 1, 2, 3, 4, 5, 6; 1 vollständige Reihe"));
     }
 
     void typedNumbersFillTheCurrentRowAndMoveOn() {
