@@ -56,6 +56,10 @@ void prepare_slip_printer(QPrinter& printer, const SlipSheet& sheet) {
 }
 
 bool print_slip(QPrinter& printer, const SlipSheet& sheet, bool outline) {
+    // The print dialog and the preview's page setup offer the printer's own
+    // paper sizes and hand back the one chosen there (often Letter or A4):
+    // the page is set to the slip again right before painting.
+    prepare_slip_printer(printer, sheet);
     QPainter p;
     if (!p.begin(&printer)) return false;
     // Full-page mode: the painter's origin is the paper's top-left corner.

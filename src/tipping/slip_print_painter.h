@@ -19,7 +19,8 @@ public:
 
 // Makes the printer's page the slip: its size, no margins, job "Scheindruck".
 void prepare_slip_printer(QPrinter& printer, const SlipSheet& sheet);
-// Prints the sheet; false when the printer cannot be started or fails.
+// Prints the sheet on a page of the slip's size, whatever paper the print
+// dialog chose; false when the printer cannot be started or fails.
 bool print_slip(QPrinter& printer, const SlipSheet& sheet, bool outline);
 
 }  // namespace zw
