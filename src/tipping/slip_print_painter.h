@@ -1,5 +1,5 @@
 // Draws the slip print: an "x" in Courier on every mark, and for the preview
-// a light outline of the slip's cells under them. The same painter serves the
+// a light outline of the slip's cells with their numbers under them. The same painter serves the
 // print preview, PDF files and the paper slip.
 #pragma once
 

@@ -322,6 +322,25 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 if (image.pixel(x, y) != qRgb(255, 255, 255) && qGray(image.pixel(x, y)) > 150) ++outlined;
         QVERIFY(outlined > light + 1000);
+        // The preview prints each cell's number inside its outline; unmarked cells show only that.
+        auto ink_inside = [&](const SlipPoint& c) {
+            const SlipPoint at = page_position(sheet, c.x, c.y);
+            int ink = 0;
+            for (int dy = -int(sheet.cell_h * 2.5); dy <= int(sheet.cell_h * 2.5); ++dy)
+                for (int dx = -int(sheet.cell_w * 2.5); dx <= int(sheet.cell_w * 2.5); ++dx)
+                    if (image.pixel(int(at.x * dots) + dx, int(at.y * dots) + dy) != qRgb(255, 255, 255)) ++ink;
+            return ink;
+        };
+        const SlipPoint unmarked = sheet.cells[48 + 20];  // number 21 of the second row
+        QVERIFY(ink_inside(unmarked) > 5);
+        SlipSheet without = sheet;
+        without.cell_labels.clear();
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            SlipPrintPainter().paint(p, without, dots, true);
+        }
+        QCOMPARE(ink_inside(unmarked), 0);
     }
 };
 
