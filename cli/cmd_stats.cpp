@@ -9,6 +9,7 @@
 #include "json.h"
 #include "stats/chance_charts.h"
 #include "stats/chart_model.h"
+#include "stats/combination_chart_model.h"
 #include "stats/combinations.h"
 #include "stats/distributions.h"
 #include "stats/frequencies.h"
@@ -255,6 +256,37 @@ int statistic_code(const std::string& kind) {
     return 0;
 }
 
+// The combination charts of the result window: best lists, partners (their
+// overview of frequency and gap, or the gaps alone) and the smallest and
+// largest number (overview); with --plus their LottoPlus counterpart.
+std::optional<StatTable> combination_table(Context& ctx, const std::string& kind, const DrawRange& r,
+                                           const DrawSource& source) {
+    static const std::pair<const char*, int> kBest[] = {{"pairs", kStatBestPairs},
+                                                        {"triples", kStatBestTriples},
+                                                        {"quadruples", kStatBestQuadruples},
+                                                        {"boundary-pairs", kStatBoundaryPairs}};
+    int code = 0;
+    for (auto [name, c] : kBest)
+        if (kind == name) code = c;
+    const bool partners = kind == "partners" || kind == "partner-gaps";
+    if (kind == "smallest" || kind == "smallest-gaps") code = kStatSmallest;
+    if (kind == "largest" || kind == "largest-gaps") code = kStatLargest;
+    if (code == 0 && !partners) return std::nullopt;
+    const bool plus = ctx.args.flag("--plus");
+    if (plus) require_austria(ctx);
+    std::vector<int> fixed;
+    if (partners) {
+        fixed = fixed_numbers(ctx);
+        code = kStatPartnerGaps + 2 * (static_cast<int>(fixed.size()) - 1) + (kind == "partners" ? 1 : 0);
+    }
+    if (plus) code = switch_kind(code, 2).value_or(code);
+    StatTables tables;
+    if (auto best = best_list_chart(code, source, r)) return best_list_table(*best);
+    if (auto m = partners ? partner_chart(code, source, r, fixed, tables) : extreme_chart(code, source, r, tables))
+        return chart_table(*m);
+    return std::nullopt;
+}
+
 // The table the result window shows and exports for the kind's chart.
 int write_csv(Context& ctx, const std::string& kind, const DrawRange& r, const DrawSource& source) {
     const int code = statistic_code(kind);
@@ -267,9 +299,13 @@ int write_csv(Context& ctx, const std::string& kind, const DrawRange& r, const D
         table = chart_table(*runs);
     else if (auto d = distribution_chart(code, source, r))
         table = distribution_table(*d);
+    else
+        table = combination_table(ctx, kind, r, source);
     if (!table)
         throw UsageError("--csv gibt es für frequency, gaps, extra-frequency, extra-gaps, plus-frequency, plus-gaps, "
-                         "twins, twin-gaps, triplets, triplet-gaps, even-odd und low-high.");
+                         "twins, twin-gaps, triplets, triplet-gaps, even-odd, low-high, pairs, triples, quadruples, "
+                         "boundary-pairs, partners, partner-gaps, smallest, smallest-gaps, largest und "
+                         "largest-gaps.");
     ctx.out << csv_text(*table);
     return 0;
 }

@@ -8,7 +8,6 @@
 #include "archive/draw_files.h"
 #include "archive/draw_update.h"
 #include "archive/save_draws_dialog.h"
-#include "cardindex/card_refresh.h"
 #include "session/session.h"
 #include "ui/host.h"
 #include "ui/text.h"
@@ -108,7 +107,7 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
         if (ui.message(parent, kQuestion, text, 2, QStringLiteral("&JA|&NEIN")) != 1) return false;
         gaps = GapPolicy::kAllow;
     }
-    const int newest_before = last_evaluable_draw(session.archive);
+    const int newest_before = newest_booked_draw(session);
     if (Status s = apply_import(session.archive, take, session.range, gaps); !s) {
         warn(q(s.message()));
         return false;
@@ -125,8 +124,7 @@ bool import_draws_csv_file(Session& session, UiServices& ui, QWidget* parent, co
          import_into_siblings(session.data_folder(), session.params.code, csv, take_different, gaps, false))
         done += QStringLiteral("|") + q(sibling.text());
     // The card indexes book what their tickets won in the new draws.
-    const EvaluationInputs in{session.params, session.archive, session.range, session.money, session.partial_systems};
-    for (const std::string& win : book_new_draws(session.normal_cards, session.system_cards, in, newest_before))
+    for (const std::string& win : book_new_draws(session, newest_before))
         done += QStringLiteral("|") + q(win);
     ui.message(parent, kInformation, done, 1, QStringLiteral("&OK"));
     return true;

@@ -82,7 +82,8 @@ DrawEntryDialog::DrawEntryDialog(Session& session, UiServices& ui, bool seven_by
                                  QWidget* parent)
     : QDialog(parent), session_(session), ui_(ui),
       entry_(session.params, session.archive, session.range),
-      grid_count_(slip_grid_count(session.params, seven_by_seven)) {
+      grid_count_(slip_grid_count(session.params, seven_by_seven)),
+      booked_to_(newest_booked_draw(session)) {
     setObjectName(QStringLiteral("frm3"));
     setWindowTitle(QStringLiteral("Ziehungen ergänzen"));
     setFocusPolicy(Qt::StrongFocus);
@@ -398,7 +399,12 @@ void DrawEntryDialog::cmd32_Click() {
                                    "Soll ich diese trotzdem abspeichern?"),
                     2, QStringLiteral("&JA|&NEIN")) == 2)
         return;
-    save_draws_asking(this, ui_, session_);
+    if (!save_draws_asking(this, ui_, session_, false)) return;
+    // The card indexes book what their tickets won in the new draws.
+    QString done = QStringLiteral("Die Ziehungen wurden gespeichert!");
+    for (const std::string& win : book_new_draws(session_, booked_to_)) done += QStringLiteral("|") + q(win);
+    booked_to_ = newest_booked_draw(session_);
+    ui_.message(this, kInformation, done, 1, QStringLiteral("&OK"));
 }
 
 void DrawEntryDialog::cmd33_Click() { run_column_print(this, session_, ui_); }

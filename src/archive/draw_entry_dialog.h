@@ -84,6 +84,7 @@ private:
     bool advance_after_store_ = false;  // set by a complete fetch
     bool fetching_ = false;
     bool fetch_cancelled_ = false;
+    int booked_to_ = 0;  // the card indexes have booked the draws up to this one
     SlipGridWidget* grids_ = nullptr;
     QLabel* number_ = nullptr;
     QLabel* date_ = nullptr;

@@ -107,6 +107,7 @@ void NetUpdateDialog::fail(const std::string& message) {
 NetUpdateDialog::Outcome NetUpdateDialog::run() {
     outcome_ = Outcome::kRunning;
     cancel_ = false;
+    booked_to_ = newest_booked_draw(session_);
     NetClient client(addresses_.timeout_seconds * 1000);
     client.cancelled = [this] { return cancel_; };
     client.progress = [this](qint64 received, qint64 total) {
@@ -171,7 +172,14 @@ NetUpdateDialog::Outcome NetUpdateDialog::run() {
 
 void NetUpdateDialog::reload() {
     const SelectOutcome r = session_.select_game(session_.params.code);
-    if (!r.status) ui_.message(this, kWarning, q(r.status.message()), 1, QStringLiteral("&OK"));
+    if (!r.status) {
+        ui_.message(this, kWarning, q(r.status.message()), 1, QStringLiteral("&OK"));
+        return;
+    }
+    QStringList wins;
+    for (const std::string& win : book_new_draws(session_, booked_to_)) wins << q(win);
+    booked_to_ = newest_booked_draw(session_);
+    if (!wins.isEmpty()) ui_.message(this, kInformation, wins.join(QLatin1Char('|')), 1, QStringLiteral("&OK"));
 }
 
 bool NetUpdateDialog::update_sources(NetClient& client) {

@@ -57,12 +57,15 @@ private:
     void fail(const std::string& message);
     // The CSV step; false when the window ended (failed or cancelled).
     bool update_sources(NetClient& client);
+    // Loads the updated archive and card indexes; the card indexes book the
+    // new draws and what their tickets won in them is told.
     void reload();
 
     Session& session_;
     UiServices& ui_;
     NetAddresses addresses_;
     Outcome outcome_ = Outcome::kRunning;
+    int booked_to_ = 0;  // the newest draw the card indexes had booked before the update
     bool cancel_ = false;
     UpdatePlan plan_;
     UpdateResult sources_;

@@ -1,6 +1,9 @@
 #include "cardindex/card_list_window.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -10,6 +13,7 @@
 #include "cardindex/card_file_dialog.h"
 #include "cardindex/card_list_format.h"
 #include "cardindex/card_window.h"
+#include "evaluation/eval_draws.h"
 #include "evaluation/evaluation_format.h"
 #include "evaluation/evaluation_painter.h"
 #include "evaluation/review_widget.h"
@@ -24,6 +28,30 @@ CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, 
     setObjectName(QStringLiteral("Dlg_7"));
     setWindowTitle(q(list_title(kind)));
     auto* layout = new QVBoxLayout(this);
+    auto* choices = new QHBoxLayout;
+    auto* sort_label = new QLabel(QStringLiteral("So&rtieren nach:"), this);
+    sort_box_ = new QComboBox(this);
+    sort_box_->setObjectName(QStringLiteral("cb_sortieren"));
+    // In the order of CardSort.
+    sort_box_->addItems({QStringLiteral("Schein-Nr."), QStringLiteral("erster Ziehung"), QStringLiteral("Einsatz"),
+                         QStringLiteral("Gewinn"), QStringLiteral("Gewinn - Einsatz")});
+    sort_label->setBuddy(sort_box_);
+    auto* draw_label = new QLabel(QStringLiteral("nur &Ziehung:"), this);
+    draw_edit_ = new QLineEdit(this);
+    draw_edit_->setObjectName(QStringLiteral("ed_ziehung"));
+    draw_edit_->setPlaceholderText(QStringLiteral("alle"));
+    draw_edit_->setMaxLength(6);
+    draw_edit_->setFixedWidth(80);
+    draw_label->setBuddy(draw_edit_);
+    choices->addWidget(sort_label);
+    choices->addWidget(sort_box_);
+    choices->addSpacing(16);
+    choices->addWidget(draw_label);
+    choices->addWidget(draw_edit_);
+    choices->addStretch(1);
+    layout->addLayout(choices);
+    connect(sort_box_, &QComboBox::activated, this, [this](int i) { set_sort(static_cast<CardSort>(i)); });
+    connect(draw_edit_, &QLineEdit::editingFinished, this, [this] { take_draw_filter(); });
     list_ = new ReviewWidget(this);
     list_->setObjectName(QStringLiteral("Win_6"));
     list_->setMinimumSize(960, 520);
@@ -55,12 +83,47 @@ void CardListWindow::rebuild() {
     list_->set_lines(q(list_header(session_.params.code, kind_)), lines());
 }
 
+std::vector<int> CardListWindow::shown() const {
+    const CardIndex& cards = kind_ == CardKind::Normal ? session_.normal_cards : session_.system_cards;
+    return card_order(cards, evaluations_, sort_, draw_);
+}
+
 QStringList CardListWindow::lines() const {
     QStringList out;
     const CardIndex& cards = kind_ == CardKind::Normal ? session_.normal_cards : session_.system_cards;
-    for (int i = 0; i < cards.count() && i < static_cast<int>(evaluations_.size()); ++i)
+    for (int i : shown())
         out << q(card_line(session_.params.code, kind_, i + 1, cards.at(i), evaluations_[static_cast<size_t>(i)], false));
     return out;
+}
+
+void CardListWindow::set_sort(CardSort sort) {
+    sort_ = sort;
+    sort_box_->setCurrentIndex(static_cast<int>(sort));
+    list_->set_lines(q(list_header(session_.params.code, kind_)), lines());
+}
+
+bool CardListWindow::take_draw_filter() {
+    if (taking_filter_) return false;
+    const QString text = draw_edit_->text().trimmed();
+    std::optional<int> draw;
+    if (!text.isEmpty()) {
+        const int last = last_evaluable_draw(session_.archive);
+        bool number = false;
+        const int n = text.toInt(&number);
+        if (!number || n < 1 || n > last) {
+            taking_filter_ = true;
+            draw_edit_->setText(draw_ ? QString::number(*draw_) : QString());
+            ui_.message(this, kWarning, QStringLiteral("Ziehung %1 gibt es nicht (1 bis %2).").arg(text).arg(last), 1,
+                        QStringLiteral("&OK"));
+            taking_filter_ = false;
+            return false;
+        }
+        draw = n;
+    }
+    draw_ = draw;
+    draw_edit_->setText(draw_ ? QString::number(*draw_) : QString());
+    list_->set_lines(q(list_header(session_.params.code, kind_)), lines());
+    return true;
 }
 
 void CardListWindow::Dlg_7_Message(int id) {

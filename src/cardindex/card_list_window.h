@@ -5,11 +5,15 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 #include "cardindex/balance.h"
+#include "cardindex/card_list_format.h"
 #include "cardindex/card_window.h"
 
+class QComboBox;
+class QLineEdit;
 class QPrinter;
 
 namespace zw {
@@ -28,8 +32,18 @@ public:
     // Evaluates every ticket, runs the balance pass and redraws the list.
     void rebuild();
     const std::vector<TicketEvaluation>& evaluations() const { return evaluations_; }
+    // The lines of the shown tickets, in the chosen order.
     QStringList lines() const;
+    // Positions (0-based) of the shown tickets, in the chosen order.
+    std::vector<int> shown() const;
     ReviewWidget* list() const { return list_; }
+
+    // "Sortieren nach": the list's order (the balance print keeps the ticket order).
+    void set_sort(CardSort sort);
+    // "nur Ziehung": takes the field; empty shows every ticket, a number the
+    // tickets that played that draw. Anything else, or a draw the archive
+    // does not hold, is refused with a message and the previous filter stays.
+    bool take_draw_filter();
 
     // Buttons: 401 save, 402 load, 403 the card window, 404 print, 405
     // diagrams, 406 delete, 407 exit.
@@ -46,7 +60,12 @@ private:
     CardKind kind_;
     ConsoleEditor editor_;
     ReviewWidget* list_ = nullptr;
+    QComboBox* sort_box_ = nullptr;
+    QLineEdit* draw_edit_ = nullptr;
     std::vector<TicketEvaluation> evaluations_;
+    CardSort sort_ = CardSort::Number;
+    std::optional<int> draw_;
+    bool taking_filter_ = false;  // the filter's message must not take it twice
 };
 
 // Menu ids 50 and 51: the list window of the normal or system card index.

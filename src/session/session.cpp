@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "cardindex/card_refresh.h"
 #include "cardindex/card_store.h"
+#include "evaluation/eval_draws.h"
 #include "games/system_catalogue.h"
 #include "session/data_folder.h"
 #include "tipping/par_files.h"
@@ -131,6 +133,14 @@ Status Session::save_header() {
     // still noticed by the next save of the draws.
     if (s && unchanged) stamp_draw_files();
     return s;
+}
+
+int newest_booked_draw(const Session& session) { return last_evaluable_draw(session.archive); }
+
+std::vector<std::string> book_new_draws(Session& session, int after_draw) {
+    const EvaluationInputs in{session.params, session.archive, session.range, session.money,
+                              session.partial_systems};
+    return book_new_draws(session.normal_cards, session.system_cards, in, after_draw);
 }
 
 }  // namespace zw

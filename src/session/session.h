@@ -109,4 +109,15 @@ class Session {
     std::vector<std::pair<fs::path, FileStamp>> draw_stamps_;
 };
 
+// The newest draw a ticket can be evaluated for; new draws after it are the
+// ones book_new_draws books.
+int newest_booked_draw(const Session& session);
+
+// After new draws came into the archive (entered, imported or downloaded):
+// both card indexes of the game evaluate again every ticket whose play period
+// holds a draw after `after_draw` (write-protected tickets keep their amounts,
+// the indexes are left unsaved), and every win in those draws is told, one
+// "Schein 5 hat gewonnen: ..." line each.
+std::vector<std::string> book_new_draws(Session& session, int after_draw);
+
 }  // namespace zw

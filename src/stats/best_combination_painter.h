@@ -11,6 +11,7 @@ class BestCombinationPainter : public ChartPainter {
   public:
     explicit BestCombinationPainter(BestListModel model) : m_(std::move(model)) {}
     void paint(QPainter& p) const override;
+    std::optional<StatTable> table() const override { return best_list_table(m_); }
     const BestListModel& model() const { return m_; }
 
     static int column_x(int index) { return 1 + 20 * index; }

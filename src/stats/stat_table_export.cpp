@@ -72,6 +72,20 @@ StatTable chart_table(const ChartModel& m) {
     return t;
 }
 
+StatTable best_list_table(const BestListModel& m) {
+    StatTable t;
+    t.header = {"Platz", "Kombination", "Häufigkeit", "Rückstand"};
+    t.numeric = {true, false, true, true};
+    for (size_t i = 0; i < m.entries.size(); ++i) {
+        const BestEntry& e = m.entries[i];
+        std::string numbers;
+        for (int k = 0; k < e.combination.size; ++k)
+            numbers += (k ? "-" : "") + std::to_string(e.combination.numbers[static_cast<size_t>(k)]);
+        t.rows.push_back({std::to_string(i + 1), numbers, std::to_string(e.count), std::to_string(e.gap)});
+    }
+    return t;
+}
+
 StatTable distribution_table(const DistributionModel& m) {
     StatTable t;
     t.header = {"Verteilung", "Anzahl", "Erwartet", "Anteil %"};

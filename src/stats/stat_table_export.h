@@ -8,6 +8,7 @@
 
 #include "games/draw_range.h"
 #include "stats/chart_model.h"
+#include "stats/combination_chart_model.h"
 #include "stats/stat_tables.h"
 
 namespace zw {
@@ -25,6 +26,11 @@ struct StatTable {
 StatTable chart_table(const ChartModel& m);
 // Even/odd and low/high: one row per split, its count and the expected count.
 StatTable distribution_table(const DistributionModel& m);
+
+// A best list of pairs, triples, quadruples or boundary pairs: one row per
+// entry in the list's order, its place, the combination ("3-17-25"), its count
+// and its gap.
+StatTable best_list_table(const BestListModel& m);
 
 // UTF-8, semicolon separated, header row first, CRLF-free ("\n" line ends).
 // Cells holding a semicolon, quote or line break are quoted.

@@ -197,10 +197,16 @@ SlipSheet slip_sheet(const Ticket& ticket, const TicketOptions& options, const G
     const Placement p = placement(tl, s.bundesland, ticket.system_mode, 0, 0);
     for (int slot = 0; slot < p.slots; ++slot)
         for (int n = 1; n <= cell_count(game); ++n)
-            if (!game.swiss || n <= game.highest_number || n > kLuckyCellBase) s.cells.push_back(p.cell(slot, n));
+            if (!game.swiss || n <= game.highest_number || n > kLuckyCellBase) {
+                s.cells.push_back(p.cell(slot, n));
+                s.cell_labels.push_back(std::to_string(game.swiss && n > kLuckyCellBase ? n - kLuckyCellBase : n));
+            }
     for (const OptionSpot& spot : tl.options()) {
         int line = 0, col = 0;
-        if (option_cell(spot.field, line, col)) s.cells.push_back(p.option(line, col));
+        if (option_cell(spot.field, line, col)) {
+            s.cells.push_back(p.option(line, col));
+            s.cell_labels.emplace_back();
+        }
     }
     // The slip reaches as far beyond its last cell as its first cell lies from the edge.
     double right = 0, bottom = 0;

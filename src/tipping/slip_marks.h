@@ -103,6 +103,9 @@ struct SlipSheet {
     double cell_w = 0, cell_h = 0;
     std::vector<SlipMark> marks;
     std::vector<SlipPoint> cells;
+    // Beside each cell: the number the slip prints in it (the Swiss lucky
+    // cells 1..6), empty for the option fields. The preview shows them.
+    std::vector<std::string> cell_labels;
 };
 SlipSheet slip_sheet(const Ticket& ticket, const TicketOptions& options, const GameParams& game, int bundesland,
                      SlipCalibration calibration);

@@ -23,9 +23,17 @@ void SlipPrintPainter::paint(QPainter& p, const SlipSheet& sheet, double dots_pe
         p.drawRect(QRectF(0, 0, sheet.width * dots_per_mm, sheet.height * dots_per_mm));
         p.setPen(QPen(QColor(0xe0, 0x90, 0x80), 0));
         const double w = sheet.cell_w * 0.8 * dots_per_mm, h = sheet.cell_h * 0.8 * dots_per_mm;
-        for (const SlipPoint& c : sheet.cells) {
-            const QPointF centre = at(c.x, c.y);
-            p.drawRect(QRectF(centre.x() - w / 2, centre.y() - h / 2, w, h));
+        // The numbers the slip prints in its cells, so that the user can check each cross.
+        QFont small(QStringLiteral("Liberation Sans"));
+        small.setStyleHint(QFont::SansSerif);
+        small.setPixelSize(std::max(1, qRound(h * 0.6)));
+        p.setFont(small);
+        for (size_t i = 0; i < sheet.cells.size(); ++i) {
+            const QPointF centre = at(sheet.cells[i].x, sheet.cells[i].y);
+            const QRectF cell(centre.x() - w / 2, centre.y() - h / 2, w, h);
+            p.drawRect(cell);
+            if (i < sheet.cell_labels.size() && !sheet.cell_labels[i].empty())
+                p.drawText(cell, Qt::AlignCenter, QString::fromStdString(sheet.cell_labels[i]));
         }
     }
     QFont courier(QStringLiteral("Liberation Mono"));
@@ -56,6 +64,10 @@ void prepare_slip_printer(QPrinter& printer, const SlipSheet& sheet) {
 }
 
 bool print_slip(QPrinter& printer, const SlipSheet& sheet, bool outline) {
+    // The print dialog and the preview's page setup offer the printer's own
+    // paper sizes and hand back the one chosen there (often Letter or A4):
+    // the page is set to the slip again right before painting.
+    prepare_slip_printer(printer, sheet);
     QPainter p;
     if (!p.begin(&printer)) return false;
     // Full-page mode: the painter's origin is the paper's top-left corner.

@@ -1,5 +1,5 @@
 // Draws the slip print: an "x" in Courier on every mark, and for the preview
-// a light outline of the slip's cells under them. The same painter serves the
+// a light outline of the slip's cells with their numbers under them. The same painter serves the
 // print preview, PDF files and the paper slip.
 #pragma once
 
@@ -19,7 +19,8 @@ public:
 
 // Makes the printer's page the slip: its size, no margins, job "Scheindruck".
 void prepare_slip_printer(QPrinter& printer, const SlipSheet& sheet);
-// Prints the sheet; false when the printer cannot be started or fails.
+// Prints the sheet on a page of the slip's size, whatever paper the print
+// dialog chose; false when the printer cannot be started or fails.
 bool print_slip(QPrinter& printer, const SlipSheet& sheet, bool outline);
 
 }  // namespace zw

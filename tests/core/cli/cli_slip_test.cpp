@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli_runner.h"
+#include "games/game_catalogue.h"
+#include "tipping/slip_marks.h"
+#include "tipping/ticket.h"
 #include "temp_folder.h"
 
 namespace zw {
@@ -32,6 +37,19 @@ TEST(CliSlip, MarksAsJsonAndThePdfThePrinterWouldGet) {
     const auto bytes = dir.read("schein.pdf");
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_EQ(count(text, "(x) Tj"), 18u);
+    // The page is the slip the print dialog's page gets: the sheet's size in points.
+    Ticket t;
+    t.set_game(game_params(kLottoSaturday));
+    t.seven_by_seven = true;
+    ASSERT_TRUE(t.set_row(0, {1, 2, 3, 4, 5, 6}));
+    const SlipSheet sheet = slip_sheet(t, {}, game_params(kLottoSaturday), 0, {126, 126});
+    const size_t box = text.find("/MediaBox [0 0 ");
+    ASSERT_NE(box, std::string::npos);
+    double w = 0, h = 0;
+    std::istringstream(text.substr(box + 15, text.find(']', box) - box - 15)) >> w >> h;
+    EXPECT_NEAR(w, sheet.width * 72 / 25.4, 0.01);
+    EXPECT_NEAR(h, sheet.height * 72 / 25.4, 0.01);
+    EXPECT_GT(sheet.width, 150.0);  // two fields side by side, never a Letter page
 }
 
 TEST(CliSlip, BundeslandComesFromTheDrawFileHeaderAndTurnsTheSlip) {

@@ -4,6 +4,10 @@
 #include <sstream>
 
 #include "cli_runner.h"
+#include "session/session.h"
+#include "stats/combination_chart_model.h"
+#include "stats/stat_table_export.h"
+#include "stats/statistic_codes.h"
 #include "temp_folder.h"
 
 namespace zw {
@@ -114,8 +118,39 @@ TEST(CliStats, CsvTableInChartOrderOverTheLastDrawsOrTheDates) {
               0u);
     r = stats(dir, {"--game", "2", "stats", "gaps", "--from-date", "31.13.2001"});
     EXPECT_EQ(r.code, 2);
-    r = stats(dir, {"--game", "2", "stats", "pairs", "--csv"});
+    r = stats(dir, {"--game", "2", "stats", "probability", "--csv"});
     EXPECT_EQ(r.code, 2);
+}
+
+TEST(CliStats, CombinationCsvIsTheTableOfTheWindowsChart) {
+    TempFolder dir;
+    write_draws(dir, "Toto.Dat", {{1, 2, 3, 4, 5, 6, 7}, {2, 4, 6, 8, 10, 12, 9}, {2, 4, 6, 8, 10, 12, 9}});
+    Session session(dir.path());
+    session.select_game(kToto);
+    const DrawSource source(session.archive, session.params);
+    const DrawRange all{1, 3};
+    StatTables tables;
+
+    CliRun r = stats(dir, {"--game", "2", "stats", "pairs", "--csv"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Platz;Kombination;Häufigkeit;Rückstand\n1;2-4;3;0\n2;2-6;3;0\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out, csv_text(best_list_table(*best_list_chart(kStatBestPairs, source, all))));
+    r = stats(dir, {"--game", "2", "stats", "boundary-pairs", "--csv"});
+    EXPECT_EQ(r.out, csv_text(best_list_table(*best_list_chart(kStatBoundaryPairs, source, all))));
+
+    r = stats(dir, {"--game", "2", "stats", "smallest", "--csv"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Zahl;Häufigkeit;Rückstand;Anteil %\n1;1;2;33.33\n2;2;0;66.67\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out, csv_text(chart_table(*extreme_chart(kStatSmallest, source, all, tables))));
+
+    const std::vector<int> fixed{2, 4};
+    r = stats(dir, {"--game", "2", "stats", "partner-gaps", "--with", "2 4", "--csv"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, csv_text(chart_table(*partner_chart(kStatTriplePartnerGaps, source, all, fixed, tables))));
+    r = stats(dir, {"--game", "2", "stats", "partners", "--with", "2 4", "--csv"});
+    EXPECT_EQ(r.out, csv_text(chart_table(*partner_chart(kStatTriplePartnerOverview, source, all, fixed, tables))));
+    EXPECT_EQ(stats(dir, {"--game", "2", "stats", "partners", "--csv"}).code, 2);  // no --with
+    EXPECT_EQ(stats(dir, {"--game", "2", "stats", "pairs", "--plus", "--csv"}).code, 2);  // LottoPlus: Austria only
 }
 
 }  // namespace

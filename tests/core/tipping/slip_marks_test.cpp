@@ -237,6 +237,14 @@ TEST(SlipMarks, SheetCoversEveryCellAndTurnsUpsideDownSlips) {
     const SlipSheet s = slip_sheet(t, {}, game_params(kSwiss), 17, kNeutral);
     EXPECT_TRUE(s.upside_down);
     EXPECT_EQ(s.cells.size(), 14u * 48 + 10 + 4);  // 42 numbers and 6 lucky cells per row; options
+    // The preview's cell numbers: 1..42, the lucky numbers 1..6, nothing on the option fields.
+    ASSERT_EQ(s.cell_labels.size(), s.cells.size());
+    EXPECT_EQ(s.cell_labels[0], "1");
+    EXPECT_EQ(s.cell_labels[41], "42");
+    EXPECT_EQ(s.cell_labels[42], "1");
+    EXPECT_EQ(s.cell_labels[47], "6");
+    EXPECT_EQ(s.cell_labels[48], "1");
+    EXPECT_EQ(s.cell_labels.back(), "");
     for (const SlipPoint& c : s.cells) {
         EXPECT_GT(c.x, 0);
         EXPECT_LT(c.x, s.width);

@@ -107,6 +107,34 @@ private slots:
         QCOMPARE(int(g.grids[5].numbers[0]), 49);
     }
 
+    void savedDrawsAreBookedOnTheCardsThatPlayedThem() {
+        Fixture f(QStringLiteral("Lotto.Dat"), 5, kLottoSaturday);
+        // Tickets 1 and 2 play draw 6 only and hit five of its numbers; ticket 2 is protected.
+        CardTicket t;
+        t.first_draw = 6;
+        t.rows[0] = {3, 8, 17, 22, 41, 40, 0};
+        std::vector<CardTicket> tickets{t, t};
+        tickets[1].protected_card = true;
+        f.session->normal_cards.assign(tickets, 1, 0);
+        f.ui.message_answers = {1, 1, 1, 1};
+        f.keys(QStringLiteral("0308172241491\n"));
+        QCOMPARE(f.session->archive.newest(), 6);
+        f.dialog->cmd32_Click();
+        QVERIFY(f.session->archive.saved());
+        const QString date = QString::fromStdString(draw_date(kLottoSaturday, 6).text);
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"
+                                                     "|Schein 1 hat gewonnen: 5 Richtige (Ziehung 6 vom %1)"
+                                                     "|Schein 2 hat gewonnen: 5 Richtige (Ziehung 6 vom %1)")
+                                          .arg(date));
+        QVERIFY(f.session->normal_cards.at(0).winnings > 0);
+        QCOMPARE(f.session->normal_cards.at(1).winnings, 0);
+        // Saving again books nothing twice and tells no win again.
+        const int32_t booked = f.session->normal_cards.at(0).winnings;
+        f.dialog->cmd32_Click();
+        QCOMPARE(f.ui.last_message(), QStringLiteral("Die Ziehungen wurden gespeichert!"));
+        QCOMPARE(f.session->normal_cards.at(0).winnings, booked);
+    }
+
     void answeringNoRestoresTheStoredDraw() {
         Fixture f(QStringLiteral("Lotto.Dat"), 5, kLottoSaturday);
         QTest::keyClick(f.dialog.get(), '-');

@@ -14,6 +14,7 @@
 #include "archive/calendar.h"
 #include "archive/draw_entry_dialog.h"
 #include "archive/net_update_dialog.h"
+#include "cardindex/card_store.h"
 #include "gui_test_support.h"
 #include "net/net_client.h"
 #include "session/data_folder.h"
@@ -199,6 +200,44 @@ private slots:
         QCOMPARE(again.run(), NetUpdateDialog::Outcome::kNothingNewer);
         QCOMPARE(again.texts().value(0),
                  QStringLiteral("Momentan sind keine aktuelleren Ziehun\u00adgen auf der Autorenseite verfügbar."));
+    }
+
+    void downloadedDrawsAreBookedOnTheCardsThatPlayedThem() {
+        LocalServer server;
+        Folder f(server);
+        int last = 0;
+        Draw drawn;
+        {
+            write_file(f.path / "LOTTO.DAT", f.full);
+            Session full(f.path);
+            full.select_game(kLottoSaturday);
+            last = full.archive.newest();
+            drawn = full.archive.draw(last);
+            write_file(f.path / "LOTTO.DAT", f.cut);
+        }
+        ScriptedUi ui;
+        Session session(f.path);
+        session.select_game(kLottoSaturday);
+        // Two tickets play the newest downloaded draw with its six numbers; the second is protected.
+        CardTicket t;
+        t.first_draw = static_cast<int16_t>(last);
+        for (size_t k = 0; k < 6; ++k) t.rows[0][k] = drawn.numbers[k];
+        std::vector<CardTicket> tickets{t, t};
+        tickets[1].protected_card = true;
+        session.normal_cards.assign(tickets, 1, 0);
+        QVERIFY(bool(save_card_index(f.path, kLottoSaturday, session.normal_cards, {}, true)));
+        NetUpdateDialog dialog(session, ui.services, read_net_addresses(QString::fromStdString(f.path.string())));
+        dialog.show();
+        QCOMPARE(dialog.run(), NetUpdateDialog::Outcome::kUpdated);
+        QCOMPARE(session.archive.newest(), last);
+        QCOMPARE(ui.messages.size(), size_t(1));
+        const QString text = ui.messages[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Schein 1 hat gewonnen: 6 Richtige")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("|Schein 2 hat gewonnen: 6 Richtige")), qPrintable(text));
+        QCOMPARE(session.normal_cards.count(), 2);
+        QVERIFY(session.normal_cards.at(0).winnings > 0);
+        QCOMPARE(session.normal_cards.at(1).winnings, 0);
+        QVERIFY(!session.normal_cards.saved());
     }
 
     void failedOrCancelledUpdatesLeaveTheArchiveAlone() {

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -68,6 +69,47 @@ private slots:
         QCOMPARE(w.list()->first_line(), 3);
         // Running total after ticket 60: 20 x 0.50 - 60 x 1.00.
         QCOMPARE(w.evaluations().back().running_total, int64_t{-5000});
+    }
+
+    void listSortsAndFiltersInTheEngineOrder() {
+        QTemporaryDir dir;
+        make_folder(dir, 12);
+        const auto session = test::started_session(dir, kLottoSaturday);
+        Session& s = *session;
+        ScriptedUi ui;
+        CardListWindow w(s, ui.services, CardKind::Normal);
+        auto* sort = w.findChild<QComboBox*>(QStringLiteral("cb_sortieren"));
+        auto* draw = w.findChild<QLineEdit*>(QStringLiteral("ed_ziehung"));
+        QVERIFY(sort && draw);
+        QCOMPARE(sort->count(), 5);
+        // Winnings: the tickets without a win first, ties in ticket order.
+        emit sort->activated(3);
+        QCOMPARE(w.shown(), (std::vector<int>{1, 2, 4, 5, 7, 8, 10, 11, 0, 3, 6, 9}));
+        QVERIFY(w.lines()[0].startsWith(QStringLiteral("   2 ")));
+        QCOMPARE(w.list()->painter().lines.size(), qsizetype(12));
+        QVERIFY(w.list()->painter().lines.back().startsWith(QStringLiteral("  10 ")));
+        for (int k = 0; k < sort->count(); ++k) {
+            emit sort->activated(k);
+            QCOMPARE(w.shown(), card_order(s.normal_cards, w.evaluations(), static_cast<CardSort>(k)));
+        }
+        // Only the tickets that played draw 5, still in the chosen order.
+        QTest::keyClicks(draw, QStringLiteral("5"));
+        QTest::keyClick(draw, Qt::Key_Return);
+        const std::vector<int> playing = card_order(s.normal_cards, w.evaluations(), CardSort::Total, 5);
+        QVERIFY(!playing.empty() && playing.size() < 12);
+        QCOMPARE(w.shown(), playing);
+        QCOMPARE(w.lines().size(), qsizetype(playing.size()));
+        // Draws the archive does not hold, and words, are refused; the filter stays.
+        for (const QString& bad : {QStringLiteral("41"), QStringLiteral("0"), QStringLiteral("fünf")}) {
+            draw->setText(bad);
+            QVERIFY(!w.take_draw_filter());
+            QCOMPARE(ui.last_message(), QStringLiteral("Ziehung %1 gibt es nicht (1 bis 40).").arg(bad));
+            QCOMPARE(draw->text(), QStringLiteral("5"));
+            QCOMPARE(w.shown(), playing);
+        }
+        draw->clear();
+        QVERIFY(w.take_draw_filter());
+        QCOMPARE(w.lines().size(), qsizetype(12));
     }
 
     void cardStepsProtectsAndComputesAmounts() {

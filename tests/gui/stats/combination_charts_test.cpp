@@ -1,7 +1,9 @@
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include "stats/bar_chart_painter.h"
@@ -58,6 +60,32 @@ private slots:
             QCOMPARE(bars(result(f)).columns.front(), 1);  // number order
             QVERIFY(bars(result(f)).overview);
         }
+    }
+
+    void bestListShowsAndExportsTheTableTheCommandLineWrites() {
+        StatsFixture f;
+        f.window->Win_1_MenuEvent(Command::TripleBest);
+        ResultWindow* w = result(f);
+        QVERIFY(w);
+        auto* chart = dynamic_cast<BestCombinationPainter*>(w->chart()->painter());
+        QVERIFY(chart);
+        QVERIFY(w->findChild<QPushButton*>("cmdTable")->isEnabled());
+        QCOMPARE(w->value_table()->rowCount(), 49);
+        QCOMPARE(w->value_table()->horizontalHeaderItem(1)->text(), QStringLiteral("Kombination"));
+        // `stats triples --csv` writes csv_text of the same engine table.
+        const QString csv = f.dir.filePath(QStringLiteral("drillinge.csv"));
+        f.ui.file_answers = {csv};
+        QVERIFY(w->export_csv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string written = file.readAll().toStdString();
+        QCOMPARE(written, csv_text(best_list_table(chart->model())));
+        const BestEntry& first = chart->model().entries.front();
+        const std::string second_line = written.substr(written.find('\n') + 1, written.find('\n', written.find('\n') + 1) - written.find('\n') - 1);
+        QCOMPARE(second_line, "1;" + std::to_string(first.combination.numbers[0]) + "-" +
+                                  std::to_string(first.combination.numbers[1]) + "-" +
+                                  std::to_string(first.combination.numbers[2]) + ";" + std::to_string(first.count) +
+                                  ";" + std::to_string(first.gap));
     }
 
     void partnerChartAsksForItsNumbersAndKeepsThemWhileStepping() {

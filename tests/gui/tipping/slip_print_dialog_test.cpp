@@ -1,8 +1,11 @@
 #include "tipping/slip_print_dialog.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <cmath>
 
 #include "app/main_window.h"
 #include "gui_test_support.h"
@@ -123,6 +127,43 @@ private slots:
         QCOMPARE(after.size(), before.size());
         QCOMPARE(int(after[2]), 5);
         QCOMPARE(after.mid(4), before.mid(4));
+    }
+
+    // The page box of a written PDF, in points.
+    static QSizeF pdf_media_box(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        const QByteArray bytes = f.readAll();
+        const qsizetype at = bytes.indexOf("/MediaBox");
+        if (at < 0) return {};
+        const qsizetype open = bytes.indexOf('[', at), close = bytes.indexOf(']', at);
+        const QList<QByteArray> v = bytes.mid(open + 1, close - open - 1).simplified().split(' ');
+        if (v.size() != 4) return {};
+        return {v[2].toDouble() - v[0].toDouble(), v[3].toDouble() - v[1].toDouble()};
+    }
+
+    void printedPageIsTheSlipWhateverPaperThePrintDialogChose() {
+        Fixture f;
+        f.session->ticket.set_row(0, {1, 2, 3, 4, 5, 6});
+        const QString pdf = f.dir.filePath(QStringLiteral("schein.pdf"));
+        // The print dialog offers the printer's own paper sizes and may hand back Letter.
+        f.ui.services.print_dialog = [pdf](QWidget*, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+            return true;
+        };
+        auto d = f.dialog();
+        for (int bundesland : {0, 7}) {
+            d->cb1_Click(bundesland);
+            d->cmd18_Click();
+            QVERIFY(f.ui.messages.empty());
+            const SlipSheet sheet =
+                slip_sheet(f.session->ticket, f.session->ticket_options, f.session->params, bundesland, f.calibration());
+            const QSizeF box = pdf_media_box(pdf);
+            QVERIFY2(std::abs(box.width() - sheet.width * 72 / 25.4) < 1.5, qPrintable(QString::number(box.width())));
+            QVERIFY2(std::abs(box.height() - sheet.height * 72 / 25.4) < 1.5, qPrintable(QString::number(box.height())));
+        }
     }
 
     void refusedSlipsAndEmptyTicketsNeverReachThePrinter() {
@@ -281,6 +322,25 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 if (image.pixel(x, y) != qRgb(255, 255, 255) && qGray(image.pixel(x, y)) > 150) ++outlined;
         QVERIFY(outlined > light + 1000);
+        // The preview prints each cell's number inside its outline; unmarked cells show only that.
+        auto ink_inside = [&](const SlipPoint& c) {
+            const SlipPoint at = page_position(sheet, c.x, c.y);
+            int ink = 0;
+            for (int dy = -int(sheet.cell_h * 2.5); dy <= int(sheet.cell_h * 2.5); ++dy)
+                for (int dx = -int(sheet.cell_w * 2.5); dx <= int(sheet.cell_w * 2.5); ++dx)
+                    if (image.pixel(int(at.x * dots) + dx, int(at.y * dots) + dy) != qRgb(255, 255, 255)) ++ink;
+            return ink;
+        };
+        const SlipPoint unmarked = sheet.cells[48 + 20];  // number 21 of the second row
+        QVERIFY(ink_inside(unmarked) > 5);
+        SlipSheet without = sheet;
+        without.cell_labels.clear();
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            SlipPrintPainter().paint(p, without, dots, true);
+        }
+        QCOMPARE(ink_inside(unmarked), 0);
     }
 };
 
