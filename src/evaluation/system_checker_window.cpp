@@ -26,6 +26,37 @@
 #include "ui/ui_services.h"
 
 namespace zw {
+
+RunPane add_run_pane(QWidget* owner, QVBoxLayout* layout, const QString& progress_name) {
+    RunPane pane;
+    pane.progress = new QProgressBar(owner);
+    pane.progress->setObjectName(progress_name);
+    pane.progress->setRange(0, 1000);
+    pane.progress->setValue(0);
+    pane.progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    layout->addWidget(pane.progress);
+    pane.state = new QLabel(owner);
+    pane.state->setObjectName(QStringLiteral("lblStand"));
+    layout->addWidget(pane.state);
+    pane.text = new QPlainTextEdit(owner);
+    pane.text->setObjectName(QStringLiteral("txtErgebnis"));
+    pane.text->setReadOnly(true);
+    pane.text->setAccessibleName(QStringLiteral("Ergebnis"));
+    pane.text->setFont(print_font());
+    pane.text->setMinimumSize(760, 300);
+    layout->addWidget(pane.text, 1);
+    return pane;
+}
+
+QPushButton* add_dialog_button(QWidget* owner, QHBoxLayout* row, const QString& text,
+                               const QString& name) {
+    auto* b = new QPushButton(text, owner);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+}
+
 namespace {
 
 // Rows of a file or system, at most; more are refused, never cut.
@@ -195,31 +226,14 @@ SystemCheckerWindow::SystemCheckerWindow(Host& host, QWidget* parent) : QDialog(
     connect(source_, &QComboBox::currentIndexChanged, this, update_card);
     update_card();
 
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("prgPruef"));
-    progress_->setRange(0, 1000);
-    progress_->setValue(0);
-    progress_->setAccessibleName(QStringLiteral("Fortschritt"));
-    layout->addWidget(progress_);
-    state_ = new QLabel(this);
-    state_->setObjectName(QStringLiteral("lblStand"));
-    layout->addWidget(state_);
-
-    text_ = new QPlainTextEdit(this);
-    text_->setObjectName(QStringLiteral("txtErgebnis"));
-    text_->setReadOnly(true);
-    text_->setAccessibleName(QStringLiteral("Ergebnis"));
-    text_->setFont(print_font());
-    text_->setMinimumSize(760, 300);
-    layout->addWidget(text_, 1);
+    const RunPane pane = add_run_pane(this, layout, QStringLiteral("prgPruef"));
+    progress_ = pane.progress;
+    state_ = pane.state;
+    text_ = pane.text;
 
     auto* buttons = new QHBoxLayout;
     auto button = [&](const QString& text, const QString& name) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
+        return add_dialog_button(this, buttons, text, name);
     };
     check_button_ = button(QStringLiteral("&Prüfen"), QStringLiteral("cmdPruefen"));
     cancel_button_ = button(QStringLiteral("&Abbrechen"), QStringLiteral("cmdAbbrechen"));

@@ -16,11 +16,14 @@
 #include "evaluation/system_checker.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
+class QWidget;
 
 namespace zw {
 
@@ -37,6 +40,18 @@ QStringList system_check_lines(const SystemCheck& check, const std::vector<int>&
 std::vector<std::vector<int>> ticket_system_rows(const Session& session);
 // The rows of stored ticket `number` (1-based) of a card index; empty when none.
 std::vector<std::vector<int>> card_system_rows(const Session& session, bool system_card, int number);
+
+// The lower part both system windows share: progress bar, state line and the
+// read-only report.
+struct RunPane {
+    QProgressBar* progress = nullptr;
+    QLabel* state = nullptr;
+    QPlainTextEdit* text = nullptr;
+};
+RunPane add_run_pane(QWidget* owner, QVBoxLayout* layout, const QString& progress_name);
+// A button of the window's button row (no auto-default: Enter stays in the fields).
+QPushButton* add_dialog_button(QWidget* owner, QHBoxLayout* row, const QString& text,
+                               const QString& name);
 
 // Runs the checker on a thread; `done` is queued to `receiver`'s thread.
 class CheckRunner {

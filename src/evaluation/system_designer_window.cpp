@@ -92,29 +92,14 @@ SystemDesignerWindow::SystemDesignerWindow(Host& host, OfferCardSave offer_save,
     field(QStringLiteral("&Rechenzeit in Sekunden:"), seconds_, QStringLiteral("spnSekunden"));
     layout->addLayout(grid);
 
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("prgSuche"));
-    progress_->setRange(0, 1000);
-    progress_->setAccessibleName(QStringLiteral("Fortschritt"));
-    layout->addWidget(progress_);
-    state_ = new QLabel(this);
-    state_->setObjectName(QStringLiteral("lblStand"));
-    layout->addWidget(state_);
-    text_ = new QPlainTextEdit(this);
-    text_->setObjectName(QStringLiteral("txtErgebnis"));
-    text_->setReadOnly(true);
-    text_->setAccessibleName(QStringLiteral("Ergebnis"));
-    text_->setFont(print_font());
-    text_->setMinimumSize(760, 300);
-    layout->addWidget(text_, 1);
+    const RunPane pane = add_run_pane(this, layout, QStringLiteral("prgSuche"));
+    progress_ = pane.progress;
+    state_ = pane.state;
+    text_ = pane.text;
 
     auto* buttons = new QHBoxLayout;
     auto button = [&](const QString& text, const QString& name) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
+        return add_dialog_button(this, buttons, text, name);
     };
     search_button_ = button(QStringLiteral("&Suchen"), QStringLiteral("cmdSuchen"));
     cancel_button_ = button(QStringLiteral("&Abbrechen"), QStringLiteral("cmdAbbrechen"));
