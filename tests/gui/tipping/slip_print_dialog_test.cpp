@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/main_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 #include "session/session.h"
 #include "tipping/console_dialog.h"
@@ -62,10 +62,11 @@ class SlipPrintDialogTest : public QObject {
 private slots:
     void consolePrintButtonOpensTheSlipDialog() {
         Fixture f;
-        MainWindow window(*f.session, f.ui.services);
-        window.show();
-        window.Win_1_MenuEvent(Command::NormalTicket);
-        auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
+        test::FakeHost host(*f.session, f.ui.services);
+        install_tipping_commands(host, host);
+        host.frame().show();
+        host.run(Command::NormalTicket);
+        auto* console = host.frame().findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
         QVERIFY(console);
         QVERIFY(console->button(10)->isEnabled());
         QString seen;
