@@ -31,15 +31,18 @@ public:
     QStringList lines() const;
     ReviewWidget* list() const { return list_; }
 
-    // Buttons: 401 save, 402 load, 403 the card window, 404 print, 405
-    // diagrams, 406 delete, 407 exit.
-    void Dlg_7_Message(int id);
+    // The buttons cmd401..cmd406 (cmd407 "E&xit" accepts): save, load, the
+    // card window, print, diagrams, delete.
+    void save();
+    void load();
+    void add_cards();
+    void print();
+    void diagrams();
+    void delete_files();
     // The balance print ("Bilanz-Druck") onto a printer that is set up; false on a printer failure.
     bool print_balance(QPrinter& printer);
 
 private:
-    void print();
-    void diagrams();
 
     Session& session_;
     UiServices& ui_;

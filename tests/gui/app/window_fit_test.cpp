@@ -2,6 +2,7 @@
 // configured to that size, and each menu command's window is checked while
 // it is open.
 #include <QDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -111,7 +112,7 @@ private slots:
                     f.window->Win_1_MenuEvent(Command::NormalTicket);
                     const int before = modals_seen_;
                     run(*f.window, QStringLiteral("console %1, game %2").arg(id).arg(game),
-                        [console, id] { console->Dlg_11_Message(id); });
+                        [console, id] { console->button(id)->click(); });
                     QVERIFY(modals_seen_ > before);
                 }
             }
