@@ -90,9 +90,9 @@ CommandLine::CommandLine(Options& o) : app_(std::make_unique<CLI::App>("", "zieh
     app.add_option_function<std::string>("--data", [&o](const std::string& v) { o.data = v; }, "Datenordner")
         ->type_name("ORDNER");
     app.add_option_function<std::string>("--game", [&o](const std::string& v) {
-           const int g = parse_int(v, "--game");
-           if (!is_valid_game(g)) throw UsageError("Spiel muss 0 bis 5 sein.");
-           o.game = g;
+           const std::optional<GameCode> g = game_code(parse_int(v, "--game"));
+           if (!g) throw UsageError("Spiel muss 0 bis 5 sein.");
+           o.game = *g;
        }, "Spiel 0 bis 5")->type_name("0..5");
     app.add_option_function<std::string>("--range", [&o](const std::string& v) { o.range = parse_range(v); },
                                          "Ziehungsrahmen")->type_name("ERSTE..LETZTE");

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "cardindex/card_diagram_window.h"
 #include "cardindex/card_file_dialog.h"
@@ -57,18 +58,19 @@ CardListWindow::CardListWindow(Session& session, UiServices& ui, CardKind kind, 
     list_->setMinimumSize(960, 520);
     layout->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
-    const std::array<std::pair<int, const char*>, 7> captions = {{{401, "&Sichern"},
-                                                                   {402, "&Laden"},
-                                                                   {403, "&Ergänzen"},
-                                                                   {404, "&Drucken"},
-                                                                   {405, "D&iagramme"},
-                                                                   {406, "L&öschen"},
-                                                                   {407, "E&xit"}}};
-    for (const auto& [id, text] : captions) {
+    using Slot = void (CardListWindow::*)();
+    const std::array<std::tuple<int, const char*, Slot>, 7> captions = {{{401, "&Sichern", &CardListWindow::save},
+                                                                           {402, "&Laden", &CardListWindow::load},
+                                                                           {403, "&Ergänzen", &CardListWindow::add_cards},
+                                                                           {404, "&Drucken", &CardListWindow::print},
+                                                                           {405, "D&iagramme", &CardListWindow::diagrams},
+                                                                           {406, "L&öschen", &CardListWindow::delete_files},
+                                                                           {407, "E&xit", &CardListWindow::accept}}};
+    for (const auto& [id, text, slot] : captions) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_7_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
@@ -126,35 +128,20 @@ bool CardListWindow::take_draw_filter() {
     return true;
 }
 
-void CardListWindow::Dlg_7_Message(int id) {
-    switch (id) {
-        case 401:
-            save_cards(this, ui_, session_, index(), true);
-            break;
-        case 402:
-            if (load_cards(this, ui_, session_, index())) rebuild();
-            break;
-        case 403: {
-            CardWindow card(session_, ui_, kind_, std::max(0, index().count() - 1), this, editor_);
-            card.exec();
-            rebuild();
-            break;
-        }
-        case 404:
-            print();
-            break;
-        case 405:
-            diagrams();
-            break;
-        case 406:
-            if (delete_cards(this, ui_, session_, index())) rebuild();
-            break;
-        case 407:
-            accept();
-            break;
-        default:
-            break;
-    }
+void CardListWindow::save() { save_cards(this, ui_, session_, index(), true); }
+
+void CardListWindow::load() {
+    if (load_cards(this, ui_, session_, index())) rebuild();
+}
+
+void CardListWindow::add_cards() {
+    CardWindow card(session_, ui_, kind_, std::max(0, index().count() - 1), this, editor_);
+    card.exec();
+    rebuild();
+}
+
+void CardListWindow::delete_files() {
+    if (delete_cards(this, ui_, session_, index())) rebuild();
 }
 
 void CardListWindow::print() {

@@ -1,7 +1,7 @@
 // The list window of a card index ("Kartei für alle getippten NORMAL-Scheine"
 // / "... SYSTEM-Scheine"): every ticket evaluated over its play period with
 // the running balance, scrolled by bar and wheel, and the buttons 401..406
-// and "E&xit" (`Dlg_7_Message`).
+// and "E&xit".
 #pragma once
 
 #include <QDialog>
@@ -45,15 +45,18 @@ public:
     // does not hold, is refused with a message and the previous filter stays.
     bool take_draw_filter();
 
-    // Buttons: 401 save, 402 load, 403 the card window, 404 print, 405
-    // diagrams, 406 delete, 407 exit.
-    void Dlg_7_Message(int id);
+    // The buttons cmd401..cmd406 (cmd407 "E&xit" accepts): save, load, the
+    // card window, print, diagrams, delete.
+    void save();
+    void load();
+    void add_cards();
+    void print();
+    void diagrams();
+    void delete_files();
     // The balance print ("Bilanz-Druck") onto a printer that is set up; false on a printer failure.
     bool print_balance(QPrinter& printer);
 
 private:
-    void print();
-    void diagrams();
 
     Session& session_;
     UiServices& ui_;

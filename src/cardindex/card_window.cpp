@@ -46,20 +46,21 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
         g->addWidget(l, row, col, 1, span);
         return l;
     };
-    auto button = [&](const QString& text, int id, int row, int col) {
+    using Slot = void (CardWindow::*)();
+    auto button = [&](const QString& text, int id, int row, int col, Slot slot) {
         auto* b = new QPushButton(text, card);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
         if (text.size() <= 2) b->setMaximumWidth(40);
-        connect(b, &QPushButton::clicked, this, [this, id] { Dlg_15_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         g->addWidget(b, row, col);
         return b;
     };
     label(QStringLiteral("Schein-Nr.:"), 0, 0);
-    button(QStringLiteral("-"), 500, 0, 1);
+    button(QStringLiteral("-"), 500, 0, 1, &CardWindow::previous_ticket);
     number_ = label({}, 0, 2);
     number_->setObjectName(QStringLiteral("lbl_number"));
-    button(QStringLiteral("+"), 502, 0, 3);
+    button(QStringLiteral("+"), 502, 0, 3, &CardWindow::next_ticket);
     protect_ = new QCheckBox(QStringLiteral("©"), card);
     protect_->setObjectName(QStringLiteral("ch599"));
     connect(protect_, &QCheckBox::clicked, this, &CardWindow::protection_toggled);
@@ -68,20 +69,20 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
     draw_ = label({}, 1, 2);
     draw_->setObjectName(QStringLiteral("lbl_draw"));
     label(QStringLiteral("Datum:"), 2, 0);
-    button(QStringLiteral("-"), 505, 2, 1);
+    button(QStringLiteral("-"), 505, 2, 1, &CardWindow::earlier_date);
     date_ = label({}, 2, 2);
     date_->setObjectName(QStringLiteral("lbl_date"));
-    button(QStringLiteral("+"), 507, 2, 3);
+    button(QStringLiteral("+"), 507, 2, 3, &CardWindow::later_date);
     label(QStringLiteral("Einsatz:"), 3, 0);
     stake_ = new QLineEdit(card);
     stake_->setObjectName(QStringLiteral("ed_stake"));
     g->addWidget(stake_, 3, 1, 1, 2);
-    button(QStringLiteral("="), 592, 3, 3)->setToolTip(QStringLiteral("Einsatz aus den Gebühren berechnen"));
+    button(QStringLiteral("="), 592, 3, 3, &CardWindow::compute_stake)->setToolTip(QStringLiteral("Einsatz aus den Gebühren berechnen"));
     label(QStringLiteral("Gewinn:"), 4, 0);
     winnings_ = new QLineEdit(card);
     winnings_->setObjectName(QStringLiteral("ed_winnings"));
     g->addWidget(winnings_, 4, 1, 1, 2);
-    button(QStringLiteral("="), 594, 4, 3)->setToolTip(QStringLiteral("Gewinn aus den Quoten berechnen"));
+    button(QStringLiteral("="), 594, 4, 3, &CardWindow::compute_winnings)->setToolTip(QStringLiteral("Gewinn aus den Quoten berechnen"));
 
     const QFont fixed = evaluation_font();
     counts_ = label({}, 5, 0, 7);
@@ -106,20 +107,20 @@ CardWindow::CardWindow(Session& session, UiServices& ui, CardKind kind, int posi
     pages_->addWidget(pool_);
 
     auto* buttons = new QHBoxLayout;
-    auto bottom = [&](const QString& text, int id) {
+    auto bottom = [&](const QString& text, int id, Slot slot) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id] { Dlg_15_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
         return b;
     };
-    bottom(QStringLiteral("&Tippschein"), 550)->setEnabled(static_cast<bool>(editor_));
-    bottom(QStringLiteral("&Sichern"), 551);
-    bottom(QStringLiteral("Schein löschen"), 553);
-    bottom(QStringLiteral("OK"), 1);
-    bottom(QStringLiteral("E&xit"), 552);
-    switch_ = bottom(QStringLiteral("TG >>"), 590);
+    bottom(QStringLiteral("&Tippschein"), 550, &CardWindow::edit_ticket)->setEnabled(static_cast<bool>(editor_));
+    bottom(QStringLiteral("&Sichern"), 551, &CardWindow::save);
+    bottom(QStringLiteral("Schein löschen"), 553, &CardWindow::delete_ticket);
+    bottom(QStringLiteral("OK"), 1, &CardWindow::finish);
+    bottom(QStringLiteral("E&xit"), 552, &CardWindow::finish);
+    switch_ = bottom(QStringLiteral("TG >>"), 590, &CardWindow::toggle_pool);
     outer->addLayout(buttons);
     show_ticket(std::clamp(position, 0, std::max(0, index().count() - 1)));
 }
@@ -261,66 +262,65 @@ void CardWindow::delete_ticket() {
     show_ticket(std::min(position_, std::max(0, index().count() - 1)));
 }
 
-void CardWindow::Dlg_15_Message(int id) {
+void CardWindow::previous_ticket() {
+    if (take_amounts()) show_ticket(position_ - 1);
+}
+
+void CardWindow::next_ticket() {
+    if (take_amounts()) show_ticket(position_ + 1);
+}
+
+void CardWindow::earlier_date() { step_date(-1); }
+
+void CardWindow::later_date() { step_date(1); }
+
+void CardWindow::step_date(int by) {
+    if (ticket_.protected_card || !take_amounts()) return;
+    ticket_.first_draw = static_cast<int16_t>(std::clamp(ticket_.first_draw + by, 1, 32767));
+    commit();
+    evaluate();
+    redraw();
+}
+
+void CardWindow::edit_ticket() {
+    if (!refuse_protected() && editor_) open_in_console();
+}
+
+void CardWindow::compute_stake() {
+    if (refuse_protected()) return;
+    ticket_.stake = card_amount(ticket_stake(ticket_, kind_, session_.params, session_.money, session_.archive.bundesland));
+    commit();
+    redraw();
+}
+
+void CardWindow::compute_winnings() {
+    if (refuse_protected()) return;
     const EvaluationInputs in{session_.params, session_.archive, session_.range, session_.money, session_.partial_systems};
-    switch (id) {
-        case 500:
-            if (take_amounts()) show_ticket(position_ - 1);
-            break;
-        case 502:
-            if (take_amounts()) show_ticket(position_ + 1);
-            break;
-        case 505:
-        case 507: {
-            if (ticket_.protected_card || !take_amounts()) break;
-            const int next = ticket_.first_draw + (id == 505 ? -1 : 1);
-            ticket_.first_draw = static_cast<int16_t>(std::clamp(next, 1, 32767));
-            commit();
-            evaluate();
-            redraw();
-            break;
-        }
-        case 550:
-            if (!refuse_protected() && editor_) open_in_console();
-            break;
-        case 592:
-            if (refuse_protected()) break;
-            ticket_.stake = card_amount(ticket_stake(ticket_, kind_, session_.params, session_.money, session_.archive.bundesland));
-            commit();
-            redraw();
-            break;
-        case 594:
-            if (refuse_protected()) break;
-            ticket_.winnings = card_amount(ticket_winnings(evaluation_, kind_, in));
-            commit();
-            redraw();
-            break;
-        case 553:
-            delete_ticket();
-            break;
-        case 551:
-            if (!take_amounts() || (pool_shown() && !pool_->take_values())) break;
-            save_cards(this, ui_, session_, index(), false);
-            break;
-        case 1:
-        case 552:
-            if (!take_amounts() || (pool_shown() && !pool_->take_values())) break;
-            accept();
-            break;
-        case 590:
-            if (!take_amounts()) break;
-            if (pool_shown()) {
-                if (!pool_->take_values()) break;
-                pages_->setCurrentWidget(pages_->widget(0));
-                switch_->setText(QStringLiteral("TG >>"));
-            } else {
-                pool_->refresh();
-                pages_->setCurrentWidget(pool_);
-                switch_->setText(QStringLiteral("TG <<"));
-            }
-            break;
-        default:
-            break;
+    ticket_.winnings = card_amount(ticket_winnings(evaluation_, kind_, in));
+    commit();
+    redraw();
+}
+
+void CardWindow::save() {
+    if (!take_amounts() || (pool_shown() && !pool_->take_values())) return;
+    save_cards(this, ui_, session_, index(), false);
+}
+
+void CardWindow::finish() {
+    if (!take_amounts() || (pool_shown() && !pool_->take_values())) return;
+    accept();
+}
+
+void CardWindow::toggle_pool() {
+    if (!take_amounts()) return;
+    if (pool_shown()) {
+        if (!pool_->take_values()) return;
+        pages_->setCurrentWidget(pages_->widget(0));
+        switch_->setText(QStringLiteral("TG >>"));
+    } else {
+        pool_->refresh();
+        pages_->setCurrentWidget(pool_);
+        switch_->setText(QStringLiteral("TG <<"));
     }
 }
 

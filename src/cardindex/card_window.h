@@ -1,5 +1,5 @@
 // The card of one ticket ("KARTEIKARTE: Normal-Scheine" / "... System-Scheine",
-// `Dlg_15_Message` / `Dlg_16_Message`): ticket and date stepping, the stake
+// `Dlg_15` / `Dlg_16`): ticket and date stepping, the stake
 // and winnings fields with their rules, write protection "©", saving, and the
 // switch to the pool view ("TG >>").
 #pragma once
@@ -34,10 +34,21 @@ public:
     CardWindow(Session& session, UiServices& ui, CardKind kind, int position, QWidget* parent = nullptr,
                ConsoleEditor editor = {});
 
-    // 500/502 ticket -/+, 505/507 date -/+, 550 "&Tippschein", 592 stake,
-    // 594 winnings, 551 "&Sichern", 553 "Schein löschen", 1 "OK", 552 "E&xit", 590 "TG >>"/"TG <<".
-    void Dlg_15_Message(int id);
-    void Dlg_16_Message(int id) { Dlg_15_Message(id); }
+    // The buttons: cmd500/cmd502 ticket -/+, cmd505/cmd507 date -/+, cmd550
+    // "&Tippschein", cmd592 stake, cmd594 winnings, cmd551 "&Sichern", cmd553
+    // "Schein löschen", cmd1 "OK" and cmd552 "E&xit", cmd590 "TG >>"/"TG <<".
+    void previous_ticket();
+    void next_ticket();
+    void earlier_date();
+    void later_date();
+    void edit_ticket();
+    void compute_stake();
+    void compute_winnings();
+    void save();
+    // Asks, then removes the shown ticket; the later ones move up a place.
+    void delete_ticket();
+    void finish();
+    void toggle_pool();
 
     int position() const { return position_; }
     const CardTicket& ticket() const { return ticket_; }
@@ -60,8 +71,7 @@ private:
     bool refuse_protected();
     void protection_toggled(bool on);
     void open_in_console();
-    // Asks, then removes the shown ticket; the later ones move up a place.
-    void delete_ticket();
+    void step_date(int by);
 
     Session& session_;
     UiServices& ui_;

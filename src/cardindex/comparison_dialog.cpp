@@ -48,8 +48,8 @@ ComparisonDialog::ComparisonDialog(Session& session, UiServices& ui, CardKind ki
         b->setAutoDefault(false);
         b->setFixedWidth(32);
     }
-    connect(minus, &QPushButton::clicked, this, [this] { Dlg_5_Message(kMinus); });
-    connect(plus, &QPushButton::clicked, this, [this] { Dlg_5_Message(kPlus); });
+    connect(minus, &QPushButton::clicked, this, &ComparisonDialog::previous_draw);
+    connect(plus, &QPushButton::clicked, this, &ComparisonDialog::next_draw);
     top->addWidget(minus);
     top->addWidget(date_);
     top->addWidget(plus);
@@ -104,8 +104,8 @@ ComparisonDialog::ComparisonDialog(Session& session, UiServices& ui, CardKind ki
     auto* cancel = new QPushButton(QStringLiteral("&Abbruch"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     for (QPushButton* b : {distribution, cancel}) b->setAutoDefault(false);
-    connect(distribution, &QPushButton::clicked, this, [this] { Dlg_5_Message(kDistribution); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Dlg_5_Message(kCancel); });
+    connect(distribution, &QPushButton::clicked, this, &ComparisonDialog::show_distribution);
+    connect(cancel, &QPushButton::clicked, this, &ComparisonDialog::reject);
     buttons->addWidget(distribution);
     buttons->addStretch(1);
     buttons->addWidget(cancel);
@@ -171,26 +171,16 @@ void ComparisonDialog::place_counts() {
     counts_box_->setMinimumSize(px(right_edge + 2), row + 2 * h);
 }
 
-void ComparisonDialog::Dlg_5_Message(int id) {
+void ComparisonDialog::previous_draw() { set_draw(comparison_.draw > 1 ? comparison_.draw - 1 : 1); }
+
+void ComparisonDialog::next_draw() {
     const int last = std::max(last_evaluable_draw(session_.archive), 1);
-    switch (id) {
-        case kMinus:
-            set_draw(comparison_.draw > 1 ? comparison_.draw - 1 : 1);
-            break;
-        case kPlus:
-            set_draw(comparison_.draw < last ? comparison_.draw + 1 : last);
-            break;
-        case kDistribution: {
-            PrizeDistributionDialog dialog(comparison_, session_.params.code, ui_, this);
-            dialog.exec();
-            break;
-        }
-        case kCancel:
-            reject();
-            break;
-        default:
-            break;
-    }
+    set_draw(comparison_.draw < last ? comparison_.draw + 1 : last);
+}
+
+void ComparisonDialog::show_distribution() {
+    PrizeDistributionDialog dialog(comparison_, session_.params.code, ui_, this);
+    dialog.exec();
 }
 
 void show_comparison(QWidget* parent, Session& session, UiServices& ui, CardKind kind) {

@@ -1,7 +1,7 @@
 // The comparison window ("VERGLEICH: NRM-Scheine" / "VERGLEICH: SYS-Scheine"):
 // every ticket of a card index compared with one draw, stepped over the
 // archive with "-" and "+", with the prize distribution of the winning
-// tickets (`Dlg_5_Message`).
+// tickets.
 #pragma once
 
 #include <QDialog>
@@ -20,8 +20,6 @@ struct UiServices;
 class ComparisonDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Control { kMinus = 1, kPlus = 2, kDistribution = 3, kCancel = 4 };
-
     ComparisonDialog(Session& session, UiServices& ui, CardKind kind, QWidget* parent = nullptr);
 
     // Compares the index with draw `draw` (kept within the archive) and shows it.
@@ -30,7 +28,10 @@ public:
     const Comparison& comparison() const { return comparison_; }
     std::vector<QLabel*> count_labels() const { return counts_; }
 
-    void Dlg_5_Message(int id);
+    // The buttons: one draw back, one draw on, the prize distribution.
+    void previous_draw();
+    void next_draw();
+    void show_distribution();
 
 private:
     void show_comparison();

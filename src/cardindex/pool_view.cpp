@@ -38,12 +38,12 @@ PoolView::PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* 
         g->addWidget(l, row, col);
         return l;
     };
-    auto button = [&](const QString& text, int id, int row, int col) {
+    auto button = [&](const QString& text, int id, int row, int col, void (PoolView::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
         b->setMaximumWidth(40);
-        connect(b, &QPushButton::clicked, this, [this, id] { Dlg_6_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         g->addWidget(b, row, col);
     };
     label(QStringLiteral("TippGemeinschaft"), 0, 0)->setStyleSheet(QStringLiteral("font-weight: bold"));
@@ -57,15 +57,15 @@ PoolView::PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* 
     g->addWidget(capital_, 2, 1, 1, 2);
     label(currency_, 2, 3);
     label(QStringLiteral("erster Schein"), 3, 0);
-    button(QStringLiteral("-"), 600, 3, 1);
+    button(QStringLiteral("-"), 600, 3, 1, &PoolView::first_back);
     first_label_ = label({}, 3, 2);
     first_label_->setObjectName(QStringLiteral("lbl_first"));
-    button(QStringLiteral("+"), 602, 3, 3);
+    button(QStringLiteral("+"), 602, 3, 3, &PoolView::first_on);
     label(QStringLiteral("letzter Schein"), 4, 0);
-    button(QStringLiteral("-"), 603, 4, 1);
+    button(QStringLiteral("-"), 603, 4, 1, &PoolView::last_back);
     last_label_ = label({}, 4, 2);
     last_label_->setObjectName(QStringLiteral("lbl_last"));
-    button(QStringLiteral("+"), 605, 4, 3);
+    button(QStringLiteral("+"), 605, 4, 3, &PoolView::last_on);
     label(QStringLiteral("Einsatz:"), 5, 0);
     label(QStringLiteral("gesamt:"), 5, 1);
     stake_total_ = label({}, 5, 2);
@@ -83,13 +83,13 @@ PoolView::PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* 
     win_total_->setObjectName(QStringLiteral("lbl_win_total"));
     win_share_->setObjectName(QStringLiteral("lbl_win_share"));
     rest_->setObjectName(QStringLiteral("lbl_rest"));
-    auto* compute = new QPushButton(QStringLiteral("&Berechnen"), this);
-    compute->setObjectName(QStringLiteral("cmd640"));
-    compute->setAutoDefault(false);
-    connect(compute, &QPushButton::clicked, this, [this] { Dlg_6_Message(640); });
-    g->addWidget(compute, 8, 0);
-    connect(members_, &QLineEdit::editingFinished, this, [this] { Dlg_6_Message(640); });
-    connect(capital_, &QLineEdit::editingFinished, this, [this] { Dlg_6_Message(640); });
+    auto* compute_button = new QPushButton(QStringLiteral("&Berechnen"), this);
+    compute_button->setObjectName(QStringLiteral("cmd640"));
+    compute_button->setAutoDefault(false);
+    connect(compute_button, &QPushButton::clicked, this, &PoolView::compute);
+    g->addWidget(compute_button, 8, 0);
+    connect(members_, &QLineEdit::editingFinished, this, &PoolView::compute);
+    connect(capital_, &QLineEdit::editingFinished, this, &PoolView::compute);
     members_->setText(QString::number(index_.members()));
     capital_->setText(QString::fromStdString(cents_text(index_.capital())));
     last_ = std::max(1, index_.count());
@@ -115,20 +115,17 @@ bool PoolView::take_values() {
     return true;
 }
 
-void PoolView::Dlg_6_Message(int id) {
-    const int old_first = first_, old_last = last_;
-    const int count = std::max(1, index_.count());
-    switch (id) {
-        case 600: first_ = std::max(1, first_ - 1); break;
-        case 602: first_ = std::min(last_, first_ + 1); break;
-        case 603: last_ = std::max(first_, last_ - 1); break;
-        case 605: last_ = std::min(count, last_ + 1); break;
-        default: break;
-    }
-    if (!take_values()) {
-        // Nothing moves while a field is refused.
-        first_ = old_first;
-        last_ = old_last;
+void PoolView::first_back() { move_range(std::max(1, first_ - 1), last_); }
+void PoolView::first_on() { move_range(std::min(last_, first_ + 1), last_); }
+void PoolView::last_back() { move_range(first_, std::max(first_, last_ - 1)); }
+void PoolView::last_on() { move_range(first_, std::min(std::max(1, index_.count()), last_ + 1)); }
+void PoolView::compute() { move_range(first_, last_); }
+
+void PoolView::move_range(int first, int last) {
+    // Nothing moves while a field is refused.
+    if (take_values()) {
+        first_ = first;
+        last_ = last;
     }
     refresh();
 }

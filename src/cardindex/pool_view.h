@@ -1,4 +1,4 @@
-// The pool view of a card ("TippGemeinschaft", `Dlg_6_Message`): members and
+// The pool view of a card ("TippGemeinschaft"): members and
 // start capital, the ticket range moved with 600/602 and 603/605, and stakes,
 // winnings (total and per member) and the remaining capital; 640 and every
 // change recompute it.
@@ -21,7 +21,13 @@ class PoolView : public QWidget {
 public:
     PoolView(CardIndex& index, UiServices& ui, QString currency, QWidget* parent = nullptr);
 
-    void Dlg_6_Message(int id);
+    // The "-" and "+" buttons of the first and last ticket (cmd600, cmd602,
+    // cmd603, cmd605) and "&Berechnen" (cmd640).
+    void first_back();
+    void first_on();
+    void last_back();
+    void last_on();
+    void compute();
     // Takes members and start capital from the fields into the card index. A
     // field that holds no valid value is refused with a message, shows the
     // stored value again and gets the focus; false then.
@@ -32,6 +38,10 @@ public:
     int last() const { return last_; }
 
 private:
+    // Moves the range of tickets to first..last, takes the fields' values and
+    // shows the figures again.
+    void move_range(int first, int last);
+
     CardIndex& index_;
     UiServices& ui_;
     QString currency_;

@@ -31,27 +31,27 @@ TipPickDialog::TipPickDialog(const QString& title, Session& session, CardKind ki
     auto* lb01 = new QLabel(QStringLiteral("Schein-Nr.:"), this);
     lb01->setObjectName(QStringLiteral("lb01"));
     g->addWidget(lb01, 0, 0);
-    auto button = [&](const QString& text, int id, int row, int col) {
+    auto button = [&](const QString& text, int id, int row, int col, auto slot) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id] { Dlg_3_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         g->addWidget(b, row, col);
     };
-    button(QStringLiteral("-"), 302, 0, 1);
+    button(QStringLiteral("-"), 302, 0, 1, &TipPickDialog::previous_ticket);
     number_label_ = new QLabel(this);
     number_label_->setObjectName(QStringLiteral("lb301"));
     number_label_->setAlignment(Qt::AlignCenter);
     g->addWidget(number_label_, 0, 2);
-    button(QStringLiteral("+"), 303, 0, 3);
+    button(QStringLiteral("+"), 303, 0, 3, &TipPickDialog::next_ticket);
     auto* lb02 = new QLabel(QStringLiteral("gespielt am:"), this);
     lb02->setObjectName(QStringLiteral("lb02"));
     g->addWidget(lb02, 1, 0);
     date_label_ = new QLabel(QStringLiteral("xx.xx.xx"), this);
     date_label_->setObjectName(QStringLiteral("lb305"));
     g->addWidget(date_label_, 1, 2);
-    button(QStringLiteral("&OK"), 1, 2, 0);
-    button(QStringLiteral("&Abbruch"), 2, 2, 3);
+    button(QStringLiteral("&OK"), 1, 2, 0, &TipPickDialog::accept);
+    button(QStringLiteral("&Abbruch"), 2, 2, 3, &TipPickDialog::reject);
     show_number();
 }
 
@@ -65,18 +65,14 @@ void TipPickDialog::show_number() {
     }
 }
 
-void TipPickDialog::Dlg_3_Message(int id) {
-    switch (id) {
-        case 302:
-        case 303:
-            number_ += id == 302 ? -1 : 1;
-            show_number();
-            if (on_step_) on_step_(number_ - 1);
-            break;
-        case 1: accept(); break;
-        case 2: reject(); break;
-        default: break;
-    }
+void TipPickDialog::previous_ticket() { step(-1); }
+
+void TipPickDialog::next_ticket() { step(1); }
+
+void TipPickDialog::step(int by) {
+    number_ += by;
+    show_number();
+    if (on_step_) on_step_(number_ - 1);
 }
 
 std::optional<int> fetch_tip(QWidget* parent, UiServices& ui, Session& session, CardKind kind, int& last_used,

@@ -20,7 +20,7 @@ namespace zw {
 class Session;
 struct UiServices;
 
-// "Hole TIPP aus Kartei" / "Überschreibe TIPP aus Kartei" (`Dlg_3_Message`):
+// "Hole TIPP aus Kartei" / "Überschreibe TIPP aus Kartei" (`Dlg_3`):
 // the ticket number between "-" and "+" and its play date; every step calls
 // `on_step` with the chosen position.
 class TipPickDialog : public QDialog {
@@ -29,11 +29,14 @@ public:
     TipPickDialog(const QString& title, Session& session, CardKind kind, int start_number,
                   std::function<void(int position)> on_step, QWidget* parent = nullptr);
     int number() const { return number_; }
-    // 302 "-", 303 "+", 1 "&OK", 2 "&Abbruch".
-    void Dlg_3_Message(int id);
+    // The buttons cmd302 "-" and cmd303 "+"; cmd1 "&OK" and cmd2 "&Abbruch"
+    // accept and reject.
+    void previous_ticket();
+    void next_ticket();
 
 private:
     void show_number();
+    void step(int by);
 
     Session& session_;
     CardKind kind_;

@@ -126,26 +126,22 @@ ListDialog::ListDialog(const BacktestList& list, UiServices& ui, QString folder,
     setObjectName(QStringLiteral("Dlg_1"));
     setWindowTitle(QStringLiteral("Auswahl-Konsole"));
     auto* layout = new QHBoxLayout(this);
-    const std::pair<int, const char*> specs[] = {
-        {kOk, "&OK"}, {kPrint, "&Drucken"}, {kExport, "&TXT-Datei"}, {kCancel, "&Abbruch"}};
-    for (const auto& [id, text] : specs) {
+    auto add = [&](int id, const char* text, auto slot) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
-        b->setAutoDefault(id == kOk);
-        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_1_Message(id); });
+        b->setAutoDefault(id == 1);
+        connect(b, &QPushButton::clicked, this, slot);
         layout->addWidget(b);
-    }
+    };
+    add(1, "&OK", &ListDialog::accept);
+    add(2, "&Drucken", &ListDialog::print);
+    add(3, "&TXT-Datei", &ListDialog::export_text);
+    add(4, "&Abbruch", &ListDialog::reject);
 }
 
-void ListDialog::Dlg_1_Message(int command) {
-    switch (command) {
-        case kOk: accept(); break;
-        case kCancel: reject(); break;
-        case kPrint: print_list(this, ui_, list_); break;
-        case kExport: export_list(this, ui_, list_, folder_); break;
-        default: break;
-    }
-}
+void ListDialog::print() { print_list(this, ui_, list_); }
+
+void ListDialog::export_text() { export_list(this, ui_, list_, folder_); }
 
 void print_list(QWidget* parent, UiServices& ui, const BacktestList& list) {
     if (ui.message(parent, kQuestion, QStringLiteral("Liste ausdrucken?"), 1, QStringLiteral("&JA|&NEIN")) != 1)

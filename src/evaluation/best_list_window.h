@@ -56,9 +56,12 @@ private:
 class ListDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Command { kOk = 1, kPrint = 2, kExport = 3, kCancel = 4 };
+    // Buttons cmd1..cmd4: OK, print, text file, cancel.
     ListDialog(const BacktestList& list, UiServices& ui, QString folder, QWidget* parent = nullptr);
-    void Dlg_1_Message(int command);
+
+public slots:
+    void print();
+    void export_text();
 
 private:
     const BacktestList& list_;

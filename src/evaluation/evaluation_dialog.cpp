@@ -91,15 +91,17 @@ EvaluationDialog::EvaluationDialog(const EvaluationInputs& in, EvaluationTicket 
     layout->addWidget(frame, 1);
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<int, const char*> specs[] = {
-        {kOk, "&OK"}, {kPrint, "&Drucken"}, {kHelp, "&Hilfe"}, {kCancel, "&Abbruch"}};
-    for (const auto& [id, text] : specs) {
+    auto add = [&](int id, const char* text, auto slot) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
-        b->setAutoDefault(id == kOk);
-        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_4_Message(id); });
+        b->setAutoDefault(id == 333);
+        connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
-    }
+    };
+    add(333, "&OK", &EvaluationDialog::accept);
+    add(300, "&Drucken", &EvaluationDialog::ask_and_print);
+    add(330, "&Hilfe", &EvaluationDialog::help);
+    add(2, "&Abbruch", &EvaluationDialog::reject);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     build_side_windows();
@@ -184,22 +186,14 @@ void EvaluationDialog::done(int result) {
     QDialog::done(result);
 }
 
-void EvaluationDialog::Dlg_4_Message(int command) {
-    switch (command) {
-        case kOk: accept(); break;
-        case kCancel: reject(); break;
-        case kHelp:
-            if (show_help_) show_help_(QStringLiteral("auswertung.htm"));
-            break;
-        case kPrint: {
-            const int choice = ui_.message(this, kQuestion,
-                                           QStringLiteral("Was soll auf Ihren Drucker ausgegeben werden?"), 1,
-                                           QStringLiteral("&Bildschirm|&Rückblick|&Nichts"));
-            if (choice == 1 || choice == 2) print(choice == 2);
-            break;
-        }
-        default: break;
-    }
+void EvaluationDialog::help() {
+    if (show_help_) show_help_(QStringLiteral("auswertung.htm"));
+}
+
+void EvaluationDialog::ask_and_print() {
+    const int choice = ui_.message(this, kQuestion, QStringLiteral("Was soll auf Ihren Drucker ausgegeben werden?"), 1,
+                                   QStringLiteral("&Bildschirm|&Rückblick|&Nichts"));
+    if (choice == 1 || choice == 2) print(choice == 2);
 }
 
 void EvaluationDialog::print(bool review) {

@@ -24,15 +24,14 @@ class SideGameWindow;
 class EvaluationDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Command { kOk = 333, kPrint = 300, kHelp = 330, kCancel = 2 };
-
     // Evaluates `ticket` (already validated) at once; `show_help` opens a help topic.
     EvaluationDialog(const EvaluationInputs& in, EvaluationTicket ticket, UiServices& ui,
                      std::function<void(const QString&)> show_help, QWidget* parent = nullptr);
     ~EvaluationDialog() override;
 
-    // Button commands of the dialog.
-    void Dlg_4_Message(int command);
+    // Buttons cmd333 "&OK", cmd300 "&Drucken", cmd330 "&Hilfe", cmd2 "&Abbruch".
+    void ask_and_print();
+    void help();
 
     const EvaluationReport& report() const { return report_; }
     const ResultTablePainter& table() const { return table_; }

@@ -105,7 +105,8 @@ int initial_game(const std::function<bool(std::string_view)>& exists, std::strin
         for (const auto& [file, game] : order)
             if (exists(file)) code = game;
     }
-    if (!argument.empty() && argument[0] >= '0' && argument[0] <= '5') code = argument[0] - '0';
+    if (!argument.empty())
+        if (const auto chosen = game_code(argument[0] - '0')) code = *chosen;
     return code;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,17 @@ enum GameCode : int16_t {
 };
 constexpr int kGameCount = 6;
 
+// Every game, in code order.
+inline constexpr std::array<GameCode, kGameCount> kGames = {kLottoSaturday, kLottoWednesday, kToto,
+                                                            kAustria,       kLottoBoth,      kSwiss};
+
 constexpr bool is_valid_game(int code) { return code >= 0 && code < kGameCount; }
+// The game of a number read from a file or typed on the command line;
+// nullopt for a number that names no game.
+constexpr std::optional<GameCode> game_code(int value) {
+    if (!is_valid_game(value)) return std::nullopt;
+    return static_cast<GameCode>(value);
+}
 // German Lotto: the 6 aus 49 games (Saturday, Wednesday, both).
 constexpr bool is_german_lotto(int code) {
     return code == kLottoSaturday || code == kLottoWednesday || code == kLottoBoth;

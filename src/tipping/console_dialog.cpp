@@ -17,15 +17,28 @@ ConsoleDialog::ConsoleDialog(Session& session, UiServices& ui, ConsoleActions ac
     setWindowTitle(QStringLiteral("Auswahl-Konsole"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
-    static const std::pair<int, const char*> kButtons[] = {
-        {8, "&Hole Tipp"},     {9, "&Behalte Tipp"}, {10, "&Print Tipp"},
-        {44, "&Import Tipp"},  {11, "&Online-Tipp"}, {12, "&Zufalls-Tipp"},
-        {25, "P&ower-Tipp"},   {13, "&Auswertung"},  {14, "E&xit"}};
-    for (const auto& [id, text] : kButtons) {
+    using Slot = void (ConsoleDialog::*)();
+    static const struct {
+        int id;
+        const char* text;
+        Slot slot;
+    } kButtons[] = {{8, "&Hole Tipp", &ConsoleDialog::fetch_tip},
+                    {9, "&Behalte Tipp", &ConsoleDialog::keep_tip},
+                    {10, "&Print Tipp", &ConsoleDialog::print_tip},
+                    {44, "&Import Tipp", &ConsoleDialog::import_tip},
+                    {11, "&Online-Tipp", &ConsoleDialog::online_tip_or_clear},
+                    {12, "&Zufalls-Tipp", &ConsoleDialog::random_tip},
+                    {25, "P&ower-Tipp", &ConsoleDialog::power_tip},
+                    {13, "&Auswertung", &ConsoleDialog::evaluate},
+                    {14, "E&xit", nullptr}};
+    for (const auto& [id, text, slot] : kButtons) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_11_Message(id); });
+        if (slot)
+            connect(b, &QPushButton::clicked, this, slot);
+        else
+            connect(b, &QPushButton::clicked, this, &QWidget::close);
         layout->addWidget(b);
         buttons_[id] = b;
     }
@@ -54,26 +67,19 @@ void ConsoleDialog::refresh_buttons() {
     button(13)->setEnabled(bool(actions_.evaluate));
 }
 
-void ConsoleDialog::Dlg_11_Message(int id) {
-    const auto run = [](const std::function<void()>& f) {
-        if (f) f();
-    };
-    switch (id) {
-        case 8: run(actions_.fetch); break;
-        case 9: run(actions_.keep); break;
-        case 10: run(actions_.print); break;
-        case 44: run(actions_.import_rows); break;
-        case 11: run(online_slot() ? actions_.online : actions_.clear_ticket); break;
-        case 12: run(actions_.random_tip); break;
-        case 25:
-            if (!session_.ticket.system_mode) run(actions_.power_tip);
-            break;
-        case 13: run(actions_.evaluate); break;
-        case 14: close(); return;
-        default: break;
-    }
+void ConsoleDialog::run(const std::function<void()>& action) {
+    if (action) action();
     refresh_buttons();
 }
+
+void ConsoleDialog::fetch_tip() { run(actions_.fetch); }
+void ConsoleDialog::keep_tip() { run(actions_.keep); }
+void ConsoleDialog::print_tip() { run(actions_.print); }
+void ConsoleDialog::import_tip() { run(actions_.import_rows); }
+void ConsoleDialog::online_tip_or_clear() { run(online_slot() ? actions_.online : actions_.clear_ticket); }
+void ConsoleDialog::random_tip() { run(actions_.random_tip); }
+void ConsoleDialog::power_tip() { run(session_.ticket.system_mode ? std::function<void()>() : actions_.power_tip); }
+void ConsoleDialog::evaluate() { run(actions_.evaluate); }
 
 CardConsoleDialog::CardConsoleDialog(Session& session, UiServices& ui, int number, ConsoleActions actions,
                                      QWidget* parent)
@@ -93,13 +99,20 @@ CardConsoleDialog::CardConsoleDialog(Session& session, UiServices& ui, int numbe
     label->setObjectName(QStringLiteral("lb_tippschein"));
     row->addWidget(label);
     row->addStretch(1);
-    static const std::pair<int, const char*> kButtons[] = {
-        {25, "P&ower-Tipp"}, {44, "&Import Tipp"}, {11, "&Lösche Tipp"}, {14, "E&xit"}};
-    for (const auto& [id, text] : kButtons) {
+    using Slot = void (CardConsoleDialog::*)();
+    static const struct {
+        int id;
+        const char* text;
+        Slot slot;
+    } kButtons[] = {{25, "P&ower-Tipp", &CardConsoleDialog::power_tip},
+                    {44, "&Import Tipp", &CardConsoleDialog::import_tip},
+                    {11, "&Lösche Tipp", &CardConsoleDialog::delete_tip},
+                    {14, "E&xit", &CardConsoleDialog::accept}};
+    for (const auto& [id, text, slot] : kButtons) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QStringLiteral("cmd%1").arg(id));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id = id] { Dlg_11_Message(id); });
+        connect(b, &QPushButton::clicked, this, slot);
         row->addWidget(b);
         buttons_[id] = b;
     }
@@ -117,18 +130,13 @@ QPushButton* CardConsoleDialog::button(int id) const {
     return it == buttons_.end() ? nullptr : it->second;
 }
 
-void CardConsoleDialog::Dlg_11_Message(int id) {
-    const auto run = [](const std::function<void()>& f) {
-        if (f) f();
-    };
-    switch (id) {
-        case 25: run(actions_.power_tip); break;
-        case 44: run(actions_.import_rows); break;
-        case 11: run(actions_.clear_ticket); break;
-        case 14: accept(); return;
-        default: break;
-    }
+void CardConsoleDialog::run(const std::function<void()>& action) {
+    if (action) action();
     picture_->update();
 }
+
+void CardConsoleDialog::power_tip() { run(actions_.power_tip); }
+void CardConsoleDialog::import_tip() { run(actions_.import_rows); }
+void CardConsoleDialog::delete_tip() { run(actions_.clear_ticket); }
 
 }  // namespace zw

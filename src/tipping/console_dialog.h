@@ -31,14 +31,24 @@ class ConsoleDialog : public QDialog {
 public:
     ConsoleDialog(Session& session, UiServices& ui, ConsoleActions actions, QWidget* parent = nullptr);
 
-    // Runs the command of a button id.
-    void Dlg_11_Message(int id);
+    // The button cmd<id> of a command, by the ids above (14 "E&xit").
     QPushButton* button(int id) const;
+    // The commands of the buttons.
+    void fetch_tip();
+    void keep_tip();
+    void print_tip();
+    void import_tip();
+    void online_tip_or_clear();
+    void random_tip();
+    void power_tip();
+    void evaluate();
     // Re-labels and greys the buttons for the current game and mode.
     void refresh_buttons();
 
 private:
     bool online_slot() const;
+    // Runs a command the host provides, then re-labels the buttons.
+    void run(const std::function<void()>& action);
 
     Session& session_;
     UiServices& ui_;
@@ -55,11 +65,16 @@ class CardConsoleDialog : public QDialog {
 public:
     CardConsoleDialog(Session& session, UiServices& ui, int number, ConsoleActions actions,
                       QWidget* parent = nullptr);
-    void Dlg_11_Message(int id);
     QPushButton* button(int id) const;
     class TicketPictureWidget* picture() const { return picture_; }
+    // The commands of the buttons; E&xit accepts.
+    void power_tip();
+    void import_tip();
+    void delete_tip();
 
 private:
+    void run(const std::function<void()>& action);
+
     Session& session_;
     UiServices& ui_;
     ConsoleActions actions_;

@@ -40,8 +40,8 @@ FormulaDialog::FormulaDialog(const FormulaSettings& settings, int highest, QWidg
             b->setAutoRepeat(true);
         }
         l->setBuddy(plus);
-        connect(minus, &QPushButton::clicked, this, [this, i] { Dlg_8_Message(kMinus + i); });
-        connect(plus, &QPushButton::clicked, this, [this, i] { Dlg_8_Message(kPlus + i); });
+        connect(minus, &QPushButton::clicked, this, [this, i] { decrease(i); });
+        connect(plus, &QPushButton::clicked, this, [this, i] { increase(i); });
         // The partner block starts after a gap.
         const int row = i <= 2 ? i - 1 : i;
         grid->addWidget(l, row, 0);
@@ -59,8 +59,8 @@ FormulaDialog::FormulaDialog(const FormulaSettings& settings, int highest, QWidg
     yes_->setObjectName(QStringLiteral("op492"));
     no_->setObjectName(QStringLiteral("op494"));
     (settings_.skip_last_draw ? yes_ : no_)->setChecked(true);
-    connect(yes_, &QRadioButton::clicked, this, [this] { Dlg_8_Message(kYes); });
-    connect(no_, &QRadioButton::clicked, this, [this] { Dlg_8_Message(kNo); });
+    connect(yes_, &QRadioButton::clicked, this, [this] { set_skip_last_draw(true); });
+    connect(no_, &QRadioButton::clicked, this, [this] { set_skip_last_draw(false); });
     auto* answer = new QHBoxLayout;
     answer->addWidget(yes_);
     answer->addWidget(no_);
@@ -71,8 +71,8 @@ FormulaDialog::FormulaDialog(const FormulaSettings& settings, int highest, QWidg
     ok->setObjectName(QStringLiteral("cmd_ok"));
     cancel->setObjectName(QStringLiteral("cmd_abbruch"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { Dlg_8_Message(kOk); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Dlg_8_Message(kCancel); });
+    connect(ok, &QPushButton::clicked, this, &FormulaDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &FormulaDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -104,23 +104,22 @@ int& FormulaDialog::count(int i) {
 // A base number 1..N (0: none); N - 1 partners at most.
 int FormulaDialog::limit(int i) const { return i == 3 ? highest_ : i >= 4 ? highest_ - 1 : highest_; }
 
-void FormulaDialog::Dlg_8_Message(int id) {
-    if (id > kMinus && id <= kMinus + 5) {
-        int& c = count(id - kMinus);
-        c = std::max(0, c - 1);
-    } else if (id > kPlus && id <= kPlus + 5) {
-        int& c = count(id - kPlus);
-        c = std::min(limit(id - kPlus), c + 1);
-    } else if (id == kYes || id == kNo) {
-        settings_.skip_last_draw = id == kYes;
-        yes_->setChecked(settings_.skip_last_draw);
-        no_->setChecked(!settings_.skip_last_draw);
-    } else if (id == kOk) {
-        accept();
-    } else if (id == kCancel) {
-        reject();
-    }
+void FormulaDialog::decrease(int i) {
+    int& c = count(i);
+    c = std::max(0, c - 1);
     show_counts();
+}
+
+void FormulaDialog::increase(int i) {
+    int& c = count(i);
+    c = std::min(limit(i), c + 1);
+    show_counts();
+}
+
+void FormulaDialog::set_skip_last_draw(bool skip) {
+    settings_.skip_last_draw = skip;
+    yes_->setChecked(skip);
+    no_->setChecked(!skip);
 }
 
 void FormulaDialog::show_counts() {

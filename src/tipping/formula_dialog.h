@@ -16,12 +16,12 @@ namespace zw {
 class FormulaDialog : public QDialog {
     Q_OBJECT
 public:
-    // Button ids of Dlg_8_Message: "-" and "+" of count i (1..5) are
-    // kMinus + i and kPlus + i; "&JA" 492, "&NEIN" 494.
-    static constexpr int kOk = 1, kCancel = 2, kMinus = 100, kPlus = 200, kYes = 492, kNo = 494;
-
     FormulaDialog(const FormulaSettings& settings, int highest, QWidget* parent = nullptr);
-    void Dlg_8_Message(int id);
+    // The "-" and "+" of count i (1..5, buttons minus<i> and plus<i>) and the
+    // answers "&JA" (op492) and "&NEIN" (op494).
+    void decrease(int i);
+    void increase(int i);
+    void set_skip_last_draw(bool skip);
     const FormulaSettings& settings() const { return settings_; }
     QLabel* label(int i) const { return labels_[static_cast<size_t>(i - 1)]; }
 

@@ -49,11 +49,19 @@ class FakeHost : public Host, public CommandTable {
     }
     void add_secondary_window(QWidget* window) override { secondary.push_back(window); }
     void set_command(Command command, std::function<void()> run) override {
-        commands[menu_id(command)] = std::move(run);
+        commands[command] = std::move(run);
     }
 
-    // Runs a registered command as its menu entry would.
-    void run(int id) { commands.at(id)(); }
+    // Runs a registered command as its menu entry would, with the slip mode
+    // the menu sets for the ticket and card commands.
+    void run(Command command) {
+        if (command == Command::SystemTicket || command == Command::SystemCards)
+            session_.ticket.system_mode = true;
+        if (command == Command::NormalTicket) session_.ticket.system_mode = false;
+        commands.at(command)();
+        display_changed();
+    }
+    bool has(Command command) const { return commands.count(command) != 0; }
     // What the main window signals after every command.
     void display_changed() {
         for (auto& [context, fn] : display_listeners_)
@@ -63,7 +71,7 @@ class FakeHost : public Host, public CommandTable {
 
     std::vector<QString> help_topics;
     std::vector<QPointer<QWidget>> secondary;
-    std::map<int, std::function<void()>> commands;
+    std::map<Command, std::function<void()>> commands;
     bool discard_unsaved = true;
     int ticket_changes = 0;
     int layout_changes = 0;

@@ -63,6 +63,7 @@ TEST(CliParser, RefusalsAreGermanWithExitCodeTwo) {
         {{"slip", "--rows", "1 2 3 4 5 6", "--bundesland", "3.5"}, "Ungültige Zahl für --bundesland: \"3.5\""},
         {{"--game"}, "Zu --game fehlt der Wert."},
         {{"--game", "x", "info"}, "Ungültige Zahl für --game: \"x\""},
+        {{"--game", "6", "info"}, "Spiel muss 0 bis 5 sein."},
         {{"--json=vielleicht", "info"}, "Ungültiger Wert für --json."},
         {{"info", "--range", "5..2"}, "Ungültiger Ziehungsrahmen \"5..2\""},
         {{"evaluate", "--full", "--system", "1 2 3 4 5 6 7"}, "--full gehört hinter ein --system."},

@@ -84,5 +84,10 @@ TEST(GameCatalogue, ClassNamesFollowTheGameFamily) {
     EXPECT_EQ(class_names(kSwiss)[1], "6+G");
 }
 
+TEST(GameCatalogue, NumbersFromOutsideBecomeGamesOnlyWhenTheyNameOne) {
+    for (GameCode g : kGames) EXPECT_EQ(game_code(static_cast<int>(g)), g);
+    for (int bad : {-1, 6, 255, -32768}) EXPECT_FALSE(game_code(bad)) << bad;
+}
+
 }  // namespace
 }  // namespace zw

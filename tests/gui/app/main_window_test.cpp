@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/help_window.h"
+#include "cardindex/card_store.h"
 #include "tipping/ticket_picture_widget.h"
 #include "gui_test_support.h"
 
@@ -296,6 +297,58 @@ private slots:
                           Command::WorstListCompute, Command::WorstListShow})
             QVERIFY2(f.window->menu_action(c)->isEnabled(),
                      qPrintable(QString::number(menu_id(c))));
+    }
+
+    void drawEntriesAreEnabledAndBonusDrawsForAustria() {
+        QTemporaryDir dir;
+        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
+        test::write_draw_file(dir.filePath(QStringLiteral("O_Lotto.Dat")), 3);
+        ScriptedUi ui;
+        Session session(dir.path().toStdString());
+        session.start_up();
+        MainWindow w(session, ui.services);
+        w.start_program(QString());
+        QVERIFY(w.menu_action(Command::ShowDraws)->isEnabled());
+        QVERIFY(w.menu_action(Command::EnterDraws)->isEnabled());
+        w.Win_1_MenuEvent(Command::AustrianLotto);
+        QVERIFY(w.menu_action(Command::BonusDraws)->isEnabled());
+    }
+
+    void unsavedCardsAreGuardedLikeUnsavedDraws() {
+        QTemporaryDir dir;
+        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 40);
+        {
+            CardTicket t;
+            t.first_draw = 1;
+            t.rows[0] = {1, 8, 15, 22, 29, 36, 0};
+            CardIndex index(CardKind::Normal);
+            index.assign({t, t}, 1, 0);
+            QVERIFY(save_card_index(dir.path().toStdString(), kLottoSaturday, index).ok());
+        }
+        Session s(dir.path().toStdString());
+        s.start_up();
+        ScriptedUi ui;
+        MainWindow window(s, ui.services);
+        window.start_program(QString());
+        QCOMPARE(s.normal_cards.count(), 2);
+        QVERIFY(s.normal_cards.set_protected(0, true));
+        ui.message_answers = {1};  // "&Zurück"
+        QVERIFY(!window.warn_unsaved());
+        QCOMPARE(ui.last_message(), QStringLiteral("V O R S I C H T !|Die NRM-Kartei ist noch nicht gespeichert !"));
+        QCOMPARE(ui.messages.back().buttons, QStringLiteral("&Zurück|&Sichern|&Egal"));
+        ui.message_answers = {3};  // "&Egal"
+        QVERIFY(window.warn_unsaved());
+        QVERIFY(s.cards_saved());
+        // "&Sichern" writes the index to its file and goes on.
+        QVERIFY(s.normal_cards.set_protected(1, true));
+        ui.message_answers = {2};
+        QVERIFY(window.warn_unsaved());
+        QVERIFY(s.cards_saved());
+        CardIndex stored(CardKind::Normal);
+        QVERIFY(load_card_index(dir.path().toStdString(), kLottoSaturday, stored).ok());
+        QVERIFY(stored.at(1).protected_card);
+        QVERIFY(window.menu_action(Command::NormalCards)->isEnabled());
+        QVERIFY(window.menu_action(Command::SystemCards)->isEnabled());
     }
 };
 

@@ -184,7 +184,7 @@ private slots:
                     f.window->Win_1_MenuEvent(Command::NormalTicket);
                     const int before = modals_seen_;
                     run(*f.window, QStringLiteral("console %1, game %2").arg(id).arg(game),
-                        [console, id] { console->Dlg_11_Message(id); });
+                        [console, id] { console->button(id)->click(); });
                     QVERIFY(modals_seen_ > before);
                 }
             }

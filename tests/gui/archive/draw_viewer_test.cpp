@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/main_window.h"
 #include "archive/draw_export.h"
 #include "archive/draw_viewer_window.h"
 #include "gui_test_support.h"
@@ -181,21 +180,6 @@ private slots:
         v.cmd1_Click();
         QCOMPARE(f.read(QStringLiteral("Spalten.Txt")),
                  QString::fromStdString(export_last_draws_grid(f.session->params, f.session->archive, f.session->range)));
-    }
-
-    void menuEntriesAreEnabled() {
-        QTemporaryDir dir;
-        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
-        test::write_draw_file(dir.filePath(QStringLiteral("O_Lotto.Dat")), 3);
-        ScriptedUi ui;
-        Session session(dir.path().toStdString());
-        session.start_up();
-        MainWindow w(session, ui.services);
-        w.start_program(QString());
-        QVERIFY(w.menu_action(Command::ShowDraws)->isEnabled());
-        QVERIFY(w.menu_action(Command::EnterDraws)->isEnabled());
-        w.Win_1_MenuEvent(Command::AustrianLotto);
-        QVERIFY(w.menu_action(Command::BonusDraws)->isEnabled());
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/main_window.h"
 #include "cardindex/card_diagram_window.h"
 #include "cardindex/card_list_window.h"
 #include "cardindex/card_store.h"
@@ -122,36 +121,36 @@ private slots:
         QCOMPARE(card.windowTitle(), QStringLiteral("KARTEIKARTE: Normal-Scheine"));
         auto* number = card.findChild<QLabel*>(QStringLiteral("lbl_number"));
         QCOMPARE(number->text(), QStringLiteral("1"));
-        card.Dlg_15_Message(500);  // not below the first
+        card.previous_ticket();  // not below the first
         QCOMPARE(card.position(), 0);
-        card.Dlg_15_Message(507);
+        card.later_date();
         QCOMPARE(s.normal_cards.at(0).first_draw, 2);
         QVERIFY(!s.normal_cards.saved());
         // Stake rule: one row at 1.20, one week, fee 0.50.
-        card.Dlg_15_Message(592);
+        card.compute_stake();
         QCOMPARE(s.normal_cards.at(0).stake, 170);
         QCOMPARE(card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->text(), QStringLiteral("1.70"));
         // Typed amounts with a decimal comma are taken on stepping.
         card.findChild<QLineEdit*>(QStringLiteral("ed_winnings"))->setText(QStringLiteral("12,345"));
-        card.Dlg_15_Message(502);
+        card.next_ticket();
         QCOMPARE(s.normal_cards.at(0).winnings, 1235);
         // One past the last ticket: a new card starting at the archive's next draw.
-        card.Dlg_15_Message(502);
+        card.next_ticket();
         QCOMPARE(card.position(), 2);
         QCOMPARE(card.ticket().first_draw, 41);
         QCOMPARE(s.normal_cards.count(), 2);
-        card.Dlg_15_Message(502);
+        card.next_ticket();
         QCOMPARE(card.position(), 2);
-        card.Dlg_15_Message(500);
+        card.previous_ticket();
         // Protection: every change refused.
         card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
         QVERIFY(s.normal_cards.at(1).protected_card);
-        card.Dlg_15_Message(505);
+        card.earlier_date();
         QCOMPARE(s.normal_cards.at(1).first_draw, 2);
-        card.Dlg_15_Message(592);
+        card.compute_stake();
         QVERIFY(ui.last_message().contains(QStringLiteral("schreibgeschützt (©)")));
         card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->setText(QStringLiteral("99"));
-        card.Dlg_15_Message(552);
+        card.finish();
         QCOMPARE(s.normal_cards.at(1).stake, 100);
         QVERIFY(!button(card, 550)->isEnabled());
     }
@@ -167,7 +166,7 @@ private slots:
         auto* winnings = card.findChild<QLineEdit*>(QStringLiteral("ed_winnings"));
         stake->setText(QStringLiteral(" 12,50 "));
         winnings->setText(QStringLiteral("3.5"));
-        card.Dlg_15_Message(502);
+        card.next_ticket();
         QCOMPARE(s.normal_cards.at(0).stake, 1250);
         QCOMPARE(s.normal_cards.at(0).winnings, 350);
         QCOMPARE(card.position(), 1);
@@ -176,7 +175,7 @@ private slots:
         // Not an amount: a message, the old amount back in the field, no step.
         stake->setText(QStringLiteral("abc12,5x"));
         winnings->setText(QStringLiteral("7,25"));
-        card.Dlg_15_Message(500);
+        card.previous_ticket();
         QCOMPARE(card.position(), 1);
         QVERIFY(ui.last_message().startsWith(QStringLiteral("Bitte einen Betrag wie 12.50 eingeben")));
         QCOMPARE(stake->text(), QStringLiteral("1.00"));
@@ -184,12 +183,12 @@ private slots:
         QCOMPARE(s.normal_cards.at(1).winnings, 725);  // the valid field is taken
         for (const char* bad : {"1,2,3", "1e3", "12.50 EUR", "", "99999999999"}) {
             stake->setText(QLatin1String(bad));
-            card.Dlg_15_Message(552);
+            card.finish();
             QCOMPARE(card.result(), 0);  // OK stays open
             QCOMPARE(s.normal_cards.at(1).stake, 100);
         }
 
-        card.Dlg_15_Message(590);
+        card.toggle_pool();
         PoolView* pool = card.pool();
         auto* members = pool->findChild<QLineEdit*>(QStringLiteral("ed_members"));
         auto* capital = pool->findChild<QLineEdit*>(QStringLiteral("ed_capital"));
@@ -202,7 +201,7 @@ private slots:
         QVERIFY(!pool->take_values());
         members->setText(QStringLiteral("3"));
         capital->setText(QStringLiteral("abc"));
-        pool->Dlg_6_Message(602);
+        pool->first_on();
         QCOMPARE(pool->first(), 1);  // nothing moves on a refused field
         QCOMPARE(s.normal_cards.members(), 3);
         QCOMPARE(capital->text(), QStringLiteral("0.00"));
@@ -221,11 +220,11 @@ private slots:
         QVERIFY(s.normal_cards.set_protected(3, true));
         CardWindow card(s, ui.services, CardKind::Normal, 1);
         ui.message_answers = {2};  // "NEIN": nothing goes
-        card.Dlg_15_Message(553);
+        card.delete_ticket();
         QVERIFY(ui.last_message().contains(QStringLiteral("Schein 2 aus der Kartei löschen?")));
         QCOMPARE(s.normal_cards.count(), 4);
         ui.message_answers = {1};
-        card.Dlg_15_Message(553);
+        card.delete_ticket();
         QCOMPARE(s.normal_cards.count(), 3);
         QCOMPARE(s.normal_cards.at(0).first_draw, 1);
         QCOMPARE(s.normal_cards.at(1).first_draw, 3);
@@ -235,9 +234,9 @@ private slots:
         QCOMPARE(card.position(), 1);
         QCOMPARE(card.ticket().first_draw, 3);
         // A protected ticket is refused before any question.
-        card.Dlg_15_Message(502);
+        card.next_ticket();
         ui.message_answers = {1};
-        card.Dlg_15_Message(553);
+        card.delete_ticket();
         QVERIFY(ui.last_message().contains(QStringLiteral("schreibgeschützt (©)")));
         QCOMPARE(s.normal_cards.count(), 3);
     }
@@ -260,18 +259,18 @@ private slots:
         CardWindow card(s, ui.services, CardKind::Normal, 0, nullptr, editor);
         QVERIFY(button(card, 550)->isEnabled());
         ui.message_answers = {2};  // "NEIN": the ticket stays as it was
-        card.Dlg_15_Message(550);
+        card.edit_ticket();
         QCOMPARE(ui.last_message(), QStringLiteral("Schein übernehmen"));
         QCOMPARE(s.normal_cards.at(0).rows[1][0], 0);
         ui.message_answers = {1};
-        card.Dlg_15_Message(550);
+        card.edit_ticket();
         QCOMPARE(s.normal_cards.at(0).rows[1][0], 2);
         QCOMPARE(s.normal_cards.at(0).stake, 12345);  // the stake follows the ticket
         QCOMPARE(s.normal_cards.at(0).winnings, 50);   // the winnings stay the card's
         QCOMPARE(card.findChild<QLineEdit*>(QStringLiteral("ed_stake"))->text(), QStringLiteral("123.45"));
         QCOMPARE(card.evaluation().rows, int64_t{2});
         card.findChild<QCheckBox*>(QStringLiteral("ch599"))->click();
-        card.Dlg_15_Message(550);
+        card.edit_ticket();
         QCOMPARE(opened, 2);  // a protected ticket is not opened
     }
 
@@ -282,14 +281,14 @@ private slots:
         Session& s = *session;
         ScriptedUi ui;
         CardWindow card(s, ui.services, CardKind::Normal, 0);
-        card.Dlg_15_Message(590);
+        card.toggle_pool();
         QVERIFY(card.pool_shown());
         QCOMPARE(button(card, 590)->text(), QStringLiteral("TG <<"));
         PoolView* pool = card.pool();
         pool->findChild<QLineEdit*>(QStringLiteral("ed_members"))->setText(QStringLiteral("2"));
         pool->findChild<QLineEdit*>(QStringLiteral("ed_capital"))->setText(QStringLiteral("100,5"));
-        pool->Dlg_6_Message(602);  // first ticket 2
-        pool->Dlg_6_Message(605);  // last stays at 4
+        pool->first_on();  // first ticket 2
+        pool->last_on();  // last stays at 4
         QCOMPARE(pool->first(), 2);
         QCOMPARE(pool->last(), 4);
         QCOMPARE(pool->figures().stake_total, int64_t{300});
@@ -298,9 +297,9 @@ private slots:
         QCOMPARE(pool->figures().rest_capital, int64_t{10050 + 50 - 300});
         QCOMPARE(pool->findChild<QLabel*>(QStringLiteral("lbl_rest"))->text(), QStringLiteral("98.00 EUR"));
         QCOMPARE(s.normal_cards.members(), 2);
-        pool->Dlg_6_Message(603);
-        pool->Dlg_6_Message(603);
-        pool->Dlg_6_Message(603);
+        pool->last_back();
+        pool->last_back();
+        pool->last_back();
         QCOMPARE(pool->last(), 2);  // never before the first ticket
     }
 
@@ -313,14 +312,14 @@ private slots:
         CardListWindow w(s, ui.services, CardKind::Normal);
         const QString pdf = dir.filePath(QStringLiteral("bilanz.pdf"));
         ui.print_to_pdf(pdf);
-        w.Dlg_7_Message(404);
+        w.print();
         QCOMPARE(ui.messages.front().text, QStringLiteral("Bilanz ausdrucken"));
         const QString text = pdf_text(pdf);
         QVERIFY(text.contains(QStringLiteral("Bilanz-Druck")));
         QVERIFY(text.contains(QStringLiteral("Zieh.6+S 6 5+S")));
         QVERIFY(text.contains(QStringLiteral("-2.50")));  // the running total after ticket 3
         ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/bilanz.pdf"));
-        w.Dlg_7_Message(404);
+        w.print();
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
     }
 
@@ -350,7 +349,7 @@ private slots:
             QVERIFY(d->painter().x_of(11, plot) > d->painter().x_of(0, plot));
             d->reject();
         });
-        w.Dlg_7_Message(405);
+        w.diagrams();
         QVERIFY(shown);
         QVERIFY(ui.popups.front().contains(QStringLiteral("L A X - D i a g r a m m")));
     }
@@ -364,7 +363,7 @@ private slots:
         CardListWindow w(s, ui.services, CardKind::Normal);
         ui.file_answers = {QStringLiteral("M_KARTEI.NRM"), dir.filePath(QStringLiteral("MEINE.NRM"))};
         ui.message_answers = {1, 1};
-        w.Dlg_7_Message(401);
+        w.save();
         QCOMPARE(ui.messages[0].text, QStringLiteral("Unzulässiger Karteiname!!!"));
         QCOMPARE(ui.messages[1].text, QStringLiteral("Neue Kartei anlegen"));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("MEINE.NRM"))));
@@ -373,52 +372,23 @@ private slots:
         // A file of no known layout keeps the index; a missing one says so.
         test::write_bytes(dir.filePath(QStringLiteral("KAPUTT.NRM")), {9, 9, 9});
         ui.file_answers = {QStringLiteral("KAPUTT.NRM")};
-        w.Dlg_7_Message(402);
+        w.load();
         QCOMPARE(ui.last_message(), QStringLiteral("Unzulässiges Karteiformat!!!"));
         QCOMPARE(s.normal_cards.count(), 2);
         ui.file_answers = {QStringLiteral("FEHLT.NRM")};
-        w.Dlg_7_Message(402);
+        w.load();
         QCOMPARE(ui.last_message(), QStringLiteral("Kartei existiert nicht!!!"));
         // Deleting another file keeps memory; deleting its own empties it.
         ui.message_answers = {1};
         ui.file_answers = {QStringLiteral("KAPUTT.NRM")};
-        w.Dlg_7_Message(406);
+        w.delete_files();
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("KAPUTT.NRM"))));
         QCOMPARE(s.normal_cards.count(), 2);
         ui.message_answers = {1};
         ui.file_answers = {QStringLiteral("MEINE.NRM")};
-        w.Dlg_7_Message(406);
+        w.delete_files();
         QCOMPARE(s.normal_cards.count(), 0);
         QCOMPARE(w.lines().size(), 0);
-    }
-
-    void unsavedCardsAreGuardedLikeUnsavedDraws() {
-        QTemporaryDir dir;
-        make_folder(dir, 2);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        ScriptedUi ui;
-        MainWindow window(s, ui.services);
-        window.start_program(QString());
-        QCOMPARE(s.normal_cards.count(), 2);
-        QVERIFY(s.normal_cards.set_protected(0, true));
-        ui.message_answers = {1};  // "&Zurück"
-        QVERIFY(!window.warn_unsaved());
-        QCOMPARE(ui.last_message(), QStringLiteral("V O R S I C H T !|Die NRM-Kartei ist noch nicht gespeichert !"));
-        QCOMPARE(ui.messages.back().buttons, QStringLiteral("&Zurück|&Sichern|&Egal"));
-        ui.message_answers = {3};  // "&Egal"
-        QVERIFY(window.warn_unsaved());
-        QVERIFY(s.cards_saved());
-        // "&Sichern" writes the index to its file and goes on.
-        QVERIFY(s.normal_cards.set_protected(1, true));
-        ui.message_answers = {2};
-        QVERIFY(window.warn_unsaved());
-        QVERIFY(s.cards_saved());
-        CardIndex stored(CardKind::Normal);
-        QVERIFY(load_card_index(dir.path().toStdString(), kLottoSaturday, stored).ok());
-        QVERIFY(stored.at(1).protected_card);
-        QVERIFY(window.menu_action(Command::NormalCards)->isEnabled());
-        QVERIFY(window.menu_action(Command::SystemCards)->isEnabled());
     }
 };
 

@@ -8,9 +8,9 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/main_window.h"
 #include "cardindex/card_store.h"
 #include "cardindex/prize_distribution_dialog.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 #include "session/session.h"
 
@@ -59,9 +59,10 @@ private slots:
         Session s(dir.path().toStdString());
         s.start_up();
         ScriptedUi ui;
-        MainWindow window(s, ui.services);
-        window.start_program(QString());
-        window.menu_action(Command::CompareSystem)->trigger();
+        s.select_game(kLottoSaturday);
+        test::FakeHost host(s, ui.services);
+        install_cardindex_commands(host, host);
+        host.run(Command::CompareSystem);
         QCOMPARE(ui.messages.size(), size_t{1});
         QCOMPARE(ui.messages[0].text, QStringLiteral("Es befinden sich noch keine Scheine in der SYS-Kartei!|"
                                                      "Ein Vergleich kann deshalb nicht durchgeführt werden!"));

@@ -123,7 +123,7 @@ private slots:
         when_open<TipPickDialog>([](TipPickDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Überschreibe TIPP aus Kartei"));
             QCOMPARE(d->number(), 3);
-            d->Dlg_3_Message(1);
+            d->accept();
         });
         QCOMPARE(keep_tip(nullptr, ui.services, f.session, CardKind::Normal, tip(9), last), 0);
         QCOMPARE(ui.last_message(), QStringLiteral("Diese Karteikarte ist schreibgeschützt (©)|und kann nicht überschrieben werden!"));
@@ -131,8 +131,8 @@ private slots:
 
         ui.message_answers = {2, 2};
         when_open<TipPickDialog>([](TipPickDialog* d) {
-            d->Dlg_3_Message(302);
-            d->Dlg_3_Message(1);
+            d->previous_ticket();
+            d->accept();
         });
         QCOMPARE(keep_tip(nullptr, ui.services, f.session, CardKind::Normal, tip(9), last), 2);
         QCOMPARE(f.session.normal_cards.at(1).rows[0][0], 9);
@@ -151,14 +151,14 @@ private slots:
         auto show = [&](const CardTicket& t) { shown.push_back(t.rows[0][0]); };
         when_open<TipPickDialog>([](TipPickDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Hole TIPP aus Kartei"));
-            d->Dlg_3_Message(303);
-            d->Dlg_3_Message(303);  // stays at the last ticket
-            d->Dlg_3_Message(2);
+            d->next_ticket();
+            d->next_ticket();  // stays at the last ticket
+            d->reject();
         });
         QVERIFY(!fetch_tip(nullptr, ui.services, f.session, CardKind::Normal, last, show, [&] { restored = true; }));
         QVERIFY(restored);
         QCOMPARE(shown, (std::vector<int>{1, 2, 2}));
-        when_open<TipPickDialog>([](TipPickDialog* d) { d->Dlg_3_Message(1); });
+        when_open<TipPickDialog>([](TipPickDialog* d) { d->accept(); });
         QCOMPARE(fetch_tip(nullptr, ui.services, f.session, CardKind::Normal, last, show, {}), std::optional<int>(0));
     }
 

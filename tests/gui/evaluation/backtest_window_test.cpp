@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/main_window.h"
 #include "evaluation/backtest_console_dialog.h"
 #include "evaluation/best_list_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 
 using namespace zw;
@@ -225,10 +225,10 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
         ui.print_to_pdf(pdf);
         ui.message_answers = {2};  // "&NEIN"
-        d.Dlg_1_Message(ListDialog::kPrint);
+        d.print();
         QVERIFY(!QFileInfo::exists(pdf));
         ui.message_answers = {1};
-        d.Dlg_1_Message(ListDialog::kPrint);
+        d.print();
         const QString text = pdf_text(pdf);
         QVERIFY2(text.contains(QStringLiteral("30 TOP-Reihen folgender 12 Zahlen: Ziehungsrahmen ( 1 - 60)")), qPrintable(text));
         QVERIFY(text.simplified().contains(QString::fromStdString(list_lines(list)[0]).simplified()));
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(ui.last_message(), QStringLiteral("Liste ausdrucken?"));
         ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/list.pdf"));
         ui.message_answers = {1};
-        d.Dlg_1_Message(ListDialog::kPrint);
+        d.print();
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
     }
 
@@ -250,14 +250,14 @@ private slots:
         const BacktestList& list = w.run_search(numbers({5}, {1, 2, 3, 4, 6, 7, 8}), t.inputs());
         ListDialog d(list, ui.services, dir.path());
         ui.file_answers = {QString()};
-        d.Dlg_1_Message(ListDialog::kExport);
+        d.export_text();
         QCOMPARE(ui.file_requests.back().title, QStringLiteral("Liste als Text speichern:"));
         QCOMPARE(ui.file_requests.back().preset, QStringLiteral("Nietenliste.txt"));
         QCOMPARE(ui.file_requests.back().filter, QStringLiteral("TXT-Dateien|*.txt"));
         QVERIFY(ui.opened_urls.empty());
         const QString path = dir.filePath(QStringLiteral("flop"));
         ui.file_answers = {path};
-        d.Dlg_1_Message(ListDialog::kExport);
+        d.export_text();
         QFile f(path + QStringLiteral(".txt"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().toStdString(), export_list_text(list));
@@ -265,13 +265,13 @@ private slots:
         // No program for text files: the same message as the draw export.
         ui.services.open_url = [](const QUrl&) { return false; };
         ui.file_answers = {path};
-        d.Dlg_1_Message(ListDialog::kExport);
+        d.findChild<QPushButton*>(QStringLiteral("cmd3"))->click();
         QVERIFY(ui.last_message().contains(QStringLiteral("kein Programm eingerichtet")));
         QVERIFY(ui.last_message().contains(path + QStringLiteral(".txt")));
         ui.file_answers = {QStringLiteral("/nonexistent-folder/x/flop.txt")};
-        d.Dlg_1_Message(ListDialog::kExport);
+        d.export_text();
         QVERIFY(ui.last_message().startsWith(QStringLiteral("Die Datei")));
-        d.Dlg_1_Message(ListDialog::kOk);
+        d.findChild<QPushButton*>(QStringLiteral("cmd1"))->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
     }
 
@@ -281,22 +281,23 @@ private slots:
         Session session(dir.path().toStdString());
         session.start_up();
         ScriptedUi ui;
-        MainWindow window(session, ui.services);
-        window.start_program(QStringLiteral("0"));
+        session.select_game(kLottoSaturday);
+        test::FakeHost host(session, ui.services);
+        install_evaluation_commands(host, host);
         for (Command c : {Command::BestListCompute, Command::BestListShow,
                           Command::WorstListCompute, Command::WorstListShow})
-            QVERIFY(window.menu_action(c)->isEnabled());
+            QVERIFY(host.has(c));
         bool seen = false;
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &host.frame(), [&] {
             auto* d = qobject_cast<ListDialog*>(QApplication::activeModalWidget());
             QVERIFY(d);
             auto* list = qobject_cast<BestListWindow*>(d->parentWidget());
             QVERIFY(list);
             QCOMPARE(list->windowTitle(), QStringLiteral("Nietenliste"));
             seen = list->list().entries.empty();
-            d->Dlg_1_Message(ListDialog::kCancel);
+            d->findChild<QPushButton*>(QStringLiteral("cmd4"))->click();
         });
-        window.Win_1_MenuEvent(Command::WorstListShow);
+        host.run(Command::WorstListShow);
         QVERIFY(seen);
     }
 };

@@ -7,11 +7,11 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "app/main_window.h"
 #include "archive/calendar.h"
 #include "evaluation/evaluation_format.h"
 #include "evaluation/review_widget.h"
 #include "evaluation/side_game_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 
 using namespace zw;
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("     4             1")));  // 1234564 against 7654564
         QCOMPARE(windows[0]->accessibleName(), QStringLiteral("Auswertung: Spiel 77"));
         QVERIFY(windows[0]->accessibleDescription().contains(QStringLiteral("Los-Nummer: 7654564")));
-        d.Dlg_4_Message(EvaluationDialog::kOk);
+        d.findChild<QPushButton*>(QStringLiteral("cmd333"))->click();
         QVERIFY(!windows[0]->isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(first.startsWith(QStringLiteral(" 1 ")));
         QVERIFY(first.endsWith(QStringLiteral("4   0    3")));
         QVERIFY(d.side_windows().empty());
-        d.Dlg_4_Message(EvaluationDialog::kCancel);
+        d.findChild<QPushButton*>(QStringLiteral("cmd2"))->click();
         QCOMPARE(d.result(), int(QDialog::Rejected));
     }
 
@@ -154,7 +154,7 @@ private slots:
         ui.print_to_pdf(pdf);
         ui.message_answers = {2};
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
-        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        d.ask_and_print();
         QCOMPARE(ui.messages.front().text, QStringLiteral("Was soll auf Ihren Drucker ausgegeben werden?"));
         QCOMPARE(ui.messages.front().buttons, QStringLiteral("&Bildschirm|&Rückblick|&Nichts"));
         QCOMPARE(ui.messages.size(), size_t{1});
@@ -176,14 +176,14 @@ private slots:
         EvaluationDialog d(t.inputs(), row_ticket(), ui.services, {});
         d.show();
         ui.message_answers = {3};
-        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        d.ask_and_print();
         QVERIFY(!QFileInfo::exists(pdf));
         ui.message_answers = {1};
-        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        d.ask_and_print();
         QVERIFY(QFileInfo(pdf).size() > 1000);
         ui.print_to_pdf(QStringLiteral("/nonexistent-folder/x/review.pdf"));
         ui.message_answers = {2};
-        d.Dlg_4_Message(EvaluationDialog::kPrint);
+        d.ask_and_print();
         QCOMPARE(ui.last_message(), QStringLiteral("Druckerfehler!"));
     }
 
@@ -230,11 +230,11 @@ private slots:
         Session session(dir.path().toStdString());
         session.start_up();
         ScriptedUi ui;
-        MainWindow window(session, ui.services);
-        window.start_program(QString());
+        session.select_game(kLottoSaturday);
+        test::FakeHost host(session, ui.services);
         EvaluationTicket ticket;
         ticket.rows = {line({1, 2, 3, 4, 5, 5}, 1)};
-        open_evaluation_dialog(window, ticket);
+        open_evaluation_dialog(host, ticket);
         QVERIFY(ui.last_message().contains(QStringLiteral("doppelt")));
     }
 
@@ -246,9 +246,9 @@ private slots:
         Session session(dir.path().toStdString());
         session.start_up();
         ScriptedUi ui;
-        MainWindow window(session, ui.services);
-        window.start_program(QString());
-        QDialog console(&window);
+        session.select_game(kLottoSaturday);
+        test::FakeHost host(session, ui.services);
+        QDialog console(host.parent_widget());
         console.setWindowModality(Qt::ApplicationModal);
         console.show();
         QTRY_COMPARE(QApplication::activeModalWidget(), &console);
@@ -259,7 +259,7 @@ private slots:
         });
         EvaluationTicket ticket;
         ticket.rows = {line({1, 2, 3, 4, 5, 6}, 1)};
-        open_evaluation_dialog(window, ticket);
+        open_evaluation_dialog(host, ticket);
         QCOMPARE(parent, static_cast<QWidget*>(&console));
         console.close();
     }

@@ -183,7 +183,7 @@ class SystemCheckerWindowTest : public QObject {
                 title = w->windowTitle();
                 static_cast<QDialog*>(w)->reject();
             });
-            host.run(menu_id(c));
+            host.run(c);
             QCOMPARE(title, c == Command::SystemChecker ? QStringLiteral("System-Prüfer") : QStringLiteral("System-Designer"));
         }
     }

@@ -44,7 +44,7 @@ private slots:
                                                 {Command::QuadBest, 45},
                                                 {Command::BoundaryPairs, 20}};
         for (auto [id, code] : best) {
-            f.window->Win_1_MenuEvent(id);
+            f.host->run(id);
             ResultWindow* w = result(f);
             QVERIFY(w);
             QCOMPARE(w->code(), code);
@@ -55,7 +55,7 @@ private slots:
         }
         for (auto [id, code] :
              {std::pair{Command::Smallest, 18}, std::pair{Command::Largest, 19}}) {
-            f.window->Win_1_MenuEvent(id);
+            f.host->run(id);
             QCOMPARE(result(f)->code(), code);
             QCOMPARE(bars(result(f)).columns.front(), 1);  // number order
             QVERIFY(bars(result(f)).overview);
@@ -92,7 +92,7 @@ private slots:
         StatsFixture f;
         QString title, prompt;
         answer_console({8, 15}, true, &title, &prompt);
-        f.window->Win_1_MenuEvent(Command::TripleOverview);  // triples, overview
+        f.host->run(Command::TripleOverview);  // triples, overview
         QCOMPARE(title, QStringLiteral("Überblick-Diagramm der Dreier"));
         QCOMPARE(prompt, QStringLiteral("  BITTE 2 von 3 ZAHLEN AUSWÄHLEN!"));
         ResultWindow* w = result(f);
@@ -107,29 +107,29 @@ private slots:
 
         // Another count than asked for, or cancel: no chart.
         answer_console({8, 9}, true);
-        f.window->Win_1_MenuEvent(Command::PairGaps);
+        f.host->run(Command::PairGaps);
         QCOMPARE(w->code(), 10);
         answer_console({8}, false);
-        f.window->Win_1_MenuEvent(Command::PairGaps);
+        f.host->run(Command::PairGaps);
         QCOMPARE(w->code(), 10);
         answer_console({8}, true);
-        f.window->Win_1_MenuEvent(Command::PairGaps);
+        f.host->run(Command::PairGaps);
         QCOMPARE(w->code(), 7);
         QCOMPARE(QString::fromStdString(bars(w).heading.title),
                  QStringLiteral("      Rückstände der Partner zur  8 ab der"));
     }
 
     void austrianKindSwitchReachesTheLottoPlusCounterparts() {
-        StatsFixture f(QStringLiteral("3"));
+        StatsFixture f(kAustria);
         answer_console({2}, true);
-        f.window->Win_1_MenuEvent(Command::PairOverview);
+        f.host->run(Command::PairOverview);
         ResultWindow* w = result(f);
         QVERIFY(w->kind_switch_shown());
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&PLUS-Zahlen"));
         QTest::keyClick(w, Qt::Key_P);
         QCOMPARE(w->code(), 35);
         QVERIFY(bars(w).plus_mark);
-        f.window->Win_1_MenuEvent(Command::QuadBest);
+        f.host->run(Command::QuadBest);
         QTest::keyClick(w, Qt::Key_P);
         QCOMPARE(w->code(), 44);
         // No LottoPlus draws in this archive: all zero, drawn without a division by zero.
@@ -142,7 +142,7 @@ private slots:
     }
 
     void consoleTogglesTypedNumbersAndListsTheTopEighteen() {
-        StatsFixture f(QStringLiteral("0"), 40);
+        StatsFixture f(kLottoSaturday, 40);
         NumberChoiceDialog d(*f.session, QStringLiteral("t"), QStringLiteral("p"));
         QTest::keyClicks(&d, QStringLiteral("12"));
         QTest::keyClick(&d, Qt::Key_Return);

@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <QSpinBox>
 
-#include "app/help_window.h"
 #include "stats/bar_chart_painter.h"
 #include "stats/result_window.h"
 #include "stats_gui_fixture.h"
@@ -18,7 +17,7 @@ class RangeDialogTest : public QObject {
     Q_OBJECT
 
     static RangeDialog* open(StatsFixture& f) {
-        f.window->Win_1_MenuEvent(Command::SetRange);
+        f.host->run(Command::SetRange);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // dialogs closed before
         return f.find<RangeDialog>("rahm");
     }
@@ -44,7 +43,7 @@ private slots:
     }
 
     void austrianBonusDrawsExtendTheRange() {
-        StatsFixture f(QStringLiteral("3"), 40,
+        StatsFixture f(kAustria, 40,
                        QStringLiteral("05.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"
                                       "12.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"));
         QCOMPARE(f.session->range.last, 42);
@@ -62,7 +61,7 @@ private slots:
     }
 
     void lastDrawsAndDatesSetBothEndsAndCountTheBonusDraws() {
-        StatsFixture f(QStringLiteral("3"), 40,
+        StatsFixture f(kAustria, 40,
                        QStringLiteral("05.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"
                                       "12.06.2026,1,2,3,4,5,6,7,0,0,0,0,0,0,-1\n"));
         RangeDialog* d = open(f);
@@ -94,7 +93,7 @@ private slots:
 
     void cancelRestoresAndAcceptRedrawsTheOpenChart() {
         StatsFixture f;
-        f.window->Win_1_MenuEvent(Command::Frequency);
+        f.host->run(Command::Frequency);
         auto* result = f.find<ResultWindow>("dclick");
         RangeDialog* d = open(f);
         bar(d, "scl2")->setValue(4);
@@ -114,7 +113,7 @@ private slots:
 
         d = open(f);
         d->findChild<QPushButton*>("cmd36")->click();
-        QCOMPARE(f.find<HelpWindow>("help")->current_topic(), QStringLiteral("ziehungsrahmen.htm"));
+        QCOMPARE(f.host->help_topics.back(), QStringLiteral("ziehungsrahmen.htm"));
         bar(d, "scl2")->setValue(9);
         bar(d, "scl3")->setValue(29);
         d->findChild<QPushButton*>("cmd4")->click();

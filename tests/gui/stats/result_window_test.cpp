@@ -21,7 +21,7 @@ class ResultWindowTest : public QObject {
     Q_OBJECT
 
     static ResultWindow* open(StatsFixture& f, Command command) {
-        f.window->Win_1_MenuEvent(command);
+        f.host->run(command);
         auto* w = f.find<ResultWindow>("dclick");
         if (w && !QTest::qWaitForWindowExposed(w)) return nullptr;
         return w;
@@ -140,14 +140,14 @@ private slots:
             {Command::LowHigh, 24},          {Command::Observations, 17},
         };
         for (auto [id, code] : cases) {
-            QVERIFY(f.window->menu_action(id)->isEnabled());
+            QVERIFY(f.host->has(id));
             ResultWindow* w = open(f, id);
             QVERIFY(w);
             QCOMPARE(w->code(), code);
             QVERIFY(w->chart()->painter());
         }
         // One window serves them all.
-        QCOMPARE(f.window->findChildren<ResultWindow*>().size(), 1);
+        QCOMPARE(f.host->frame().findChildren<ResultWindow*>().size(), 1);
         auto* chart = dynamic_cast<ProbabilityPainter*>(f.find<ResultWindow>("dclick")->chart()->painter());
         QVERIFY(chart);
         QCOMPARE(f.find<ResultWindow>("dclick")->chart()->width(), 1082);
@@ -181,7 +181,7 @@ private slots:
     }
 
     void kindSwitchReachesLottoPlusInAustria() {
-        StatsFixture f(QStringLiteral("3"));
+        StatsFixture f(kAustria);
         ResultWindow* w = open(f, Command::Overview);
         QVERIFY(w->findChild<QRadioButton*>("opt3")->isVisible());
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Zahlen"));
@@ -208,10 +208,10 @@ private slots:
     }
 
     void kindSwitchCaptionsOfTotoAndNoneForSwiss() {
-        StatsFixture toto(QStringLiteral("2"));
+        StatsFixture toto(kToto);
         ResultWindow* w = open(toto, Command::Frequency);
         QCOMPARE(w->findChild<QRadioButton*>("opt2")->text(), QStringLiteral("&Zusatz-Spiele"));
-        StatsFixture swiss(QStringLiteral("5"), 3100);
+        StatsFixture swiss(kSwiss, 3100);
         w = open(swiss, Command::Frequency);
         QVERIFY(!w->kind_switch_shown());
         QVERIFY(!w->findChild<QGroupBox*>("frm5")->isVisible());
@@ -271,7 +271,7 @@ private slots:
 
     void frequencyAndGapChartsShowTheirChanceTest() {
         // The fixture's draws use only 1..42 of 49 numbers: far from chance.
-        StatsFixture f(QStringLiteral("0"), 500);
+        StatsFixture f(kLottoSaturday, 500);
         ResultWindow* w = open(f, Command::Frequency);
         QVERIFY(w);
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
@@ -289,7 +289,7 @@ private slots:
 
     void gapChartTestsTheLongestGapAndLeadsToItsHelp() {
         // The fixture's draws never hold 43..49: their gap is range last.
-        StatsFixture f(QStringLiteral("0"), 500);
+        StatsFixture f(kLottoSaturday, 500);
         ResultWindow* w = open(f, Command::Gaps);
         QVERIFY(w);
         auto* chart = dynamic_cast<BarChartPainter*>(w->chart()->painter());
@@ -301,15 +301,14 @@ private slots:
 
         // The help behind the chart leads to the topic that explains p.
         w->findChild<QPushButton*>("cmd35")->click();
-        auto* help = f.find<HelpWindow>("help");
-        QCOMPARE(help->current_topic(), QStringLiteral("diagramme.htm"));
+        QCOMPARE(f.host->help_topics.back(), QStringLiteral("diagramme.htm"));
         QVERIFY(HelpWindow::has_topic(QStringLiteral("zufallstest.htm")));
         QVERIFY(HelpWindow::has_topic(QStringLiteral("erwartung.htm")));
         w->close();
     }
 
     void gapAverageDiagramMovesAndRestoresRangeLast() {
-        StatsFixture f(QStringLiteral("0"), 500);
+        StatsFixture f(kLottoSaturday, 500);
         f.session->range.set(10, 200);
         ResultWindow* w = open(f, Command::Averages);
         QVERIFY(w->gap_average_shown());
@@ -337,14 +336,14 @@ private slots:
         QVERIFY(!asked_printer);
 
         w->findChild<QPushButton*>("cmd35")->click();
-        QCOMPARE(f.find<HelpWindow>("help")->current_topic(), QStringLiteral("durchschnitte.htm"));
+        QCOMPARE(f.host->help_topics.back(), QStringLiteral("durchschnitte.htm"));
         w->close();
         QCOMPARE(f.session->range.last, 500);
         QCOMPARE(f.session->range.count, 491);
     }
 
     void gapAverageSwitchesToLottoPlusInAustria() {
-        StatsFixture f(QStringLiteral("3"));
+        StatsFixture f(kAustria);
         ResultWindow* w = open(f, Command::Averages);
         QVERIFY(w->kind_switch_shown());
         click(w, "opt2");
@@ -365,20 +364,21 @@ private slots:
         mouse_move(w->chart(), QPoint(ball.x, 300));
         QVERIFY(chart->info().isEmpty());
         w->findChild<QPushButton*>("cmd35")->click();
-        QCOMPARE(f.find<HelpWindow>("help")->current_topic(), QStringLiteral("betrachtungen.htm"));
+        QCOMPARE(f.host->help_topics.back(), QStringLiteral("betrachtungen.htm"));
     }
 
     void gameSwitchRedrawsTheOpenWindow() {
-        StatsFixture f(QStringLiteral("0"), 40);
+        StatsFixture f(kLottoSaturday, 40);
         ResultWindow* w = open(f, Command::Frequency);
         QCOMPARE(dynamic_cast<BarChartPainter*>(w->chart()->painter())->model().heading.range_last, 40);
-        f.window->Win_1_MenuEvent(
-            Command::LottoBoth);  // Saturday and Wednesday: the window stays open
+        // Saturday and Wednesday: the window stays open and draws the new game.
+        f.session->select_game(kLottoBoth);
+        f.host->display_changed();
         QVERIFY(f.find<ResultWindow>("dclick"));
-        QCOMPARE(int(f.session->params.code), int(kLottoBoth));
         QVERIFY(w->chart()->painter());
-        f.window->Win_1_MenuEvent(Command::SwissLotto);  // Swiss: statistics windows close
-        QTRY_VERIFY(!f.find<ResultWindow>("dclick"));
+        // The frame closes it on a switch to another game's layout.
+        QCOMPARE(f.host->secondary.size(), size_t(1));
+        QCOMPARE(f.host->secondary.front().data(), static_cast<QWidget*>(w));
     }
 };
 

@@ -1,10 +1,11 @@
-// A main window over a small data folder for the statistics window tests.
+// A host over a small data folder for the statistics window tests, with the
+// statistics commands registered.
 #pragma once
 
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/main_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 
 namespace zw::test {
@@ -25,10 +26,10 @@ struct StatsFixture {
     QTemporaryDir dir;
     ScriptedUi ui;
     std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<FakeHost> host;
 
-    // `game` digit as on the command line; every game's file has `draws` draws.
-    explicit StatsFixture(const QString& game = QStringLiteral("0"), int draws = 40,
+    // Every game's file has `draws` draws.
+    explicit StatsFixture(GameCode game = kLottoSaturday, int draws = 40,
                           const QString& bonus = QString()) {
         for (const char* f : {"Lotto.Dat", "Toto.Dat", "O_Lotto.Dat", "SM_Lotto.Dat"})
             write_bytes(dir.filePath(QString::fromLatin1(f)), stats_draw_file(draws));
@@ -40,13 +41,14 @@ struct StatsFixture {
         }
         session = std::make_unique<Session>(dir.path().toStdString());
         session->start_up();
-        window = std::make_unique<MainWindow>(*session, ui.services);
-        window->show();
-        window->start_program(game);
+        session->select_game(game);
+        host = std::make_unique<FakeHost>(*session, ui.services);
+        install_stats_commands(*host, *host);
+        host->frame().show();
     }
     template <class T>
     T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return host->frame().findChild<T*>(QString::fromLatin1(name));
     }
 };
 

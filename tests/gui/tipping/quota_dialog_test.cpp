@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/main_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 #include "tipping/par_files.h"
 
@@ -114,12 +114,13 @@ class QuotaDialogTest : public QObject {
 
     void menuCommandsOpenTheDialogsAndSave() {
         Fixture f(kSwiss);
-        MainWindow window(*f.session, f.ui.services);
+        test::FakeHost host(*f.session, f.ui.services);
+        install_tipping_commands(host, host);
         for (Command c : {Command::Quotas, Command::Fees, Command::SaveSettings})
-            QVERIFY(window.menu_action(c)->isEnabled());
+            QVERIFY(host.has(c));
 
         f.session->money.swiss_quota[7] = 321;
-        window.Win_1_MenuEvent(Command::SaveSettings);
+        host.run(Command::SaveSettings);
         const QString folder = f.dir.path();
         QCOMPARE(QFileInfo(folder + QStringLiteral("/Ziehwerk.Par")).size(), qint64(276));
         QCOMPARE(QFileInfo(folder + QStringLiteral("/SwissLotto.Par")).size(), qint64(44));
@@ -132,7 +133,7 @@ class QuotaDialogTest : public QObject {
             title = dlg->windowTitle();
             dlg->findChild<QPushButton*>(QStringLiteral("cmd110"))->click();
         });
-        window.Win_1_MenuEvent(Command::Quotas);
+        host.run(Command::Quotas);
         QCOMPARE(title, QStringLiteral("Quoten:"));
         QTimer::singleShot(0, [&title] {
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -140,13 +141,13 @@ class QuotaDialogTest : public QObject {
             title = dlg->objectName();
             dlg->findChild<QPushButton*>(QStringLiteral("cmd7"))->click();
         });
-        window.Win_1_MenuEvent(Command::Fees);
+        host.run(Command::Fees);
         QCOMPARE(title, QStringLiteral("gbhr"));
 
         // A folder in the way of the file: the failed save is reported.
         QFile::remove(folder + QStringLiteral("/Ziehwerk.Par"));
         QVERIFY(QDir(folder).mkdir(QStringLiteral("Ziehwerk.Par")));
-        window.Win_1_MenuEvent(Command::SaveSettings);
+        host.run(Command::SaveSettings);
         QCOMPARE(f.ui.messages.size(), size_t(1));
         QVERIFY(f.ui.last_message().contains(QStringLiteral("Ziehwerk.Par")));
     }

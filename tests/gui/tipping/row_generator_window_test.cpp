@@ -167,8 +167,8 @@ private slots:
             QCOMPARE(d.objectName(), QStringLiteral("Dlg_8"));
             QCOMPARE(d.label(1)->text(), QStringLiteral("Häufigste Zahlen:  0"));
             QCOMPARE(d.label(3)->text(), QStringLiteral("Partner zu:  -"));
-            d.Dlg_8_Message(FormulaDialog::kMinus + 1);  // not below 0
-            for (int i = 0; i < 60; ++i) d.Dlg_8_Message(FormulaDialog::kPlus + 4);
+            d.decrease(1);  // not below 0
+            for (int i = 0; i < 60; ++i) d.increase(4);
             QCOMPARE(d.settings().partner_frequent, 48);
             QCOMPARE(d.label(5)->text(), QStringLiteral("&& Rückständigste:  0"));
             child<QRadioButton>(d, "op492")->click();
@@ -180,8 +180,8 @@ private slots:
         when_modal([](QWidget* m) {
             auto* d = qobject_cast<FormulaDialog*>(m);
             QVERIFY(d);
-            for (int i = 0; i < 6; ++i) d->Dlg_8_Message(FormulaDialog::kPlus + 1);
-            d->Dlg_8_Message(FormulaDialog::kOk);
+            for (int i = 0; i < 6; ++i) d->increase(1);
+            child<QPushButton>(*d, "cmd_ok")->click();
         });
         QTest::keyClick(w.get(), Qt::Key_F);
         QCOMPARE(f.state().tip_count(), 6);
@@ -191,8 +191,8 @@ private slots:
         when_modal([](QWidget* m) {
             auto* d = qobject_cast<FormulaDialog*>(m);
             QVERIFY(d);
-            d->Dlg_8_Message(FormulaDialog::kPlus + 2);
-            d->Dlg_8_Message(FormulaDialog::kCancel);
+            d->increase(2);
+            child<QPushButton>(*d, "cmd_abbruch")->click();
         });
         w->cmd_formel();
         QCOMPARE(f.session->generator.formula.longest_gap, 0);

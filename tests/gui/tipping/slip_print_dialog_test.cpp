@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/main_window.h"
+#include "fake_host.h"
 #include "gui_test_support.h"
 #include "session/session.h"
 #include "tipping/console_dialog.h"
@@ -66,10 +66,11 @@ class SlipPrintDialogTest : public QObject {
 private slots:
     void consolePrintButtonOpensTheSlipDialog() {
         Fixture f;
-        MainWindow window(*f.session, f.ui.services);
-        window.show();
-        window.Win_1_MenuEvent(Command::NormalTicket);
-        auto* console = window.findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
+        test::FakeHost host(*f.session, f.ui.services);
+        install_tipping_commands(host, host);
+        host.frame().show();
+        host.run(Command::NormalTicket);
+        auto* console = host.frame().findChild<ConsoleDialog*>(QStringLiteral("Dlg_11"));
         QVERIFY(console);
         QVERIFY(console->button(10)->isEnabled());
         QString seen;

@@ -240,7 +240,7 @@ private slots:
             };
             QTest::mouseClick(p, Qt::RightButton, Qt::NoModifier, at(6));
             QTest::mouseClick(p, Qt::LeftButton, Qt::NoModifier, at(9));
-            d->Dlg_11_Message(14);
+            d->button(14)->click();
         });
         const std::optional<CardTicket> edited = edit_card_in_console(*f.window, card, CardKind::Normal, 5);
         QVERIFY(edited);
