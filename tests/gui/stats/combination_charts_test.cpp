@@ -64,7 +64,7 @@ private slots:
 
     void bestListShowsAndExportsTheTableTheCommandLineWrites() {
         StatsFixture f;
-        f.window->Win_1_MenuEvent(Command::TripleBest);
+        f.host->run(Command::TripleBest);
         ResultWindow* w = result(f);
         QVERIFY(w);
         auto* chart = dynamic_cast<BestCombinationPainter*>(w->chart()->painter());
