@@ -194,23 +194,20 @@ bool MainWindow::warn_unsaved() {
 }
 
 void MainWindow::install_frame_commands() {
-    const auto game = [this](Command c, int code, const char* file,
-                             std::function<bool()> close_windows) {
-        set_command(
-            c, [this, code, file, close_windows] { switch_game(code, file, close_windows()); });
+    // A switch closes the secondary windows unless it stays within the game's
+    // family (`family`: the flag of the current game's parameters; none: always).
+    const auto game = [this](Command c, int code, const char* file, bool GameParams::*family) {
+        set_command(c, [this, code, file, family] {
+            switch_game(code, file, family == nullptr || !(session_.params.*family));
+        });
     };
-    game(Command::Lotto6aus49, kLottoSaturday, "Lotto.Dat",
-         [this] { return !session_.params.german_lotto; });
-    game(Command::LottoSaturday, kLottoSaturday, "Lotto.Dat",
-         [this] { return !session_.params.german_lotto; });
-    game(Command::LottoWednesday, kLottoWednesday, "M_Lotto.Dat",
-         [this] { return !session_.params.german_lotto; });
-    game(Command::LottoBoth, kLottoBoth, "SM_Lotto.Dat",
-         [this] { return !session_.params.german_lotto; });
-    game(Command::Lotto6aus45, kToto, "Toto.Dat", [] { return true; });
-    game(Command::AustrianLotto, kAustria, "O_Lotto.Dat",
-         [this] { return !session_.params.austria; });
-    game(Command::SwissLotto, kSwiss, "Swiss.Dat", [this] { return !session_.params.swiss; });
+    game(Command::Lotto6aus49, kLottoSaturday, "Lotto.Dat", &GameParams::german_lotto);
+    game(Command::LottoSaturday, kLottoSaturday, "Lotto.Dat", &GameParams::german_lotto);
+    game(Command::LottoWednesday, kLottoWednesday, "M_Lotto.Dat", &GameParams::german_lotto);
+    game(Command::LottoBoth, kLottoBoth, "SM_Lotto.Dat", &GameParams::german_lotto);
+    game(Command::Lotto6aus45, kToto, "Toto.Dat", nullptr);
+    game(Command::AustrianLotto, kAustria, "O_Lotto.Dat", &GameParams::austria);
+    game(Command::SwissLotto, kSwiss, "Swiss.Dat", &GameParams::swiss);
     const auto module = [this](Command c, const char* program, const char* parameter,
                                const char* file) {
         set_command(c, [this, program, parameter, file] {
@@ -236,12 +233,7 @@ void MainWindow::install_frame_commands() {
 
 void MainWindow::Win_1_MenuEvent(Command command) {
     no_relayout_ = false;
-    if (auto it = commands_.find(command); it != commands_.end()) {
-        if (command == Command::SystemTicket || command == Command::SystemCards)
-            session_.ticket.system_mode = true;
-        if (command == Command::NormalTicket) session_.ticket.system_mode = false;
-        it->second();
-    }
+    if (auto it = commands_.find(command); it != commands_.end()) it->second();
     if (ended_) return;
     if (!no_relayout_) relayout();
     refresh_menu_marks();

@@ -52,12 +52,8 @@ class FakeHost : public Host, public CommandTable {
         commands[command] = std::move(run);
     }
 
-    // Runs a registered command as its menu entry would, with the slip mode
-    // the menu sets for the ticket and card commands.
+    // Runs a registered command as its menu entry would.
     void run(Command command) {
-        if (command == Command::SystemTicket || command == Command::SystemCards)
-            session_.ticket.system_mode = true;
-        if (command == Command::NormalTicket) session_.ticket.system_mode = false;
         commands.at(command)();
         display_changed();
     }

@@ -18,7 +18,9 @@ void install_cardindex_commands(Host& host, CommandTable& table) {
     table.set_command(Command::NormalCards, [&host, editor] {
         show_card_list(host.parent_widget(), host.session(), host.ui(), CardKind::Normal, editor);
     });
+    // The system card index works on the system ticket (its console, its prices).
     table.set_command(Command::SystemCards, [&host, editor] {
+        host.session().ticket.system_mode = true;
         show_card_list(host.parent_widget(), host.session(), host.ui(), CardKind::System, editor);
     });
     table.set_command(Command::CompareNormal, [&host] {

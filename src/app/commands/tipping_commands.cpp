@@ -31,9 +31,15 @@ void install_tipping_commands(Host& host, CommandTable& table) {
         if (Status s = host.session().save_money_tables(); !s)
             host.ui().message(host.parent_widget(), kWarning, QString::fromStdString(s.message()));
     });
-    // The main window switches the mode before it runs these.
-    table.set_command(Command::NormalTicket, [&host] { open_console(host); });
-    table.set_command(Command::SystemTicket, [&host] { open_console(host); });
+    // Each console command sets the ticket's mode before the console opens.
+    table.set_command(Command::NormalTicket, [&host] {
+        host.session().ticket.system_mode = false;
+        open_console(host);
+    });
+    table.set_command(Command::SystemTicket, [&host] {
+        host.session().ticket.system_mode = true;
+        open_console(host);
+    });
     table.set_command(Command::Evaluate, [&host] { evaluate_ticket(host); });
 }
 
