@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/commands/commands.h"
+#include "gui_test_support.h"
 #include "session/session.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/host.h"
@@ -79,6 +80,23 @@ class FakeHost : public Host, public CommandTable {
     QWidget frame_;
     TicketPictureWidget* picture_ = nullptr;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> display_listeners_;
+};
+
+// A data folder with `draws` draws of Lotto Samstag, opened in a session on
+// that game, and a host over it.
+struct HostedLotto {
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<FakeHost> host;
+
+    explicit HostedLotto(int draws, const QString& file = QStringLiteral("Lotto.Dat")) {
+        write_draw_file(dir.filePath(file), draws);
+        session = std::make_unique<Session>(dir.path().toStdString());
+        session->start_up();
+        session->select_game(kLottoSaturday);
+        host = std::make_unique<FakeHost>(*session, ui.services);
+    }
 };
 
 }  // namespace zw::test

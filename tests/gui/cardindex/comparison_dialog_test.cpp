@@ -54,13 +54,9 @@ class ComparisonDialogTest : public QObject {
 
 private slots:
     void emptyIndexIsRefusedWithHoppla() {
-        QTemporaryDir dir;
-        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 10);
-        Session s(dir.path().toStdString());
-        s.start_up();
-        ScriptedUi ui;
-        s.select_game(kLottoSaturday);
-        test::FakeHost host(s, ui.services);
+        test::HostedLotto f(10);
+        ScriptedUi& ui = f.ui;
+        test::FakeHost& host = *f.host;
         install_cardindex_commands(host, host);
         host.run(Command::CompareSystem);
         QCOMPARE(ui.messages.size(), size_t{1});

@@ -276,13 +276,8 @@ private slots:
     }
 
     void menuShowsTheEmptyListBeforeAnySearch() {
-        QTemporaryDir dir;
-        test::write_draw_file(dir.filePath(QStringLiteral("LOTTO.DAT")), 20);
-        Session session(dir.path().toStdString());
-        session.start_up();
-        ScriptedUi ui;
-        session.select_game(kLottoSaturday);
-        test::FakeHost host(session, ui.services);
+        test::HostedLotto f(20, QStringLiteral("LOTTO.DAT"));
+        test::FakeHost& host = *f.host;
         install_evaluation_commands(host, host);
         for (Command c : {Command::BestListCompute, Command::BestListShow,
                           Command::WorstListCompute, Command::WorstListShow})

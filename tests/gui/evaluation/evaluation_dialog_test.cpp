@@ -225,13 +225,9 @@ private slots:
     }
 
     void consoleEntryRefusesATicketThatDoesNotFit() {
-        QTemporaryDir dir;
-        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
-        Session session(dir.path().toStdString());
-        session.start_up();
-        ScriptedUi ui;
-        session.select_game(kLottoSaturday);
-        test::FakeHost host(session, ui.services);
+        test::HostedLotto f(3);
+        ScriptedUi& ui = f.ui;
+        test::FakeHost& host = *f.host;
         EvaluationTicket ticket;
         ticket.rows = {line({1, 2, 3, 4, 5, 5}, 1)};
         open_evaluation_dialog(host, ticket);
@@ -241,13 +237,8 @@ private slots:
     // From a modal console the evaluation and its side-game windows belong to
     // that console, so the window manager stacks them above it.
     void openedFromAModalWindowBelongsToIt() {
-        QTemporaryDir dir;
-        test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
-        Session session(dir.path().toStdString());
-        session.start_up();
-        ScriptedUi ui;
-        session.select_game(kLottoSaturday);
-        test::FakeHost host(session, ui.services);
+        test::HostedLotto f(3);
+        test::FakeHost& host = *f.host;
         QDialog console(host.parent_widget());
         console.setWindowModality(Qt::ApplicationModal);
         console.show();
