@@ -1,5 +1,5 @@
-// slip: the "x" marks a normal ticket puts on a Bundesland's paper slip, and
-// optionally the PDF page the printer would get.
+// slip: the marks a normal or system ticket puts on a Bundesland's paper
+// slip, and optionally the PDF page the printer would get.
 #include <cmath>
 #include <sstream>
 
@@ -48,24 +48,89 @@ void read_rows(const std::string& text, const GameParams& params, Ticket& ticket
     if (r == 0) throw UsageError("slip braucht --rows mit mindestens einer Reihe.");
 }
 
+// "010" -> 10; 0 for anything that is not "0" and two digits.
+int full_system_mark(const std::string& name) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (name.size() != 3 || name[0] != '0' || !digit(name[1]) || !digit(name[2])) return 0;
+    return (name[1] - '0') * 10 + (name[2] - '0');
+}
+
+// "010: 1 2 3 4 5 6 7 8 9 10; 12/22: ...": per box the system's mark as the
+// slip names it (full: "0" and the number count; partial: its name in the
+// Bundesland's family) and its numbers.
+void read_boxes(const std::string& text, const GameParams& params, int bundesland, Ticket& ticket) {
+    std::istringstream boxes(text);
+    std::string part;
+    int b = 0;
+    const LabelFamily family = label_family(params.code, bundesland);
+    while (std::getline(boxes, part, ';')) {
+        if (part.find_first_not_of(" \t") == std::string::npos) continue;
+        const size_t colon = part.find(':');
+        if (colon == std::string::npos)
+            throw UsageError("--system: Jedes Feld braucht \"System: Zahlen\", etwa \"010: 1 2 3 4 5 6 7 8 9 10\".");
+        if (b >= kSystemBoxCount)
+            throw UsageError("--system: Der Schein hat nur " + std::to_string(kSystemBoxCount) + " Felder.");
+        std::string name = part.substr(0, colon);
+        name.erase(0, name.find_first_not_of(" \t"));
+        name.erase(name.find_last_not_of(" \t") + 1);
+        const int full_max = kFullListMinNumbers + full_system_item_count(params.code, bundesland) - 1;
+        int partial = -1;
+        for (int i = 0; i < family_size(family); ++i)
+            if (system_name(family, i) == name) partial = i;
+        if (partial >= 0) {
+            ticket.set_partial_system(b, partial, system_numbers(family, partial));
+        } else if (const int full = full_system_mark(name); full >= kFullListMinNumbers && full <= full_max) {
+            ticket.set_full_system(b, full);
+        } else {
+            std::string heading(family_heading(family));
+            heading.erase(0, heading.find_first_not_of(' '));
+            heading.erase(heading.find_last_not_of(' ') + 1);
+            throw UsageError("--system: System \"" + name + "\" gibt es hier nicht (Voll-Systeme 007 bis 0" +
+                             std::to_string(full_max) + ", " + heading + " dieses Bundeslandes).");
+        }
+        std::istringstream in(part.substr(colon + 1));
+        std::string word;
+        int count = 0;
+        while (in >> word) {
+            const int n = parse_int(word, "--system");
+            if (!ticket.tick_box(b, n))
+                throw UsageError("--system: Feld " + std::to_string(b + 1) + ": Zahl " + std::to_string(n) +
+                                 " ist ungültig, doppelt oder zu viel (1 bis " + std::to_string(params.highest_number) +
+                                 ").");
+            ++count;
+        }
+        if (count != ticket.box(b).numbers)
+            throw UsageError("--system: Feld " + std::to_string(b + 1) + " (" + name + ") braucht " +
+                             std::to_string(ticket.box(b).numbers) + " Zahlen.");
+        ++b;
+    }
+    if (b == 0) throw UsageError("slip braucht bei --system mindestens ein Feld.");
+}
+
 }  // namespace
 
 int cmd_slip(Context& ctx) {
     Session& s = ctx.session;
     const auto rows = ctx.args.text("--rows");
-    if (!rows) throw UsageError("slip braucht --rows \"1 2 3 4 5 6; ...\".");
+    const auto boxes = ctx.args.text("--system");
+    if (rows && boxes) throw UsageError("slip nimmt --rows oder --system, nicht beides.");
+    if (!rows && !boxes) throw UsageError("slip braucht --rows \"1 2 3 4 5 6; ...\" oder --system \"010: ...\".");
     int bundesland = s.bundesland();
     if (const auto b = ctx.args.number("--bundesland")) {
         bundesland = *b;
         if (bundesland < 0 || bundesland >= kBundeslandCount)
             throw UsageError("--bundesland muss 0 bis 18 sein.");
     }
+    const bool system = boxes.has_value();
     Ticket ticket = s.ticket;
-    ticket.system_mode = false;
+    ticket.system_mode = system;
     ticket.seven_by_seven = true;
     ticket.clear();
-    read_rows(*rows, s.params, ticket);
-    if (const std::string refusal = slip_refusal(s.params.code, bundesland, false); !refusal.empty())
+    if (system)
+        read_boxes(*boxes, s.params, bundesland, ticket);
+    else
+        read_rows(*rows, s.params, ticket);
+    if (const std::string refusal = slip_refusal(s.params.code, bundesland, system); !refusal.empty())
         throw UsageError(plain_text(refusal));
     const SlipSheet sheet = slip_sheet(ticket, s.ticket_options, s.params, bundesland,
                                        {s.archive.calibration_x, s.archive.calibration_y});
@@ -73,7 +138,8 @@ int cmd_slip(Context& ctx) {
         if (Status st = write_slip_pdf(*pdf, sheet); !st) throw UsageError(st.message());
     if (ctx.options.json) {
         Json marks = Json::array();
-        for (const SlipMark& m : sheet.marks) marks.push_back({{"x", number(mm(m.x))}, {"y", number(mm(m.y))}});
+        for (const SlipMark& m : sheet.marks)
+            marks.push_back({{"x", number(mm(m.x))}, {"y", number(mm(m.y))}, {"text", m.text}});
         print(ctx.out, {{"bundesland", bundesland}, {"upside_down", sheet.upside_down}, {"marks", marks}});
         return 0;
     }
@@ -81,7 +147,8 @@ int cmd_slip(Context& ctx) {
             << orientation_text(sheet.upside_down) << "\n"
             << "Kreuze (mm vom oberen linken Scheinrand):\n";
     for (const SlipMark& m : sheet.marks)
-        ctx.out << "  " << decimal_text(mm(m.x), 2, 7) << " " << decimal_text(mm(m.y), 2, 7) << "\n";
+        ctx.out << "  " << decimal_text(mm(m.x), 2, 7) << " " << decimal_text(mm(m.y), 2, 7)
+                << (m.text == "x" ? "" : "  " + m.text) << "\n";
     return 0;
 }
 

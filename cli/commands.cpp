@@ -290,6 +290,8 @@ const std::vector<CommandEntry>& commands() {
         {.name = "update-draws", .summary = "alle Archive aus den CSV-Quellen ([Quellen] in Ziehwerk.ini)", .run = cmd_update_draws, .needs_draws = false, .writes_data = true, .options = {kDryRun, flag("--take-different", "auch abweichende Ziehungen überschreiben")}},
         {.name = "slip", .summary = "Kreuze auf dem Spielschein", .run = cmd_slip, .needs_draws = false,
          .options = {text("--rows", "\"1 2 3 4 5 6; ...\"", "die Reihen, durch ; getrennt"),
+                     text("--system", "\"010: 1 2 ... 10; 12/22: ...\"",
+                          "ein System-Schein: je Feld System und Zahlen, durch ; getrennt"),
                      number("--bundesland", "K", "Bundesland 0 bis 18"), text("--pdf", "DATEI", "die Seite als PDF")}},
         {.name = "system", .summary = "Garantien eines Systems prüfen (check) oder ein System entwerfen (design)",
          .run = cmd_system, .needs_draws = false, .words = "check|design", .words_help = "was getan wird",

@@ -64,6 +64,10 @@ struct Placement {
         const int field_lines = (slots + per_line - 1) / per_line;
         return {ox + l.l5 + col * l.l3, oy + field_lines * (lines * l.l4 + l.l6) + l.l4 + line * l.l4};
     }
+    // The system field of a box: under the option fields, centred under the box.
+    SlipPoint system_field(int slot) const {
+        return {field_origin(slot).x + (columns - 1) * l.l3 / 2, option(kOptionLines + slot / per_line, 0).y};
+    }
 };
 
 Placement placement(const TicketLayout& tl, int bundesland, bool system, double dx, double dy) {
@@ -180,6 +184,12 @@ std::vector<SlipMark> slip_marks(const Ticket& ticket, const TicketOptions& opti
         if (option_cell(spot.field, line, col) && option_chosen(spot.field, options, game))
             mark(p.option(line, col));
     }
+    if (system)
+        for (int slot = 0; slot < p.slots; ++slot)
+            if (std::string name = system_type_mark(ticket.box(slot), game.code, bundesland); !name.empty()) {
+                const SlipPoint at = p.system_field(slot);
+                marks.push_back({at.x, at.y, std::move(name)});
+            }
     return marks;
 }
 
@@ -209,14 +219,24 @@ SlipSheet slip_sheet(const Ticket& ticket, const TicketOptions& options, const G
         }
     }
     // The slip reaches as far beyond its last cell as its first cell lies from the edge.
-    double right = 0, bottom = 0;
+    double right = 0, bottom = p.option(kOptionLines - 1, 0).y;
     for (const SlipPoint& c : s.cells) {
         right = std::max(right, c.x);
         bottom = std::max(bottom, c.y);
     }
+    if (ticket.system_mode && p.slots > 0) bottom = std::max(bottom, p.system_field(p.slots - 1).y);
     s.width = right + std::max(s.layout.l1, 5.0);
-    s.height = std::max(bottom, p.option(kOptionLines - 1, 0).y) + std::max(s.layout.l2, 5.0);
+    s.height = bottom + std::max(s.layout.l2, 5.0);
     return s;
+}
+
+std::string system_type_mark(const SystemBox& box, int game, int bundesland) {
+    if (box.full) {
+        std::string n = std::to_string(box.numbers);
+        return std::string(n.size() < 3 ? 3 - n.size() : 0, '0') + n;
+    }
+    if (!box.partial) return {};
+    return std::string(system_name(label_family(game, clamp_bundesland(bundesland)), box.index));
 }
 
 SlipPoint page_position(const SlipSheet& sheet, double x, double y) {

@@ -22,6 +22,10 @@
 //    L5 from L1: four lines at step L4 with fields at step L3 (duration; draw
 //    days or Joker; Spiel 77, Super 6 or LottoPlus; GlücksSpirale and
 //    SiegerChance).
+//  - A system ticket names each box's system in the system field under the
+//    option fields: one line per line of boxes, centred under its box, the
+//    name as the slip prints it ("010" for a full system of ten numbers,
+//    "12/22", "622", "K12"). The field never lies on a number cell.
 //  - The calibration moves the origins L1 and L2 only, so every mark moves by
 //    the same amount and no field drifts against another.
 #pragma once
@@ -37,6 +41,7 @@ namespace zw {
 
 struct GameParams;
 class Ticket;
+struct SystemBox;
 struct TicketOptions;
 
 struct SlipLayout {
@@ -88,7 +93,8 @@ struct SlipMark {
 };
 
 // Every "x" the print puts on the slip: the numbers of the rows (Swiss: and
-// their lucky numbers) or of the system boxes, then the chosen option fields.
+// their lucky numbers) or of the system boxes, then the chosen option fields,
+// then (system ticket) the system-type mark of every box that has a system.
 // Rows and boxes beyond what the slip holds are not printed.
 std::vector<SlipMark> slip_marks(const Ticket& ticket, const TicketOptions& options, const GameParams& game,
                                  int bundesland, SlipCalibration calibration);
@@ -112,6 +118,11 @@ SlipSheet slip_sheet(const Ticket& ticket, const TicketOptions& options, const G
 // Where a point of the slip lands on the page: turned half round for an
 // upside-down feed.
 SlipPoint page_position(const SlipSheet& sheet, double x, double y);
+
+// The system-type mark of a box: "0" and the number count for a full system
+// ("007", "010"), the system's name in the Bundesland's label family for a
+// partial one ("12/22", "622", "K12"); "" for a box without a system.
+std::string system_type_mark(const SystemBox& box, int game, int bundesland);
 
 // --- Bundesland change
 // Renames the partial systems of the ticket's boxes into the label family of

@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kPointsPerMm = 72.0 / 25.4;
 // Courier: every glyph is 0.6 em wide; the x-height is about 0.42 em.
-constexpr double kHalfWidth = 0.3 * kSlipMarkPoints;
+constexpr double kHalfGlyph = 0.3 * kSlipMarkPoints;
 constexpr double kHalfXHeight = 0.21 * kSlipMarkPoints;
 
 // PDF numbers always take a point, whatever the locale.
@@ -22,9 +22,15 @@ std::string slip_pdf(const SlipSheet& sheet) {
     const double w = sheet.width * kPointsPerMm, h = sheet.height * kPointsPerMm;
     std::string content;
     for (const SlipMark& m : sheet.marks) {
+        // Centred on its point; on an upside-down feed the text is turned with
+        // the slip, so that it reads right on the slip.
         const SlipPoint at = page_position(sheet, m.x, m.y);
-        content += "BT /F1 " + number(kSlipMarkPoints) + " Tf " + number(at.x * kPointsPerMm - kHalfWidth) + " " +
-                   number(h - at.y * kPointsPerMm - kHalfXHeight) + " Td (" + m.text + ") Tj ET\n";
+        const double half_w = kHalfGlyph * static_cast<double>(m.text.size());
+        const double x = at.x * kPointsPerMm, y = h - at.y * kPointsPerMm;
+        const std::string matrix = sheet.upside_down
+                                       ? "-1 0 0 -1 " + number(x + half_w) + " " + number(y + kHalfXHeight)
+                                       : "1 0 0 1 " + number(x - half_w) + " " + number(y - kHalfXHeight);
+        content += "BT /F1 " + number(kSlipMarkPoints) + " Tf " + matrix + " Tm (" + m.text + ") Tj ET\n";
     }
     const std::vector<std::string> objects = {
         "<< /Type /Catalog /Pages 2 0 R >>",

@@ -45,9 +45,13 @@ void SlipPrintPainter::paint(QPainter& p, const SlipSheet& sheet, double dots_pe
     const QFontMetricsF fm(courier, p.device());
     for (const SlipMark& m : sheet.marks) {
         const QString text = QString::fromStdString(m.text);
-        const QPointF centre = at(m.x, m.y);
-        // Centre the glyph's body (its x-height) on the mark.
-        p.drawText(QPointF(centre.x() - fm.horizontalAdvance(text) / 2, centre.y() + fm.xHeight() / 2), text);
+        // Centre the glyph's body (its x-height) on the mark; on an upside-down
+        // feed the text turns with the slip.
+        p.save();
+        p.translate(at(m.x, m.y));
+        if (sheet.upside_down) p.rotate(180);
+        p.drawText(QPointF(-fm.horizontalAdvance(text) / 2, fm.xHeight() / 2), text);
+        p.restore();
     }
     p.restore();
 }

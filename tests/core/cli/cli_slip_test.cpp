@@ -26,17 +26,17 @@ TEST(CliSlip, MarksAsJsonAndThePdfThePrinterWouldGet) {
     auto r = run_cli({"--data", dir.path().string(), "--game", "0", "--json", "slip", "--rows",
                       "1 2 3 4 5 6; 7 8 9 10 11 12", "--bundesland", "0", "--pdf", pdf});
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("{\"bundesland\":0,\"upside_down\":false,\"marks\":[{\"x\":19.7,\"y\":9.7},"
-                          "{\"x\":23.2,\"y\":9.7},",
+    EXPECT_EQ(r.out.rfind("{\"bundesland\":0,\"upside_down\":false,\"marks\":[{\"x\":19.7,\"y\":9.7,\"text\":\"x\"},"
+                          "{\"x\":23.2,\"y\":9.7,\"text\":\"x\"},",
                           0),
               0u)
         << r.out;
     // Row 2 stands beside row 1, 7 x 3.5 + 79.5 further right: 7 at its column 6, 8 on its next line.
-    EXPECT_NE(r.out.find("{\"x\":144.7,\"y\":9.7},{\"x\":123.7,\"y\":13.85}"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"x\":144.7,\"y\":9.7,\"text\":\"x\"},{\"x\":123.7,\"y\":13.85,"), std::string::npos);
     EXPECT_EQ(count(r.out, "\"x\":"), 12u + 6u);  // twelve numbers, six option fields
     const auto bytes = dir.read("schein.pdf");
     const std::string text(bytes.begin(), bytes.end());
-    EXPECT_EQ(count(text, "(x) Tj"), 18u);
+    EXPECT_EQ(count(text, "Tm (x) Tj"), 18u);
     // The page is the slip the print dialog's page gets: the sheet's size in points.
     Ticket t;
     t.set_game(game_params(kLottoSaturday));
@@ -50,6 +50,49 @@ TEST(CliSlip, MarksAsJsonAndThePdfThePrinterWouldGet) {
     EXPECT_NEAR(w, sheet.width * 72 / 25.4, 0.01);
     EXPECT_NEAR(h, sheet.height * 72 / 25.4, 0.01);
     EXPECT_GT(sheet.width, 150.0);  // two fields side by side, never a Letter page
+}
+
+TEST(CliSlip, SystemSlipCarriesEachBoxsSystemType) {
+    TempFolder dir;
+    const std::string pdf = (dir / "system.pdf").string();
+    auto r = run_cli({"--data", dir.path().string(), "--game", "0", "--json", "slip", "--system",
+                      "010: 1 2 3 4 5 6 7 8 9 10; 12/22: 11 12 13 14 15 16 17 18 19 20 21 22", "--bundesland", "0",
+                      "--pdf", pdf});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(count(r.out, "\"text\":\"x\""), 22u + 6u);  // the numbers and the option fields
+    EXPECT_EQ(count(r.out, "\"text\":\"010\""), 1u);
+    EXPECT_EQ(count(r.out, "\"text\":\"12/22\""), 1u);
+    const auto bytes = dir.read("system.pdf");
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(count(text, "Tm (010) Tj"), 1u);
+    EXPECT_EQ(count(text, "Tm (12/22) Tj"), 1u);
+
+    // The same partial system goes by its VEW name in Nordrhein-Westfalen, whose slip is fed upside down:
+    // the name is turned with it.
+    std::string numbers;
+    for (int n = 1; n <= 22; ++n) numbers += " " + std::to_string(n);
+    auto vew = run_cli({"--data", dir.path().string(), "--game", "0", "slip", "--system", "622:" + numbers,
+                        "--bundesland", "7", "--pdf", pdf});
+    ASSERT_EQ(vew.code, 0) << vew.err;
+    EXPECT_NE(vew.out.find("  622\n"), std::string::npos) << vew.out;
+    const auto turned = dir.read("system.pdf");
+    EXPECT_NE(std::string(turned.begin(), turned.end()).find(" -1 0 0 -1 "), std::string::npos);
+
+    const std::string data = dir.path().string();
+    EXPECT_EQ(run_cli({"--data", data, "--game", "0", "slip", "--system", "12/22: 1 2 3", "--bundesland", "0"}).code,
+              2);  // twelve numbers needed
+    EXPECT_EQ(run_cli({"--data", data, "--game", "0", "slip", "--system", "622:" + numbers, "--bundesland", "0"}).code,
+              2);  // not a name of that Bundesland's family
+    EXPECT_EQ(run_cli({"--data", data, "--game", "0", "slip", "--system", "014: 1 2", "--bundesland", "0"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "--game", "0", "slip", "--system", "1 2 3 4 5 6 7"}).code, 2);
+    EXPECT_EQ(run_cli({"--data", data, "--game", "0", "slip", "--system", "007: 1 2 3 4 5 6 7", "--rows",
+                       "1 2 3 4 5 6"})
+                  .code,
+              2);
+    auto refused = run_cli({"--data", data, "--game", "0", "slip", "--system", "007: 1 2 3 4 5 6 7", "--bundesland",
+                            "11"});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_NE(refused.err.find("System-Scheinen"), std::string::npos);
 }
 
 TEST(CliSlip, BundeslandComesFromTheDrawFileHeaderAndTurnsTheSlip) {

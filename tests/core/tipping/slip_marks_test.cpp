@@ -177,6 +177,47 @@ TEST(SlipMarks, SystemBoxesAndSwissLuckyNumbers) {
     expect_at(rm[6], 10.2 + 5 * 3.36, 24.2 + 6 * 4.0);
 }
 
+TEST(SlipMarks, SystemTypeMarkNamesEachBoxsSystemBesideNoNumberCell) {
+    Ticket t = ticket_for(kLottoSaturday, true);
+    t.set_full_system(0, 10);
+    t.set_partial_system(1, 6, 12);  // 12/22 in the Teil-Systeme family
+    t.set_partial_system(2, 16, 22);
+    EXPECT_EQ(system_type_mark(t.box(0), kLottoSaturday, 0), "010");
+    EXPECT_EQ(system_type_mark(t.box(1), kLottoSaturday, 0), "12/22");
+    EXPECT_EQ(system_type_mark(t.box(3), kLottoSaturday, 0), "");
+    ASSERT_TRUE(convert_systems_for_bundesland(t, kLottoSaturday, 0, 7));
+    EXPECT_EQ(system_type_mark(t.box(2), kLottoSaturday, 7), "622");
+    ASSERT_TRUE(convert_systems_for_bundesland(t, kLottoSaturday, 7, 0));
+
+    for (int bundesland : {0, 2, 7, 9, 17}) {
+        const int game = bundesland == 17 ? kSwiss : kLottoSaturday;
+        Ticket s = ticket_for(game, true);
+        s.set_full_system(0, 7);
+        if (game != kSwiss) s.set_partial_system(1, 6, 12);
+        s.set_full_system(2, 8);  // the first box of the second line
+        const SlipSheet sheet = slip_sheet(s, {}, game_params(game), bundesland, kNeutral);
+        std::vector<SlipMark> named;
+        for (const SlipMark& m : sheet.marks)
+            if (m.text != "x") named.push_back(m);
+        ASSERT_EQ(named.size(), game == kSwiss ? 2u : 3u) << bundesland;
+        EXPECT_EQ(named.front().text, "007");
+        EXPECT_EQ(named.back().text, "008");
+        for (const SlipMark& m : named) {
+            // Under every number and option cell, inside the slip, and on no cell.
+            for (const SlipPoint& c : sheet.cells) {
+                EXPECT_GT(m.y, c.y + 0.2) << bundesland << " " << m.text;
+            }
+            EXPECT_LT(m.y, sheet.height);
+            EXPECT_LT(m.x, sheet.width);
+        }
+        EXPECT_GT(named.back().y, named.front().y) << "a line of boxes per line of system fields";
+    }
+    // A normal ticket carries none.
+    Ticket n = ticket_for(kLottoSaturday);
+    n.set_row(0, {1, 2, 3, 4, 5, 6});
+    for (const SlipMark& m : slip_marks(n, {}, game_params(kLottoSaturday), 0, kNeutral)) EXPECT_EQ(m.text, "x");
+}
+
 TEST(SlipMarks, OptionFieldsOfEachGame) {
     Ticket t = ticket_for(kLottoBoth);
     TicketOptions o;
@@ -265,7 +306,7 @@ TEST(SlipMarks, PdfHoldsOneCourierXPerMarkOnASlipSizedPage) {
     const std::string pdf = slip_pdf(s);
     EXPECT_EQ(pdf.rfind("%PDF-1.4", 0), 0u);
     size_t count = 0;
-    for (size_t at = pdf.find("(x) Tj"); at != std::string::npos; at = pdf.find("(x) Tj", at + 1)) ++count;
+    for (size_t at = pdf.find("Tm (x) Tj"); at != std::string::npos; at = pdf.find("Tm (x) Tj", at + 1)) ++count;
     EXPECT_EQ(count, s.marks.size());
     EXPECT_NE(pdf.find("/BaseFont /Courier"), std::string::npos);
     const std::string box =
