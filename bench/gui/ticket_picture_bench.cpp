@@ -30,7 +30,7 @@ void tick_and_paint(benchmark::State& state, bool cached) {
     {
         QPainter p(&background);
         const zw::TicketLayout layout(params, false, true);
-        zw::TicketPictureInput in{params, ticket, options, money, 0, QString(), QString()};
+        zw::TicketPictureInput in{params, ticket, options, money, 0, 0, QString(), QString()};
         in.layer = zw::PictureLayer::kBackground;
         zw::TicketPicturePainter().paint(p, layout, in);
     }
@@ -40,7 +40,7 @@ void tick_and_paint(benchmark::State& state, bool cached) {
         if (!ticket.tick(row, 1 + (n * 7) % 49)) ticket.clear_row(row);
         ++n;
         const zw::TicketLayout layout(params, ticket.system_mode, ticket.seven_by_seven);
-        zw::TicketPictureInput in{params, ticket, options, money, 0, QString(), QString()};
+        zw::TicketPictureInput in{params, ticket, options, money, 0, 0, QString(), QString()};
         QPainter p(&image);
         if (cached) {
             p.drawImage(0, 0, background);

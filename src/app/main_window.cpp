@@ -263,8 +263,6 @@ void MainWindow::set_layout(bool seven_by_seven) {
     Ticket& t = session_.ticket;
     t.seven_by_seven = seven_by_seven;
     if (!seven_by_seven) t.system_mode = false;
-    // Rows beyond the layout's row count are not shown: move the cursor back.
-    if (t.current >= t.visible_rows()) t.current = 0;
 }
 
 void MainWindow::relayout() {
@@ -291,6 +289,8 @@ void MainWindow::switch_game(int code, const char* needed_file, bool close_windo
 void MainWindow::select_game_and_report(int code) {
     const int previous_austria = session_.params.austria;
     SelectOutcome out = session_.select_game(code);
+    // The new game's ticket starts empty: the cursor goes back to its first row.
+    if (picture_) picture_->select_slot(0);
     if (out.draw_file_missing) {
         ui_.message(this, kWarning, q(out.status.message()), 1, QStringLiteral("&OK"));
         choose_and_load_draws();

@@ -233,7 +233,6 @@ bool RowGeneratorWindow::fill_rows() {
     if (result.rows.empty()) return false;  // not one row: the ticket stays as it was
     s.ticket.clear_rows();
     for (size_t r = 0; r < result.rows.size(); ++r) s.ticket.set_row(static_cast<int>(r), result.rows[r]);
-    s.ticket.current = 0;
     return true;
 }
 
@@ -242,7 +241,6 @@ void RowGeneratorWindow::fill_box() {
     const BoxNumbers numbers = generate_box(session_.generator.state, target_.box_numbers, random);
     session_.ticket.set_box_numbers(box_, numbers.numbers);
     if (numbers.lucky != 0) session_.ticket.set_box_lucky(box_, numbers.lucky);
-    session_.ticket.current = box_;
 }
 
 void RowGeneratorWindow::keyPressEvent(QKeyEvent* event) {
@@ -278,14 +276,15 @@ void RowGeneratorWindow::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-bool open_row_generator(QWidget* parent, Session& s, UiServices& ui, std::function<void(QString)> show_help) {
+std::optional<int> open_row_generator(QWidget* parent, Session& s, UiServices& ui,
+                                      std::function<void(QString)> show_help) {
     int box = -1;
     if (s.ticket.system_mode) {
         for (int b = 0; b < kSystemBoxCount && box < 0; ++b)
             if (s.ticket.box(b).partial && !s.ticket.box(b).complete()) box = b;
         if (box < 0) {
             ui.message(parent, kWarning, QStringLiteral("Bitte zuerst ein System ankreuzen!"), 1, QStringLiteral("&OK"));
-            return false;
+            return std::nullopt;
         }
     }
     RowGeneratorWindow window(
@@ -294,7 +293,8 @@ bool open_row_generator(QWidget* parent, Session& s, UiServices& ui, std::functi
             if (show_help) show_help(topic);
         },
         parent);
-    return window.exec() == QDialog::Accepted;
+    if (window.exec() != QDialog::Accepted) return std::nullopt;
+    return std::max(box, 0);
 }
 
 }  // namespace zw

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 #include "session/session.h"
 #include "tipping/number_grid_widget.h"
@@ -68,7 +69,8 @@ private:
 
 // The console's "&Zufalls-Tipp": for a normal ticket the generator fills its
 // rows; in system mode the first partial-system box that is not complete,
-// or the message "Bitte zuerst ein System ankreuzen!". True when the ticket changed.
-bool open_row_generator(QWidget* parent, Session& s, UiServices& ui, std::function<void(QString)> show_help);
+// or the message "Bitte zuerst ein System ankreuzen!". When the ticket changed,
+// the slot the console's cursor moves to: the first row, or the filled box.
+std::optional<int> open_row_generator(QWidget* parent, Session& s, UiServices& ui, std::function<void(QString)> show_help);
 
 }  // namespace zw

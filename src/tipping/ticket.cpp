@@ -162,7 +162,6 @@ int Ticket::boxes_with_system() const {
 void Ticket::clear() {
     clear_rows();
     boxes_.fill(SystemBox{});
-    current = 0;
 }
 
 bool Ticket::empty() const {

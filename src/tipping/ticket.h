@@ -84,8 +84,6 @@ public:
     void clear();
     bool empty() const;
 
-    // The console's cursor: the current row (normal mode) or box (system mode).
-    int current = 0;
     bool system_mode = false;
     bool seven_by_seven = true;
 

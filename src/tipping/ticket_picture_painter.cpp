@@ -114,7 +114,7 @@ void TicketPicturePainter::paint_fields(QPainter& p, const TicketLayout& layout,
     for (const NumberField& f : layout.fields()) {
         // The background has every field as not current; the foreground marks
         // the current one over it.
-        const bool current = f.slot == t.current && in.foreground();
+        const bool current = f.slot == in.current && in.foreground();
         if (!in.background() && !current) {
             paint_crosses(p, layout, f, in);
             continue;
@@ -273,14 +273,14 @@ void TicketPicturePainter::paint_panel(QPainter& p, const TicketLayout& layout, 
                 for (int i = 0; i < size; ++i) line += QLatin1Char(' ') + two(t.row(row)[static_cast<size_t>(i)]);
                 if (size == 0) line += QStringLiteral("  -");
                 if (in.params.swiss && t.row(row)[6]) line += QStringLiteral("  G%1").arg(t.row(row)[6]);
-                p.setPen(row == t.current ? QColor(0xc0, 0x20, 0x10) : QColor(0x20, 0x20, 0x20));
+                p.setPen(row == in.current ? QColor(0xc0, 0x20, 0x10) : QColor(0x20, 0x20, 0x20));
                 p.drawText(QPoint(list.x(), y), line);
             }
         } else {
             for (int b = 0; b < kSystemBoxCount; ++b) {
                 const SystemBox& box = t.box(b);
                 y += 13;
-                p.setPen(b == t.current ? QColor(0xc0, 0x20, 0x10) : QColor(0x20, 0x20, 0x20));
+                p.setPen(b == in.current ? QColor(0xc0, 0x20, 0x10) : QColor(0x20, 0x20, 0x20));
                 p.drawText(QPoint(list.x(), y),
                            QStringLiteral("%1: ").arg(b + 1) +
                                (box.has_system() ? box_system_text(box, in.params, in.bundesland)

@@ -27,6 +27,7 @@ struct TicketPictureInput {
     const TicketOptions& options;
     const MoneyTables& money;
     int bundesland = 0;
+    int current = 0;     // the console's cursor: row or system box
     QString typed;       // digits typed so far
     QString extra_line;  // an information line under the price
     PictureLayer layer = PictureLayer::kAll;

@@ -19,7 +19,7 @@
 
 namespace zw {
 
-TicketSpeech ticket_speech(const Ticket& t) {
+TicketSpeech ticket_speech(const Ticket& t, int current) {
     auto list = [](const auto& numbers) {
         QStringList out;
         for (int n : numbers)
@@ -30,14 +30,14 @@ TicketSpeech ticket_speech(const Ticket& t) {
     auto lucky = [](int k) { return k ? QStringLiteral(", Glückszahl %1").arg(k) : QString(); };
     TicketSpeech s;
     if (t.system_mode) {
-        const SystemBox& b = t.box(t.current);
-        s.name = QStringLiteral("System-Schein, Feld %1").arg(t.current + 1);
+        const SystemBox& b = t.box(current);
+        s.name = QStringLiteral("System-Schein, Feld %1").arg(current + 1);
         s.description = (b.has_system() ? QStringLiteral("System mit %1 Zahlen, ").arg(b.numbers)
                                         : QStringLiteral("kein System gewählt, ")) +
                         list(b.ticked) + lucky(b.lucky);
     } else {
-        const TipRow& r = t.row(t.current);
-        s.name = QStringLiteral("Tippschein, Reihe %1").arg(t.current + 1);
+        const TipRow& r = t.row(current);
+        s.name = QStringLiteral("Tippschein, Reihe %1").arg(current + 1);
         s.description = list(std::array<int, 6>{r[0], r[1], r[2], r[3], r[4], r[5]}) +
                         (t.swiss() ? lucky(r[6]) : QString()) +
                         (t.row_count() == 1 ? QStringLiteral("; 1 vollständige Reihe")
@@ -75,7 +75,7 @@ QPoint TicketPictureWidget::to_widget(int x, int y) const {
 }
 
 void TicketPictureWidget::speak() {
-    const TicketSpeech s = ticket_speech(session_.ticket);
+    const TicketSpeech s = ticket_speech(session_.ticket, current_slot());
     if (s.name != accessibleName()) setAccessibleName(s.name);
     if (s.description != accessibleDescription()) setAccessibleDescription(s.description);
 }
@@ -86,7 +86,7 @@ void TicketPictureWidget::paintEvent(QPaintEvent*) {
     const double s = scale();
     const TicketLayout l = layout();
     TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
-                          session_.bundesland(), typed_, extra_line()};
+                          session_.bundesland(), current_slot(), typed_, extra_line()};
     const qreal ratio = devicePixelRatioF();
     const QString key = QStringLiteral("%1/%2/%3/%4/%5x%6@%7")
                             .arg(session_.params.code)
@@ -151,7 +151,13 @@ void TicketPictureWidget::click(int x, int y, int button) {
     refresh();
 }
 
-void TicketPictureWidget::select_slot(int slot) { session_.ticket.current = slot; }
+int TicketPictureWidget::current_slot() const {
+    const Ticket& t = session_.ticket;
+    const int count = t.system_mode ? layout().boxes() : t.visible_rows();
+    return current_ >= 0 && current_ < count ? current_ : 0;
+}
+
+void TicketPictureWidget::select_slot(int slot) { current_ = slot; }
 
 void TicketPictureWidget::tick_number(int slot, int number, bool add) {
     Ticket& t = session_.ticket;
@@ -222,9 +228,10 @@ void TicketPictureWidget::finish_typed_number() {
         QApplication::beep();
         return;
     }
-    tick_number(t.current, n, true);
+    const int slot = current_slot();
+    tick_number(slot, n, true);
     // A full row passes the typing on to the next row.
-    if (!t.system_mode && t.row_size(t.current) == 6 && t.current + 1 < t.visible_rows()) ++t.current;
+    if (!t.system_mode && t.row_size(slot) == 6 && slot + 1 < t.visible_rows()) select_slot(slot + 1);
 }
 
 void TicketPictureWidget::type_key(int key, const QString& text) {
@@ -241,15 +248,15 @@ void TicketPictureWidget::type_key(int key, const QString& text) {
         return;
     } else if (key == Qt::Key_Backspace) {
         if (!typed_.isEmpty()) typed_.chop(1);
-        else if (t.system_mode) t.backspace_box(t.current);
-        else t.backspace(t.current);
+        else if (t.system_mode) t.backspace_box(current_slot());
+        else t.backspace(current_slot());
     } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
         typed_.clear();
-        if (t.current > 0) --t.current;
+        if (current_slot() > 0) select_slot(current_slot() - 1);
     } else if (key == Qt::Key_Right || key == Qt::Key_Down) {
         typed_.clear();
         const int last = t.system_mode ? layout().boxes() - 1 : t.visible_rows() - 1;
-        if (t.current < last) ++t.current;
+        if (current_slot() < last) select_slot(current_slot() + 1);
     } else if (c == QLatin1Char('L') || c == QLatin1Char('l')) {
         step_duration(session_.ticket_options, session_.params);
     } else if (c == QLatin1Char('C') || c == QLatin1Char('c')) {
@@ -277,6 +284,7 @@ void TicketPictureWidget::ask_clear() {
     if (!confirm_clear_ticket(this, ui_)) return;
     session_.ticket.clear();
     typed_.clear();
+    select_slot(0);
     refresh();
 }
 

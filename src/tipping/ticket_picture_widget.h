@@ -22,7 +22,7 @@ struct TicketSpeech {
     QString name;
     QString description;
 };
-TicketSpeech ticket_speech(const Ticket& ticket);
+TicketSpeech ticket_speech(const Ticket& ticket, int current);
 
 class TicketPictureWidget : public QWidget {
     Q_OBJECT
@@ -48,6 +48,12 @@ public:
     // "C": clears the ticket after the confirmation.
     void ask_clear();
 
+    // The console's cursor: the row (normal ticket) or box (system ticket)
+    // that typed numbers and the arrow keys work on. A slot the ticket no
+    // longer shows (after a layout change) reads as the first one.
+    int current_slot() const;
+    void select_slot(int slot);
+
 signals:
     void changed();
     // Mouse button 3: the player is done with the console.
@@ -65,13 +71,13 @@ private:
     void choose_partial_system(int box);
     void click_option(const OptionField& field);
     void finish_typed_number();
-    void select_slot(int slot);
     void refresh();
     // The accessible name and description follow the ticket.
     void speak();
 
     Session& session_;
     UiServices& ui_;
+    int current_ = 0;
     // The parts of the slip that no tick changes, drawn once per game, mode,
     // layout, Bundesland and size.
     QPixmap background_;

@@ -55,18 +55,20 @@ void fill_from_import(Session& s, const ImportResult& rows) {
     s.ticket.clear_rows();
     const int shown = std::min(s.ticket.visible_rows(), static_cast<int>(rows.rows.size()));
     for (int r = 0; r < shown; ++r) s.ticket.set_row(r, rows.rows[static_cast<size_t>(r)]);
-    s.ticket.current = 0;
 }
+
+// Shows the changed ticket; with a slot, the console's cursor moves there first.
+using Redraw = std::function<void(std::optional<int> cursor)>;
 
 // The commands of both console variants; `parent` asks the questions, `redraw`
 // shows the changed ticket.
-ConsoleActions card_actions(Host& host, QWidget* parent, std::function<void()> redraw) {
+ConsoleActions card_actions(Host& host, QWidget* parent, Redraw redraw) {
     ConsoleActions a;
     a.import_rows = [&host, parent, redraw] {
         Session& s = host.session();
         if (const auto rows = import_tip(parent, host.ui(), s)) {
             fill_from_import(s, *rows);
-            redraw();
+            redraw(0);
         }
     };
     // "P&ower-Tipp" (normal tickets only): the rows found replace the ticket's rows.
@@ -80,27 +82,29 @@ ConsoleActions card_actions(Host& host, QWidget* parent, std::function<void()> r
                 s.ticket.clear_rows();
                 for (size_t r = 0; r < result.rows.size(); ++r)
                     s.ticket.set_row(static_cast<int>(r), result.rows[r]);
-                s.ticket.current = 0;
-                redraw();
+                redraw(0);
             });
     };
     a.clear_ticket = [&host, parent, redraw] {
         if (!confirm_clear_ticket(parent, host.ui())) return;
         host.session().ticket.clear();
-        redraw();
+        redraw(0);
     };
     return a;
 }
 
 ConsoleActions console_actions(Host& host) {
     auto cursor = std::make_shared<CardCursor>();
-    const auto redraw = [&host] { host.ticket_changed(); };
+    const Redraw redraw = [&host](std::optional<int> slot) {
+        if (slot) host.ticket_picture()->select_slot(*slot);
+        host.ticket_changed();
+    };
     ConsoleActions a = card_actions(host, host.parent_widget(), redraw);
     a.evaluate = [&host] { evaluate_ticket(host); };
     a.random_tip = [&host, redraw] {
-        if (open_row_generator(host.parent_widget(), host.session(), host.ui(),
-                               [&host](const QString& topic) { host.show_help(topic); }))
-            redraw();
+        if (const auto slot = open_row_generator(host.parent_widget(), host.session(), host.ui(),
+                                                 [&host](const QString& topic) { host.show_help(topic); }))
+            redraw(slot);
     };
     a.print = [&host] { open_slip_print(host); };
     a.fetch = [&host, cursor, redraw] {
@@ -112,12 +116,12 @@ ConsoleActions console_actions(Host& host) {
             host.parent_widget(), host.ui(), s, kind, cursor->of(kind),
             [&s, kind, redraw](const CardTicket& c) {
                 from_card(c, kind, s.params, s.ticket, s.ticket_options);
-                redraw();
+                redraw(std::nullopt);
             },
             [&s, saved_ticket, saved_options, redraw] {
                 s.ticket = saved_ticket;
                 s.ticket_options = saved_options;
-                redraw();
+                redraw(std::nullopt);
             });
     };
     a.keep = [&host, cursor] {
@@ -199,15 +203,16 @@ std::optional<CardTicket> edit_card_in_console(Host& host, const CardTicket& car
     const Ticket saved_ticket = s.ticket;
     const TicketOptions saved_options = s.ticket_options;
     s.ticket.system_mode = kind == CardKind::System;
-    s.ticket.current = 0;
     from_card(card, kind, s.params, s.ticket, s.ticket_options);
     QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                         : host.parent_widget();
     std::optional<CardTicket> edited;
     {
         CardConsoleDialog* d = nullptr;
-        ConsoleActions actions = card_actions(host, parent, [&d] {
-            if (d) d->picture()->update();
+        ConsoleActions actions = card_actions(host, parent, [&d](std::optional<int> slot) {
+            if (!d) return;
+            if (slot) d->picture()->select_slot(*slot);
+            d->picture()->update();
         });
         CardConsoleDialog dialog(s, host.ui(), number, std::move(actions), parent);
         d = &dialog;

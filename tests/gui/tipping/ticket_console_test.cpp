@@ -61,8 +61,13 @@ private slots:
         f.click_number(3, 17);
         f.click_number(3, 49);
         f.click_number(3, 1);
-        QCOMPARE(f.ticket().current, 3);
+        QCOMPARE(f.picture()->current_slot(), 3);
         QCOMPARE(f.ticket().row_size(3), 3);
+        // A row the 49 x 1 layout no longer shows hands the cursor back to the first row.
+        f.click_number(14, 2);
+        f.window->Win_1_MenuEvent(Command::Layout49x1);
+        QCOMPARE(f.picture()->current_slot(), 0);
+        f.window->Win_1_MenuEvent(Command::Layout7x7);
         QVERIFY(f.ticket().row_holds(3, 17) && f.ticket().row_holds(3, 49));
         f.click_number(3, 49, Qt::RightButton);
         QVERIFY(!f.ticket().row_holds(3, 49));
@@ -83,7 +88,7 @@ private slots:
         QCOMPARE(a->text(QAccessible::Description), QStringLiteral("angekreuzt: 5; 0 vollständige Reihen"));
         // A change from outside the picture (a generator) is read as well once it shows.
         f.ticket().set_row(0, {1, 2, 3, 4, 5, 6, 0});
-        f.ticket().current = 0;
+        f.picture()->select_slot(0);
         f.window->ticket_changed();
         QTRY_COMPARE(a->text(QAccessible::Name), QStringLiteral("Tippschein, Reihe 1"));
         QCOMPARE(a->text(QAccessible::Description),
@@ -99,7 +104,7 @@ private slots:
         QTest::keyClick(f.picture(), Qt::Key_Return);
         QTest::keyClicks(f.picture(), QStringLiteral("45"));
         QCOMPARE(f.ticket().row(0), (TipRow{5, 12, 7, 9, 4, 45, 0}));
-        QCOMPARE(f.ticket().current, 1);
+        QCOMPARE(f.picture()->current_slot(), 1);
         QTest::keyClicks(f.picture(), QStringLiteral("33"));
         QTest::keyClick(f.picture(), Qt::Key_Backspace);
         QCOMPARE(f.ticket().row_size(1), 0);
@@ -381,7 +386,7 @@ private slots:
                 image.setDevicePixelRatio(2);  // a HiDPI screen
                 QPainter painter(&image);
                 const MoneyTables money = default_money_tables();
-                TicketPicturePainter().paint(painter, l, {p, t, o, money, 1, QString(), QString()});
+                TicketPicturePainter().paint(painter, l, {p, t, o, money, 1, 0, QString(), QString()});
                 painter.end();
                 QVERIFY(!image.isNull());
                 if (!out.isEmpty())
