@@ -101,7 +101,7 @@ struct Parity {
 
 }  // namespace
 
-std::string_view all_draws_file_name(int game) {
+std::string_view all_draws_file_name(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "M_Lotto.Txt";
         case kToto: return "Toto.Txt";
@@ -112,7 +112,7 @@ std::string_view all_draws_file_name(int game) {
     }
 }
 
-std::string_view all_draws_heading(int game) {
+std::string_view all_draws_heading(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "ALLE ZIEHUNGEN DES LOTTO AM MITTWOCH:";
         case kToto: return "ALLE AUSSPIELUNGEN DER AUSWAHLWETTE:";
@@ -123,7 +123,7 @@ std::string_view all_draws_heading(int game) {
     }
 }
 
-std::string_view last_draws_heading(int game) {
+std::string_view last_draws_heading(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM MITTWOCH:";
         case kToto: return "DIE LETZTEN 52 AUSSPIELUNGEN DER AUSWAHLWETTE:";

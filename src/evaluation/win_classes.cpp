@@ -4,7 +4,7 @@
 
 namespace zw {
 
-RuleSet rule_set_for(int game) {
+RuleSet rule_set_for(GameCode game) {
     switch (game) {
         case kToto: return RuleSet::Toto;
         case kAustria: return RuleSet::Austria;
