@@ -30,7 +30,7 @@ inline bool numbers_sound(const uint8_t* begin, const uint8_t* end, int highest)
     return true;
 }
 
-inline void check_ticket_ranges(const CardTicket& t, int game, CardKind kind) {
+inline void check_ticket_ranges(const CardTicket& t, GameCode game, CardKind kind) {
     const int highest = game_params(game).highest_number;
     const bool swiss = game == kSwiss;
     check(t.first_draw >= 1, "first draw from 1");

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::vector<int> games = [] {
         std::vector<int> out;
         std::set<std::pair<int, int>> seen;
-        for (int game = 0; game < zw::kGameCount; ++game)
+        for (zw::GameCode game : zw::kGames)
             if (seen.insert({zw::game_params(game).highest_number, zw::import_row_limit(game)}).second)
                 out.push_back(game);
         return out;

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (zw::decode_weight_matrix(in, m)) {
         zw::fuzz::check(size == zw::kMatrixFileSize, "only 600 bytes are taken");
         for (int cell = 0; cell < zw::kMatrixCells; ++cell)
-            for (int game = 0; game < zw::kMatrixGames; ++game) {
+            for (zw::GameCode game : zw::kGames) {
                 const int w = m.weight(cell, game);
                 zw::fuzz::check(w >= 0 && w <= zw::kMaxWeight, "weight in 0..3");
             }
