@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
                 const Status s = system ? decode_sys(bytes, game, index) : decode_nrm(bytes, game, index);
                 if (bytes.size() != expected || !s || index.count() != n) {
                     std::fprintf(stderr, "%s: game %d, %d bytes per ticket, %d tickets: %zu bytes, %s\n",
-                                 what.c_str(), game, l.per_ticket, n, bytes.size(),
+                                 what.c_str(), static_cast<int>(game), l.per_ticket, n, bytes.size(),
                                  s ? "count differs" : s.message().c_str());
                     return 1;
                 }
