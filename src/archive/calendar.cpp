@@ -120,9 +120,10 @@ DrawDay draw_day(GameCode game, int n) {
                 return {day(1986, 6, 4) + 7LL * (k / 3) + (k % 3 == 2 ? 3 : 0), prefixes[static_cast<size_t>(k % 3)]};
             }
             return {saturday_day(n)};
-        default:
-            return {saturday_day(n)};
+        case kLottoSaturday:
+            break;
     }
+    return {saturday_day(n)};
 }
 
 }  // namespace

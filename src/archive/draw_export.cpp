@@ -108,8 +108,9 @@ std::string_view all_draws_file_name(GameCode game) {
         case kAustria: return "O_Lotto.Txt";
         case kLottoBoth: return "MS_Lotto.Txt";
         case kSwiss: return "Swiss.Txt";
-        default: return "Lotto.Txt";
+        case kLottoSaturday: break;
     }
+    return "Lotto.Txt";
 }
 
 std::string_view all_draws_heading(GameCode game) {
@@ -119,8 +120,9 @@ std::string_view all_draws_heading(GameCode game) {
         case kAustria: return "ALLE ZIEHUNGEN DES ÖSTERREICHLOTTO 6 AUS 45:";
         case kLottoBoth: return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG und MITTWOCH:";
         case kSwiss: return "ALLE ZIEHUNGEN DES SWISSLOTTO 6 AUS 42:";
-        default: return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG:";
+        case kLottoSaturday: break;
     }
+    return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG:";
 }
 
 std::string_view last_draws_heading(GameCode game) {
@@ -130,8 +132,9 @@ std::string_view last_draws_heading(GameCode game) {
         case kAustria: return "DIE LETZTEN 52 ZIEHUNGEN DES ÖSTERREICHLOTTO 6 AUS 45:";
         case kLottoBoth: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG und MITTWOCH:";
         case kSwiss: return "DIE LETZTEN 52 ZIEHUNGEN DES SWISSLOTTO 6 AUS 42:";
-        default: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG:";
+        case kLottoSaturday: break;
     }
+    return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG:";
 }
 
 std::string export_all_draws(const GameParams& params, const DrawArchive& archive,

@@ -77,8 +77,6 @@ std::vector<NrmLayout> layouts(GameCode game) {
         case kSwiss:
             out.push_back(older(14, 14, true, false, true));
             break;
-        default:
-            break;
     }
     return out;
 }

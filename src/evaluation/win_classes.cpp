@@ -9,8 +9,11 @@ RuleSet rule_set_for(GameCode game) {
         case kToto: return RuleSet::Toto;
         case kAustria: return RuleSet::Austria;
         case kSwiss: return RuleSet::Swiss;
-        default: return RuleSet::German;
+        case kLottoSaturday:
+        case kLottoWednesday:
+        case kLottoBoth: break;
     }
+    return RuleSet::German;
 }
 
 int win_class(RuleSet rules, int hits, bool extra) {

@@ -54,9 +54,8 @@ std::vector<Layout> nrm_layouts(GameCode game) {
             Layout current{115, 14, 7};
             return {current, nrm(127, 14, 14, true, false, true)};
         }
-        default:
-            return {};
     }
+    return {};
 }
 
 std::vector<Layout> sys_layouts(GameCode game) {
