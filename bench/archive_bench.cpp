@@ -8,7 +8,7 @@
 
 namespace {
 
-zw::GameParams game(int code) {
+zw::GameParams game(zw::GameCode code) {
     zw::GameParams p;
     zw::apply_game(p, code);
     return p;

@@ -24,7 +24,7 @@ struct Archive {
     DrawRange range;
     std::vector<EvalDraw> draws;
 
-    explicit Archive(int game) {
+    explicit Archive(GameCode game) {
         apply_game(params, game);
         const fs::path data = fs::path(ZIEHWERK_SOURCE_DIR) / "data";
         if (!archive.load_draws(data, params)) archive.clear_for(params);

@@ -120,7 +120,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Netwo
         // The command line changes no file at start-up; what the window
         // program would repair and what could not be read goes to stderr.
         for (const auto& w : session.start_up(false)) err << "Warnung: " << message_lines(w) << "\n";
-        const int game = o.game ? *o.game
+        const GameCode game = o.game ? *o.game
                                 : initial_game([&](std::string_view f) {
                                       return file_exists(session.data_folder(), f);
                                   }, "");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "archive/result_pages.h"
+#include "games/game_catalogue.h"
 #include "session/session.h"
 
 namespace CLI {
@@ -25,7 +26,7 @@ struct UsageError : std::runtime_error {
 // The options every command understands, before or after the command name.
 struct Options {
     std::optional<std::string> data;
-    std::optional<int> game;
+    std::optional<GameCode> game;
     std::optional<std::pair<int, int>> range;
     bool json = false;
 };

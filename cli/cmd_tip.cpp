@@ -80,7 +80,7 @@ int cmd_tip(Context& ctx) {
 int cmd_matrix(Context& ctx) {
     const GameParams& p = ctx.session.params;
     const WeightMatrix w = stored_weights(ctx);
-    const int game = p.code;
+    const GameCode game = p.code;
     if (ctx.options.json) {
         Json weights = Json::object(), lucky = Json::object();
         for (int n = 1; n <= p.highest_number; ++n) weights[std::to_string(n)] = w.weight(n, game);

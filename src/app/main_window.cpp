@@ -89,7 +89,7 @@ MainWindow::MainWindow(Session& session, UiServices& ui, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::start_program(const QString& argument) {
-    const int code = initial_game(
+    const GameCode code = initial_game(
         [&](std::string_view f) { return file_exists(session_.data_folder(), f); },
         argument.toStdString());
     // Size, place and show the window for the start game first, so that a
@@ -196,7 +196,7 @@ bool MainWindow::warn_unsaved() {
 void MainWindow::install_frame_commands() {
     // A switch closes the secondary windows unless it stays within the game's
     // family (`family`: the flag of the current game's parameters; none: always).
-    const auto game = [this](Command c, int code, const char* file, bool GameParams::*family) {
+    const auto game = [this](Command c, GameCode code, const char* file, bool GameParams::*family) {
         set_command(c, [this, code, file, family] {
             switch_game(code, file, family == nullptr || !(session_.params.*family));
         });
@@ -276,7 +276,7 @@ void MainWindow::relayout() {
 
 bool MainWindow::module_present(const char* file) const { return session_.modules.has(file); }
 
-void MainWindow::switch_game(int code, const char* needed_file, bool close_windows) {
+void MainWindow::switch_game(GameCode code, const char* needed_file, bool close_windows) {
     if (!module_present(needed_file)) {
         ui_.message(this, kWarning, QString::fromUtf8(kModuleMissing), 1, QStringLiteral("Alles klar!"));
         return;
@@ -286,7 +286,7 @@ void MainWindow::switch_game(int code, const char* needed_file, bool close_windo
     select_game_and_report(code);
 }
 
-void MainWindow::select_game_and_report(int code) {
+void MainWindow::select_game_and_report(GameCode code) {
     const int previous_austria = session_.params.austria;
     SelectOutcome out = session_.select_game(code);
     // The new game's ticket starts empty: the cursor goes back to its first row.

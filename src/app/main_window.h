@@ -10,6 +10,7 @@
 
 #include "app/commands/commands.h"
 #include "app/menu_definition.h"
+#include "games/game_catalogue.h"
 #include "session/session.h"
 #include "ui/host.h"
 #include "ui/ui_services.h"
@@ -85,8 +86,8 @@ private:
   void build_menu_bar();
   void relayout();
   void set_layout(bool seven_by_seven);
-  void switch_game(int code, const char* needed_file, bool close_windows);
-  void select_game_and_report(int code);
+  void switch_game(GameCode code, const char* needed_file, bool close_windows);
+  void select_game_and_report(GameCode code);
   void choose_and_load_draws();
   void save_draws();
   void launch_module(const QString& program, const QString& parameter, const char* needed_file);

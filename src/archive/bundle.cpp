@@ -22,17 +22,15 @@ enum class Kind { kDraws, kForeignDraws, kSide, kLottoPlus, kBonus };
 
 struct FileKind {
     Kind kind;
-    int game = -1;      // kDraws: the game the file belongs to
+    GameCode game = kLottoSaturday;  // kDraws: the game the file belongs to (else unused)
     int32_t max = 0;    // kSide: highest side number (7 or 6 digits)
 };
 
 FileKind kind_of(size_t index) {
-    static constexpr int kGames[] = {kLottoSaturday, kLottoWednesday, kToto,
-                                     kAustria,       kLottoBoth,      kSwiss};
     if (index < 6) return {Kind::kDraws, kGames[index]};
     if (index < kDrawFileCount) return {Kind::kForeignDraws};
-    if (index <= 13) return {Kind::kSide, -1, 9999999};  // Spiel77Sam, Spiel77Mit, Spiel77
-    if (index <= 18) return {Kind::kSide, -1, 999999};   // Joker, JokerCH, Super6*
+    if (index <= 13) return {Kind::kSide, kLottoSaturday, 9999999};  // Spiel77Sam, Spiel77Mit, Spiel77
+    if (index <= 18) return {Kind::kSide, kLottoSaturday, 999999};   // Joker, JokerCH, Super6*
     if (index == 19) return {Kind::kLottoPlus};
     return {Kind::kBonus};
 }
@@ -58,7 +56,7 @@ bool valid_six(const uint8_t* rec, int highest) {
     return true;
 }
 
-Status check_draws(size_t index, int game, std::span<const uint8_t> bytes) {
+Status check_draws(size_t index, GameCode game, std::span<const uint8_t> bytes) {
     const GameParams p = game_params(game);
     const size_t len = static_cast<size_t>(p.record_length());
     if (bytes.size() < kHeaderBytes) return refuse(index, "ist kürzer als sein Kopf");

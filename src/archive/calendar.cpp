@@ -101,7 +101,7 @@ struct DrawDay {
     const char* prefix = "  ";
 };
 
-DrawDay draw_day(int game, int n) {
+DrawDay draw_day(GameCode game, int n) {
     switch (game) {
         case kLottoWednesday:
             if (n <= 1514) return {day(1986, 6, 4) + 7LL * ((n + 1) / 2 - 1), n % 2 ? "A " : "B "};
@@ -120,19 +120,20 @@ DrawDay draw_day(int game, int n) {
                 return {day(1986, 6, 4) + 7LL * (k / 3) + (k % 3 == 2 ? 3 : 0), prefixes[static_cast<size_t>(k % 3)]};
             }
             return {saturday_day(n)};
-        default:
-            return {saturday_day(n)};
+        case kLottoSaturday:
+            break;
     }
+    return {saturday_day(n)};
 }
 
 }  // namespace
 
-DrawDate draw_date(int game, int n) {
+DrawDate draw_date(GameCode game, int n) {
     const DrawDay d = draw_day(game, n);
     return make_draw_date(civil_from_days(d.day), d.prefix);
 }
 
-std::vector<int> draws_on_date(int game, int last, int32_t key) {
+std::vector<int> draws_on_date(GameCode game, int last, int32_t key) {
     int lo = 1, hi = last + 1;  // first draw whose date is not before `key`
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;

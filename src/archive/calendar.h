@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "games/game_catalogue.h"
+
 namespace zw {
 
 struct CivilDate {
@@ -32,11 +34,11 @@ struct DrawDate {
 DrawDate make_draw_date(CivilDate date, std::string prefix = "  ");
 
 // Date of draw `n` (1-based) of game `game` (0..5).
-DrawDate draw_date(int game, int n);
+DrawDate draw_date(GameCode game, int n);
 
 // The draws 1..`last` of game `game` that fall on the day `key` (yyyymmdd),
 // in draw order. Draw dates never go back in time, so this is a binary search.
-std::vector<int> draws_on_date(int game, int last, int32_t key);
+std::vector<int> draws_on_date(GameCode game, int last, int32_t key);
 
 // "dd.mm.yyyy" -> yyyymmdd, or 0 when the text is not of that form.
 int32_t key_from_date_text(std::string_view text);

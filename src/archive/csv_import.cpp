@@ -218,7 +218,7 @@ std::string ImportPreview::summary() const {
     return text;
 }
 
-std::string ImportGap::text(int game) const {
+std::string ImportGap::text(GameCode game) const {
     return gap_text(game, gap, "Die Zeile " + std::to_string(line) + " vom");
 }
 

@@ -53,7 +53,7 @@ struct ImportGap {
     DrawGap gap;
     // "Die Zeile 3 vom 01.01.2039 liegt 645 Ziehungen nach der neuesten
     // Ziehung (22.08.2026).|Dazwischen blieben 644 Ziehungen leer."
-    std::string text(int game) const;
+    std::string text(GameCode game) const;
 };
 
 // The first row, in draw order, that lies far past the newest draw before

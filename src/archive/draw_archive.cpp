@@ -136,7 +136,7 @@ Status DrawArchive::load_main(const fs::path& file, const GameParams& params,
 namespace {
 
 // Digits of a side game's numbers: Spiel 77 has seven, Super 6 and Joker six.
-int side_digits(int game, bool super6) { return is_german_game(game) && !super6 ? 7 : 6; }
+int side_digits(GameCode game, bool super6) { return is_german_game(game) && !super6 ? 7 : 6; }
 
 int read_side_file(const fs::path& path, int digits, int offset, std::vector<int32_t>& table,
                    std::vector<std::string>* warnings, std::map<int, int32_t>* kept) {

@@ -70,7 +70,7 @@ public:
     Status save_header(const fs::path& folder);
 
     // --- the game this archive belongs to
-    int game() const { return game_; }
+    GameCode game() const { return game_; }
     int record_length() const { return record_length_; }
     int capacity() const { return record_length_ == 8 ? kMaxSwissDraws : kMaxDraws; }
 
@@ -148,7 +148,7 @@ private:
     void load_side_games(const fs::path& folder, std::vector<std::string>* warnings);
     void load_austrian_extras(const fs::path& folder, std::vector<std::string>* warnings);
 
-    int game_ = 0;
+    GameCode game_ = kLottoSaturday;
     int record_length_ = 7;
     int next_draw_ = 1;
     bool saved_ = true;

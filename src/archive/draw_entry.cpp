@@ -45,7 +45,7 @@ bool DrawEntry::correcting() const {
     return archive_.has_draw(e_) && !archive_.draw(e_).empty();
 }
 
-DrawGap gap_after(int game, int after, int n) {
+DrawGap gap_after(GameCode game, int after, int n) {
     DrawGap g;
     g.draw = n;
     if (after < 1 || n <= after) return g;
@@ -54,7 +54,7 @@ DrawGap gap_after(int game, int after, int n) {
     return g;
 }
 
-std::string gap_text(int game, const DrawGap& gap, const std::string& what) {
+std::string gap_text(GameCode game, const DrawGap& gap, const std::string& what) {
     return what + " " + draw_date(game, gap.draw).text + " liegt " + std::to_string(gap.ahead()) +
            " Ziehungen nach der neuesten Ziehung (" + draw_date(game, gap.after).text +
            ").|Dazwischen blieben " + std::to_string(gap.empty()) + " Ziehungen leer.";

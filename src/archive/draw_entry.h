@@ -31,11 +31,11 @@ struct DrawGap {
 };
 // The gap that draw n opens after draw `after` of the game (no gap when n
 // does not lie past it).
-DrawGap gap_after(int game, int after, int n);
+DrawGap gap_after(GameCode game, int after, int n);
 // "Die Ziehung vom 01.01.2039 liegt 645 Ziehungen nach der neuesten Ziehung
 // (22.08.2026).|Dazwischen blieben 644 Ziehungen leer." (`what` names the
 // new draw, e.g. "Die Zeile 3 vom").
-std::string gap_text(int game, const DrawGap& gap, const std::string& what);
+std::string gap_text(GameCode game, const DrawGap& gap, const std::string& what);
 
 // What a key did to the fields.
 enum class EntryStep {

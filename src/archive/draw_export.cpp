@@ -101,37 +101,40 @@ struct Parity {
 
 }  // namespace
 
-std::string_view all_draws_file_name(int game) {
+std::string_view all_draws_file_name(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "M_Lotto.Txt";
         case kToto: return "Toto.Txt";
         case kAustria: return "O_Lotto.Txt";
         case kLottoBoth: return "MS_Lotto.Txt";
         case kSwiss: return "Swiss.Txt";
-        default: return "Lotto.Txt";
+        case kLottoSaturday: break;
     }
+    return "Lotto.Txt";
 }
 
-std::string_view all_draws_heading(int game) {
+std::string_view all_draws_heading(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "ALLE ZIEHUNGEN DES LOTTO AM MITTWOCH:";
         case kToto: return "ALLE AUSSPIELUNGEN DER AUSWAHLWETTE:";
         case kAustria: return "ALLE ZIEHUNGEN DES ÖSTERREICHLOTTO 6 AUS 45:";
         case kLottoBoth: return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG und MITTWOCH:";
         case kSwiss: return "ALLE ZIEHUNGEN DES SWISSLOTTO 6 AUS 42:";
-        default: return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG:";
+        case kLottoSaturday: break;
     }
+    return "ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG:";
 }
 
-std::string_view last_draws_heading(int game) {
+std::string_view last_draws_heading(GameCode game) {
     switch (game) {
         case kLottoWednesday: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM MITTWOCH:";
         case kToto: return "DIE LETZTEN 52 AUSSPIELUNGEN DER AUSWAHLWETTE:";
         case kAustria: return "DIE LETZTEN 52 ZIEHUNGEN DES ÖSTERREICHLOTTO 6 AUS 45:";
         case kLottoBoth: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG und MITTWOCH:";
         case kSwiss: return "DIE LETZTEN 52 ZIEHUNGEN DES SWISSLOTTO 6 AUS 42:";
-        default: return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG:";
+        case kLottoSaturday: break;
     }
+    return "DIE LETZTEN 52 ZIEHUNGEN DES LOTTO AM SAMSTAG:";
 }
 
 std::string export_all_draws(const GameParams& params, const DrawArchive& archive,

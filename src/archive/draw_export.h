@@ -17,11 +17,11 @@ namespace zw {
 constexpr int kGridExportDraws = 52;
 
 // Preset file name of the full export ("Lotto.Txt", ...).
-std::string_view all_draws_file_name(int game);
+std::string_view all_draws_file_name(GameCode game);
 // First line of the full export ("ALLE ZIEHUNGEN DES LOTTO AM SAMSTAG:", ...).
-std::string_view all_draws_heading(int game);
+std::string_view all_draws_heading(GameCode game);
 // Heading of the grid export and the column print ("DIE LETZTEN 52 ...").
-std::string_view last_draws_heading(int game);
+std::string_view last_draws_heading(GameCode game);
 
 // The full export: heading line, then one line per draw of the range (the
 // Wednesday game puts the "A " and "B " draw of one evening on one line).

@@ -229,7 +229,7 @@ Status update_from_sources(const fs::path& folder, const SourceTexts& texts, boo
         if (Status s = parse_source_csv(*texts.austrian, SourceKind::kAustrianLotto, austrian); !s)
             return Status::failure("Lotto 6 aus 45: " + s.message() + "|Es wurde nichts geändert.");
 
-    std::vector<int> games;
+    std::vector<GameCode> games;
     if (texts.german) games.insert(games.end(), {kLottoSaturday, kLottoWednesday, kLottoBoth});
     if (texts.austrian) games.push_back(kAustria);
     struct Loaded {
@@ -237,7 +237,7 @@ Status update_from_sources(const fs::path& folder, const SourceTexts& texts, boo
         GameUpdate plan;
     };
     std::vector<Loaded> loaded;
-    for (int g : games) {
+    for (GameCode g : games) {
         const GameParams p = game_params(g);
         if (!file_exists(folder, p.info().draw_file)) continue;
         Loaded l;
@@ -262,13 +262,13 @@ Status update_from_sources(const fs::path& folder, const SourceTexts& texts, boo
     return {};
 }
 
-std::vector<int> sibling_games(int game) {
+std::vector<GameCode> sibling_games(GameCode game) {
     if (game == kLottoSaturday || game == kLottoWednesday) return {kLottoBoth};
     if (game == kLottoBoth) return {kLottoSaturday, kLottoWednesday};
     return {};
 }
 
-CsvDraws rows_for_sibling(int from_game, const CsvDraws& rows, int to_game) {
+CsvDraws rows_for_sibling(GameCode from_game, const CsvDraws& rows, GameCode to_game) {
     const GameParams from = game_params(from_game), to = game_params(to_game);
     CsvDraws out;
     for (const CsvDraw& d : rows.draws) {
@@ -309,10 +309,10 @@ std::string SiblingImport::text() const {
     return saved ? t + ", gespeichert" : t;
 }
 
-std::vector<SiblingImport> import_into_siblings(const fs::path& folder, int game, const CsvDraws& csv,
+std::vector<SiblingImport> import_into_siblings(const fs::path& folder, GameCode game, const CsvDraws& csv,
                                                 bool take_different, GapPolicy gaps, bool dry_run) {
     std::vector<SiblingImport> out;
-    for (int g : sibling_games(game)) {
+    for (GameCode g : sibling_games(game)) {
         const GameParams p = game_params(g);
         DrawArchive archive;
         if (!file_exists(folder, p.info().draw_file) || !archive.load_draws(folder, p)) continue;

@@ -15,6 +15,7 @@
 #include "archive/csv_import.h"
 #include "archive/csv_sources.h"
 #include "archive/draw_archive.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -28,7 +29,7 @@ struct DifferingDraw {
 };
 
 struct GameUpdate {
-    int game = 0;
+    GameCode game = kLottoSaturday;
     std::vector<int> added;  // draw numbers the archive does not hold yet
     std::vector<DifferingDraw> differing;
     int same = 0;
@@ -70,17 +71,17 @@ Status update_from_sources(const fs::path& folder, const SourceTexts& texts, boo
 
 // The other German Lotto archives that hold the draw days of `game`:
 // Samstag and Mittwoch each feed Sa+Mi, Sa+Mi feeds both. Empty for others.
-std::vector<int> sibling_games(int game);
+std::vector<GameCode> sibling_games(GameCode game);
 // The rows imported into `from_game` as rows of `to_game`: each goes to the
 // draw of the same date; the extra number only where it means the same
 // (Superzahl in both or in neither).
-CsvDraws rows_for_sibling(int from_game, const CsvDraws& rows, int to_game);
+CsvDraws rows_for_sibling(GameCode from_game, const CsvDraws& rows, GameCode to_game);
 // The rows of `csv` the archive does not hold yet (or, with
 // `take_different`, also those that differ from the stored draws).
 CsvDraws rows_to_take(const DrawArchive& archive, const CsvDraws& csv, bool take_different);
 
 struct SiblingImport {
-    int game = 0;
+    GameCode game = kLottoSaturday;
     ImportPreview preview;
     bool saved = false;
     std::string error;  // why the rows were not taken; empty when fine
@@ -90,7 +91,7 @@ struct SiblingImport {
 // After an import of `csv` into `game`: the same rows into every sibling
 // archive in the folder (new ones only unless `take_different`), each saved
 // once. A dry run only previews.
-std::vector<SiblingImport> import_into_siblings(const fs::path& folder, int game, const CsvDraws& csv,
+std::vector<SiblingImport> import_into_siblings(const fs::path& folder, GameCode game, const CsvDraws& csv,
                                                 bool take_different, GapPolicy gaps, bool dry_run);
 
 }  // namespace zw

@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "archive/slip_grids.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
 struct SlipGridSet {
-    int game = 0;
+    GameCode game = kLottoSaturday;
     int highest_number = 49;
     std::vector<SlipDraw> grids;  // left to right
     std::string ticket_number;    // digits for the ticket-number field ("" = empty)

@@ -12,7 +12,7 @@
 
 namespace zw {
 
-ResolvedField resolve_field(const SystemField& f, int number, int game, int bundesland) {
+ResolvedField resolve_field(const SystemField& f, int number, GameCode game, int bundesland) {
     ResolvedField r;
     if (!f.in_use) return r;
     const std::string where = "Feld " + std::to_string(number) + ": ";
@@ -205,7 +205,7 @@ std::vector<TicketEvaluation> evaluate_card_index(const CardIndex& index, const 
 
 int64_t ticket_stake_per_draw(const CardTicket& t, CardKind kind, const GameParams& p, const MoneyTables& money,
                               int bundesland) {
-    const int game = p.code;
+    const GameCode game = p.code;
     const int64_t row_price = money.fee(game, kRowStake);
     const int64_t side1 = money.fee(game, kSideStake1);
     const int64_t side2 = money.fee(game, kSideStake2);

@@ -11,6 +11,7 @@
 
 #include "cardindex/card_index.h"
 #include "evaluation/evaluation.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -45,7 +46,7 @@ struct ResolvedField {
     std::string label;
     std::string problem;
 };
-ResolvedField resolve_field(const SystemField& field, int number, int game, int bundesland);
+ResolvedField resolve_field(const SystemField& field, int number, GameCode game, int bundesland);
 
 // What the ticket brings to every row: its super number (German Lotto) and LottoPlus (Austria).
 TicketExtras card_extras(const CardTicket& ticket, const GameParams& params);

@@ -20,7 +20,7 @@ size_t trailer_bytes(const TicketBlockLayout& l, int n) {
 namespace {
 
 // Older layouts keep one byte per option; collect them into the options byte.
-uint8_t collect_options(const uint8_t* flags, int count, int game) {
+uint8_t collect_options(const uint8_t* flags, int count, GameCode game) {
     auto flag = [&](int i) { return i < count && flags[i] != 0; };
     uint8_t options = 0;
     if (game == kAustria) {
@@ -38,7 +38,7 @@ uint8_t collect_options(const uint8_t* flags, int count, int game) {
 
 }  // namespace
 
-bool read_ticket_blocks(ByteReader& in, const TicketBlockLayout& l, int game,
+bool read_ticket_blocks(ByteReader& in, const TicketBlockLayout& l, GameCode game,
                         std::vector<CardTicket>& tickets, int16_t& members, int32_t& capital) {
     const size_t n = tickets.size();
     auto block = [&](size_t per_ticket) { return in.take(per_ticket * n); };
@@ -80,7 +80,7 @@ bool read_ticket_blocks(ByteReader& in, const TicketBlockLayout& l, int game,
     return true;
 }
 
-void write_ticket_blocks(std::vector<uint8_t>& out, const CardIndex& index, int game) {
+void write_ticket_blocks(std::vector<uint8_t>& out, const CardIndex& index, GameCode game) {
     const auto& ts = index.tickets();
     for (const CardTicket& t : ts) put_i16(out, t.first_draw);
     for (const CardTicket& t : ts) put_i32(out, t.stake);
@@ -100,7 +100,7 @@ void write_ticket_blocks(std::vector<uint8_t>& out, const CardIndex& index, int 
             for (int32_t j : t.jokers) put_i32(out, j);
 }
 
-Status validate_card(CardTicket& t, int number, int game, CardKind kind) {
+Status validate_card(CardTicket& t, int number, GameCode game, CardKind kind) {
     const GameParams p = game_params(game);
     auto refuse = [&](const std::string& why) {
         return Status::failure(std::string(kBadCardFormat) + "|Schein " + std::to_string(number) + ": " + why);
@@ -140,7 +140,7 @@ Status validate_card(CardTicket& t, int number, int game, CardKind kind) {
     return {};
 }
 
-Status load_card_file(const fs::path& path, int game, CardIndex& index, CardDecoder decode) {
+Status load_card_file(const fs::path& path, GameCode game, CardIndex& index, CardDecoder decode) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return Status::failure(kCardMissing);
     const auto bytes = read_file(path, 1u << 20);
@@ -153,7 +153,7 @@ Status load_card_file(const fs::path& path, int game, CardIndex& index, CardDeco
     return {};
 }
 
-Status save_card_file(const fs::path& path, int game, CardIndex& index, CardEncoder encode) {
+Status save_card_file(const fs::path& path, GameCode game, CardIndex& index, CardEncoder encode) {
     const std::vector<uint8_t> bytes = encode(index, game);
     FileSetWriter writer;
     writer.add(path, bytes);

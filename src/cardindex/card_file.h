@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cardindex/card_index.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -49,20 +50,20 @@ size_t trailer_bytes(const TicketBlockLayout& layout, int n);
 
 // Reads the blocks into tickets[0..n-1] (rows or fields already read) and
 // the pool values; the reader must hold them all.
-bool read_ticket_blocks(ByteReader& in, const TicketBlockLayout& layout, int game,
+bool read_ticket_blocks(ByteReader& in, const TicketBlockLayout& layout, GameCode game,
                         std::vector<CardTicket>& tickets, int16_t& members, int32_t& capital);
 // Writes the current layout's blocks for `tickets` and the pool values.
-void write_ticket_blocks(std::vector<uint8_t>& out, const CardIndex& index, int game);
+void write_ticket_blocks(std::vector<uint8_t>& out, const CardIndex& index, GameCode game);
 
 // Checks every value a ticket read from a file carries against the game;
 // the message names the ticket.
-Status validate_card(CardTicket& ticket, int ticket_number, int game, CardKind kind);
+Status validate_card(CardTicket& ticket, int ticket_number, GameCode game, CardKind kind);
 
 // Loads a card file into `index` with `decode`; the index is unchanged when
 // the file is missing or refused.
-using CardDecoder = Status (*)(std::span<const uint8_t>, int, CardIndex&);
-using CardEncoder = std::vector<uint8_t> (*)(const CardIndex&, int);
-Status load_card_file(const fs::path& path, int game, CardIndex& index, CardDecoder decode);
-Status save_card_file(const fs::path& path, int game, CardIndex& index, CardEncoder encode);
+using CardDecoder = Status (*)(std::span<const uint8_t>, GameCode, CardIndex&);
+using CardEncoder = std::vector<uint8_t> (*)(const CardIndex&, GameCode);
+Status load_card_file(const fs::path& path, GameCode game, CardIndex& index, CardDecoder decode);
+Status save_card_file(const fs::path& path, GameCode game, CardIndex& index, CardEncoder encode);
 
 }  // namespace zw

@@ -46,14 +46,14 @@ SystemField s_fill(uint32_t low, uint32_t high, bool swiss) {
     return f;
 }
 
-int max_extra_weeks(int game) {
+int max_extra_weeks(GameCode game) {
     if (game == kAustria) return 9;
     if (game == kSwiss) return 19;
     return 7;
 }
 
-int card_row_slots(int game) { return game == kSwiss ? kSwissCardRows : kCardRows; }
-int evaluated_row_slots(int game) { return game == kSwiss || game == kAustria ? kSwissCardRows : kCardRows; }
+int card_row_slots(GameCode game) { return game == kSwiss ? kSwissCardRows : kCardRows; }
+int evaluated_row_slots(GameCode game) { return game == kSwiss || game == kAustria ? kSwissCardRows : kCardRows; }
 
 bool row_complete(const CardRow& row, bool swiss) {
     for (int i = 0; i < 6; ++i)
@@ -67,7 +67,7 @@ std::vector<uint8_t> row_numbers(const CardRow& row) {
     return out;
 }
 
-CardTicket make_normal_card(const std::vector<CardRow>& rows, int game) {
+CardTicket make_normal_card(const std::vector<CardRow>& rows, GameCode game) {
     CardTicket t;
     const size_t slots = std::min(rows.size(), static_cast<size_t>(card_row_slots(game)));
     for (size_t i = 0; i < slots; ++i) {
@@ -139,7 +139,7 @@ void CardIndex::set_pool(int members, int64_t capital) {
     capital_ = c;
 }
 
-std::vector<std::string> convert_system_types(CardIndex& index, int game, int old_bundesland, int new_bundesland) {
+std::vector<std::string> convert_system_types(CardIndex& index, GameCode game, int old_bundesland, int new_bundesland) {
     std::vector<std::string> kept;
     const LabelFamily from = label_family(game, old_bundesland), to = label_family(game, new_bundesland);
     if (index.kind() != CardKind::System || from == to) return kept;
@@ -158,7 +158,7 @@ std::vector<std::string> convert_system_types(CardIndex& index, int game, int ol
     return kept;
 }
 
-std::string default_card_file(int game, CardKind kind) {
+std::string default_card_file(GameCode game, CardKind kind) {
     const GameInfo& g = game_info(game);
     return std::string(kind == CardKind::Normal ? g.nrm_file : g.sys_file);
 }
@@ -173,13 +173,13 @@ constexpr std::array<std::string_view, 3> kSiblingSystemNames = {"E_KARTEI.SYS",
 
 }  // namespace
 
-Status check_card_name(const std::string& file_name, int game, CardKind kind) {
+Status check_card_name(const std::string& file_name, GameCode game, CardKind kind) {
     const std::string name = to_upper_ascii(fs::path(file_name).filename().string());
     const std::string ext = kind == CardKind::Normal ? ".NRM" : ".SYS";
     if (name.size() <= ext.size() || name.compare(name.size() - ext.size(), ext.size(), ext) != 0)
         return Status::failure(kBadCardName);
     if (name == to_upper_ascii(default_card_file(game, kind))) return {};
-    for (int g = 0; g < kGameCount; ++g)
+    for (GameCode g : kGames)
         if (name == to_upper_ascii(default_card_file(g, kind))) return Status::failure(kBadCardName);
     if (kind == CardKind::Normal) {
         for (auto s : kSiblingNormalNames)

@@ -11,6 +11,7 @@
 
 #include "base/file_io.h"
 #include "games/capacity.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -74,11 +75,11 @@ struct CardTicket {
 };
 
 // Highest extra-weeks value a ticket of the game may carry (Austria 9, Switzerland 19, else 7).
-int max_extra_weeks(int game);
+int max_extra_weeks(GameCode game);
 // Row slots a ticket of the game stores: 14 for Switzerland, else 18.
-int card_row_slots(int game);
+int card_row_slots(GameCode game);
 // Row slots that are stakes and evaluated: the first 14 for Austria and Switzerland, else 18.
-int evaluated_row_slots(int game);
+int evaluated_row_slots(GameCode game);
 // True when the row holds six numbers (Switzerland: and its lucky number).
 bool row_complete(const CardRow& row, bool swiss);
 // The numbers of a row up to its first 0 (at most six).
@@ -87,7 +88,7 @@ std::vector<uint8_t> row_numbers(const CardRow& row);
 // Packs the rows of a ticket in progress into a card: up to the game's row
 // slots are copied, every other slot is zeroed. Numbers are taken as given
 // (7 bytes per row; the 7th is the Swiss lucky number).
-CardTicket make_normal_card(const std::vector<CardRow>& rows, int game);
+CardTicket make_normal_card(const std::vector<CardRow>& rows, GameCode game);
 
 enum class StoreOutcome { Added, Overwritten, Protected, Full, BadPosition };
 
@@ -157,15 +158,15 @@ private:
 // changes, this moves every partial field into the new family so that it keeps
 // its system; a system the new family has no name for keeps its type and is
 // reported (the evaluation then refuses it, as its size no longer fits).
-std::vector<std::string> convert_system_types(CardIndex& index, int game, int old_bundesland, int new_bundesland);
+std::vector<std::string> convert_system_types(CardIndex& index, GameCode game, int old_bundesland, int new_bundesland);
 
 // The game's default card file ("KARTEI.NRM", "M_KARTEI.SYS", ...), as the catalogue spells it.
-std::string default_card_file(int game, CardKind kind);
+std::string default_card_file(GameCode game, CardKind kind);
 
 // Name rule of the load, save and delete dialogs: the name without path, in
 // capitals, must be the game's own default name or none of the other games'
 // and the sibling modules' default names, and end in .NRM / .SYS.
-Status check_card_name(const std::string& file_name, int game, CardKind kind);
+Status check_card_name(const std::string& file_name, GameCode game, CardKind kind);
 
 // "Unzulässiges Karteiformat!!!" and the other messages of the card index.
 inline constexpr const char* kBadCardFormat = "Unzulässiges Karteiformat!!!";

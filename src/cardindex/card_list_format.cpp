@@ -78,13 +78,13 @@ std::string_view list_title(CardKind kind) {
 std::string_view card_title(CardKind kind) {
     return kind == CardKind::Normal ? "KARTEIKARTE: Normal-Scheine" : "KARTEIKARTE: System-Scheine";
 }
-std::string_view list_header(int game, CardKind kind) {
+std::string_view list_header(GameCode game, CardKind kind) {
     return (kind == CardKind::Normal ? kNormalList : kSystemList)[rule_set_index(game)];
 }
-std::string_view print_header(int game, CardKind kind) {
+std::string_view print_header(GameCode game, CardKind kind) {
     return (kind == CardKind::Normal ? kNormalPrint : kSystemPrint)[rule_set_index(game)];
 }
-std::string_view card_counts_header(int game, CardKind kind) {
+std::string_view card_counts_header(GameCode game, CardKind kind) {
     return (kind == CardKind::Normal ? kNormalCounts : kSystemCounts)[rule_set_index(game)];
 }
 
@@ -106,7 +106,7 @@ std::string lax_text(int16_t lax100) {
     return decimal_text(lax100 / 100.0, 1);
 }
 
-std::vector<int> shown_classes(int game) {
+std::vector<int> shown_classes(GameCode game) {
     switch (rule_set_for(game)) {
         case RuleSet::Toto:
             return {2, 3, 4, 6, 7, 8};
@@ -120,14 +120,14 @@ std::vector<int> shown_classes(int game) {
     return {1, 2, 3, 4, 5, 6, 7, 8, 9};
 }
 
-std::vector<int64_t> shown_counts(int game, const WinCounts& c) {
+std::vector<int64_t> shown_counts(GameCode game, const WinCounts& c) {
     std::vector<int64_t> out;
     for (int k : shown_classes(game))
         out.push_back(k <= kClassCount ? c.cls[static_cast<size_t>(k)] : c.plus[static_cast<size_t>(k - kClassCount)]);
     return out;
 }
 
-std::string card_line(int game, CardKind kind, int number, const CardTicket& t, const TicketEvaluation& ev,
+std::string card_line(GameCode game, CardKind kind, int number, const CardTicket& t, const TicketEvaluation& ev,
                       bool print) {
     std::vector<LineCell> cells;
     // The protection mark follows the ticket number; '\x01' keeps it one column wide until the end.

@@ -15,10 +15,10 @@ namespace zw {
 
 std::string_view list_title(CardKind kind);        // "Kartei für alle getippten NORMAL-Scheine"
 std::string_view card_title(CardKind kind);        // "KARTEIKARTE: Normal-Scheine"
-std::string_view list_header(int game, CardKind kind);
-std::string_view print_header(int game, CardKind kind);
+std::string_view list_header(GameCode game, CardKind kind);
+std::string_view print_header(GameCode game, CardKind kind);
 // Class counts header of the card window (normal: one line; system: per field).
-std::string_view card_counts_header(int game, CardKind kind);
+std::string_view card_counts_header(GameCode game, CardKind kind);
 
 // One cell of a line: placed under the header column of the same position,
 // numbers right-aligned to its end, texts from its start.
@@ -36,12 +36,12 @@ std::string lax_text(int16_t lax100);
 
 // The classes a line shows for the game, in header order: 1..9, and 10..13
 // for LottoPlus P6..P3 (Austria, after the classes).
-std::vector<int> shown_classes(int game);
+std::vector<int> shown_classes(GameCode game);
 // The class counts a line shows for the game, in header order (LottoPlus after them).
-std::vector<int64_t> shown_counts(int game, const WinCounts& counts);
+std::vector<int64_t> shown_counts(GameCode game, const WinCounts& counts);
 
 // The ticket's line of the list (print = false) or of the balance print.
-std::string card_line(int game, CardKind kind, int number, const CardTicket& ticket,
+std::string card_line(GameCode game, CardKind kind, int number, const CardTicket& ticket,
                       const TicketEvaluation& evaluation, bool print);
 
 // The orders the list offers: ticket number, first draw, stake, winnings and

@@ -90,7 +90,7 @@ CardRefresh refresh_card_index(CardIndex& index, const EvaluationInputs& in, std
     return r;
 }
 
-std::string win_text(const NewWin& win, int game) {
+std::string win_text(const NewWin& win, GameCode game) {
     const RuleSet rules = rule_set_for(game);
     std::vector<std::string> parts;
     for (int k = 1; k <= kClassCount; ++k) add_counted(parts, win.counts.cls[static_cast<size_t>(k)], class_name(rules, k));
@@ -104,7 +104,7 @@ std::string win_text(const NewWin& win, int game) {
     return out;
 }
 
-std::string new_win_message(const NewWin& win, int game) {
+std::string new_win_message(const NewWin& win, GameCode game) {
     std::string m = "Schein " + std::to_string(win.ticket) + " hat gewonnen: " + win_text(win, game) + " (Ziehung " +
                     std::to_string(win.draw);
     if (!win.date.empty()) m += " vom " + win.date;

@@ -9,6 +9,7 @@
 
 #include "cardindex/balance.h"
 #include "cardindex/card_index.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -44,9 +45,9 @@ std::optional<int> last_evaluated_draw(const CardTicket& ticket, CardKind kind, 
 
 // "3 Richtige + Superzahl", "2 × 3 Richtige, Spiel 77: 2 Endziffern": the classes
 // and side-game hits of one win, highest first.
-std::string win_text(const NewWin& win, int game);
+std::string win_text(const NewWin& win, GameCode game);
 // "Schein 5 hat gewonnen: 3 Richtige + Superzahl (Ziehung 12 vom 05.12.2026)"
-std::string new_win_message(const NewWin& win, int game);
+std::string new_win_message(const NewWin& win, GameCode game);
 
 // After new draws (those after `after_draw`) came into the archive: both card
 // indexes refreshed, and one message per win in the new draws (the system

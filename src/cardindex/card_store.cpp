@@ -7,7 +7,7 @@ namespace zw {
 namespace {
 
 // The plain file name of an answer, refused when it names another folder.
-Status plain_name(const std::string& name, int game, CardKind kind, std::string& out) {
+Status plain_name(const std::string& name, GameCode game, CardKind kind, std::string& out) {
     const fs::path p(name);
     if (name.empty() || p.has_parent_path() || p.filename() != p) return Status::failure(kBadCardName);
     if (Status s = check_card_name(name, game, kind); !s) return s;
@@ -15,7 +15,7 @@ Status plain_name(const std::string& name, int game, CardKind kind, std::string&
     return {};
 }
 
-std::string name_or_default(const CardIndex& index, int game, const std::string& name) {
+std::string name_or_default(const CardIndex& index, GameCode game, const std::string& name) {
     if (!name.empty()) return name;
     if (!index.file().empty()) return index.file().filename().string();
     return default_card_file(game, index.kind());
@@ -23,7 +23,7 @@ std::string name_or_default(const CardIndex& index, int game, const std::string&
 
 }  // namespace
 
-Status load_card_index(const fs::path& folder, int game, CardIndex& index, const std::string& name) {
+Status load_card_index(const fs::path& folder, GameCode game, CardIndex& index, const std::string& name) {
     std::string file;
     if (Status s = plain_name(name.empty() ? default_card_file(game, index.kind()) : name, game, index.kind(), file); !s)
         return s;
@@ -41,7 +41,7 @@ struct ReplacedFile {
     bool readable = true;
 };
 
-std::optional<ReplacedFile> replaced_file(const fs::path& folder, int game, const CardIndex& index,
+std::optional<ReplacedFile> replaced_file(const fs::path& folder, GameCode game, const CardIndex& index,
                                           const std::string& name) {
     std::string file;
     if (!plain_name(name_or_default(index, game, name), game, index.kind(), file)) return std::nullopt;
@@ -67,13 +67,13 @@ std::optional<ReplacedFile> replaced_file(const fs::path& folder, int game, cons
 
 }  // namespace
 
-std::optional<std::string> card_file_replaced(const fs::path& folder, int game, const CardIndex& index,
+std::optional<std::string> card_file_replaced(const fs::path& folder, GameCode game, const CardIndex& index,
                                               const std::string& name) {
     if (auto r = replaced_file(folder, game, index, name)) return r->question;
     return std::nullopt;
 }
 
-Status save_card_index(const fs::path& folder, int game, CardIndex& index, const std::string& name,
+Status save_card_index(const fs::path& folder, GameCode game, CardIndex& index, const std::string& name,
                        bool replace_confirmed) {
     std::string file;
     if (Status s = plain_name(name_or_default(index, game, name), game, index.kind(), file); !s) return s;
@@ -85,7 +85,7 @@ Status save_card_index(const fs::path& folder, int game, CardIndex& index, const
     return index.kind() == CardKind::Normal ? save_nrm(path, game, index) : save_sys(path, game, index);
 }
 
-Status delete_card_file(const fs::path& folder, int game, CardIndex& index, const std::string& name, bool* deleted) {
+Status delete_card_file(const fs::path& folder, GameCode game, CardIndex& index, const std::string& name, bool* deleted) {
     if (deleted) *deleted = false;
     std::string file;
     if (Status s = plain_name(name, game, index.kind(), file); !s) return s;
@@ -103,7 +103,7 @@ Status delete_card_file(const fs::path& folder, int game, CardIndex& index, cons
     return {};
 }
 
-void load_default_card_indexes(const fs::path& folder, int game, CardIndex& normal, CardIndex& system,
+void load_default_card_indexes(const fs::path& folder, GameCode game, CardIndex& normal, CardIndex& system,
                                std::vector<std::string>& warnings) {
     for (CardIndex* index : {&system, &normal}) {
         *index = CardIndex(index->kind());

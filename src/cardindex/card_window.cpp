@@ -150,7 +150,7 @@ void CardWindow::evaluate() {
 }
 
 void CardWindow::redraw() {
-    const int game = session_.params.code;
+    const GameCode game = session_.params.code;
     number_->setText(QString::number(position_ + 1) + (is_new() ? QStringLiteral("  (neu)") : QString()));
     const int further = charged_draws(ticket_, session_.params) - 1;
     draw_->setText(QStringLiteral("%1 + %2").arg(ticket_.first_draw).arg(further));

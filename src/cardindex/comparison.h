@@ -14,6 +14,7 @@
 #include "cardindex/balance.h"
 #include "cardindex/card_index.h"
 #include "evaluation/evaluation.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -76,11 +77,11 @@ struct HeaderToken {
 std::vector<HeaderToken> header_tokens(std::string_view header);
 
 std::string_view comparison_title(CardKind kind);   // "VERGLEICH: NRM-Scheine"
-std::string_view class_header(int game, CardKind kind);  // lb3
+std::string_view class_header(GameCode game, CardKind kind);  // lb3
 // "Gewinn aus Spiel 77 && Super 6:" / "Gewinn aus der JOKER-Lotterie:" (lb8)
-std::string_view side_label(int game, CardKind kind);
+std::string_view side_label(GameCode game, CardKind kind);
 // The class counts the window shows ("gw" labels), in the order of the header.
-std::vector<int64_t> shown_totals(int game, const Comparison& c);
+std::vector<int64_t> shown_totals(GameCode game, const Comparison& c);
 // Money with two decimals right-aligned in 11 characters.
 std::string money_text(int64_t hundredths);
 // "Es befinden sich noch keine Scheine in der NRM-Kartei!|..."
@@ -89,14 +90,14 @@ std::string empty_index_message(CardKind kind);
 // The prize distribution: its caption, the column titles of `lv1` and one
 // line per winning ticket, as cells and as the ';'-separated text.
 std::string distribution_caption(const Comparison& c);  // "Gewinn-Verteilung für den dd.mm.yyyy"
-std::vector<std::string> distribution_columns(int game);
-std::vector<std::string> distribution_cells(int game, const ComparedTicket& t);
-std::string distribution_line(int game, const ComparedTicket& t);
+std::vector<std::string> distribution_columns(GameCode game);
+std::vector<std::string> distribution_cells(GameCode game, const ComparedTicket& t);
+std::string distribution_line(GameCode game, const ComparedTicket& t);
 // The printed header and line of one winning ticket.
-std::string_view distribution_print_header(int game);
-std::string distribution_print_line(int game, const ComparedTicket& t);
+std::string_view distribution_print_header(GameCode game);
+std::string distribution_print_line(GameCode game, const ComparedTicket& t);
 
 // Plain text of the whole comparison: the window's lines, then the prize distribution.
-std::vector<std::string> comparison_lines(const Comparison& c, int game, CardKind kind, std::string_view currency);
+std::vector<std::string> comparison_lines(const Comparison& c, GameCode game, CardKind kind, std::string_view currency);
 
 }  // namespace zw

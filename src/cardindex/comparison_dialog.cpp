@@ -30,7 +30,7 @@ ComparisonDialog::ComparisonDialog(Session& session, UiServices& ui, CardKind ki
     : QDialog(parent), session_(session), ui_(ui), kind_(kind) {
     setObjectName(QStringLiteral("Dlg_5"));
     setWindowTitle(q(comparison_title(kind)));
-    const int game = session_.params.code;
+    const GameCode game = session_.params.code;
     const QFont fixed = evaluation_font();
     auto* layout = new QVBoxLayout(this);
 

@@ -49,16 +49,16 @@ std::string_view comparison_title(CardKind kind) {
     return kind == CardKind::Normal ? "VERGLEICH: NRM-Scheine" : "VERGLEICH: SYS-Scheine";
 }
 
-std::string_view class_header(int game, CardKind kind) {
+std::string_view class_header(GameCode game, CardKind kind) {
     return (kind == CardKind::Normal ? kNormalHeader : kSystemHeader)[rule_set_index(game)];
 }
 
-std::string_view side_label(int game, CardKind kind) {
+std::string_view side_label(GameCode game, CardKind kind) {
     if (game == kAustria || game == kSwiss) return "Gewinn aus der JOKER-Lotterie:";
     return kind == CardKind::Normal ? "Gewinn aus Spiel 77 && Super 6:" : "Gewinn aus Spiel 77 und Super 6:";
 }
 
-std::vector<int64_t> shown_totals(int game, const Comparison& c) {
+std::vector<int64_t> shown_totals(GameCode game, const Comparison& c) {
     std::vector<int64_t> out;
     for (int k : shown_classes(game))
         out.push_back(k <= kClassCount ? c.classes[static_cast<size_t>(k)] : c.plus[static_cast<size_t>(k - kClassCount)]);
@@ -78,7 +78,7 @@ std::string empty_index_message(CardKind kind) {
 
 std::string distribution_caption(const Comparison& c) { return "Gewinn-Verteilung für den " + c.date; }
 
-std::vector<std::string> distribution_columns(int game) {
+std::vector<std::string> distribution_columns(GameCode game) {
     switch (rule_set_for(game)) {
         case RuleSet::Austria:
             return {" Nr.", "6er", " 5+", "5er", " 4+", "4er", " 3+", "3er", " ZZ", "P6", "P5", "P4", "P3",
@@ -95,7 +95,7 @@ std::vector<std::string> distribution_columns(int game) {
             "Spiel 77 EUR", "Super 6 EUR"};
 }
 
-std::vector<std::string> distribution_cells(int game, const ComparedTicket& t) {
+std::vector<std::string> distribution_cells(GameCode game, const ComparedTicket& t) {
     std::vector<std::string> cells{right(t.ticket, 4)};
     for (int64_t v : shown_counts(game, t.counts)) cells.push_back(right(v, 3));
     cells.push_back(cents_text(t.stake));
@@ -109,15 +109,15 @@ std::vector<std::string> distribution_cells(int game, const ComparedTicket& t) {
     return cells;
 }
 
-std::string distribution_line(int game, const ComparedTicket& t) {
+std::string distribution_line(GameCode game, const ComparedTicket& t) {
     std::string line;
     for (const std::string& cell : distribution_cells(game, t)) line += (line.empty() ? "" : ";") + cell;
     return line;
 }
 
-std::string_view distribution_print_header(int game) { return kPrintHeader[rule_set_index(game)]; }
+std::string_view distribution_print_header(GameCode game) { return kPrintHeader[rule_set_index(game)]; }
 
-std::string distribution_print_line(int game, const ComparedTicket& t) {
+std::string distribution_print_line(GameCode game, const ComparedTicket& t) {
     const std::string_view header = distribution_print_header(game);
     const std::vector<HeaderToken> names = header_tokens(header);
     const std::vector<int64_t> counts = shown_counts(game, t.counts);
@@ -138,7 +138,7 @@ std::string distribution_print_line(int game, const ComparedTicket& t) {
     return a.text();
 }
 
-std::vector<std::string> comparison_lines(const Comparison& c, int game, CardKind kind, std::string_view currency) {
+std::vector<std::string> comparison_lines(const Comparison& c, GameCode game, CardKind kind, std::string_view currency) {
     const std::string cur(currency);
     std::vector<std::string> out;
     out.emplace_back(comparison_title(kind));

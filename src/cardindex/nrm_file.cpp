@@ -12,7 +12,7 @@ struct NrmLayout {
     TicketBlockLayout blocks;
 };
 
-NrmLayout current_layout(int game) {
+NrmLayout current_layout(GameCode game) {
     NrmLayout l;
     if (game == kSwiss) {
         l.rows = kSwissCardRows;
@@ -49,7 +49,7 @@ NrmLayout older(int rows, int option_bytes, bool protection, bool jokers = false
 //   Austria:             107, 147 (with Jokers)
 //   Switzerland:         127 (14 rows of 7 bytes)
 // 12 rows (72 bytes) in the layouts below 100 bytes, 14 rows above.
-std::vector<NrmLayout> layouts(int game) {
+std::vector<NrmLayout> layouts(GameCode game) {
     std::vector<NrmLayout> out{current_layout(game)};
     switch (game) {
         case kLottoSaturday:
@@ -77,8 +77,6 @@ std::vector<NrmLayout> layouts(int game) {
         case kSwiss:
             out.push_back(older(14, 14, true, false, true));
             break;
-        default:
-            break;
     }
     return out;
 }
@@ -90,9 +88,9 @@ size_t length_of(const NrmLayout& l, int n) {
 
 }  // namespace
 
-size_t nrm_length(int game, int n) { return length_of(current_layout(game), n); }
+size_t nrm_length(GameCode game, int n) { return length_of(current_layout(game), n); }
 
-Status decode_nrm(std::span<const uint8_t> bytes, int game, CardIndex& out) {
+Status decode_nrm(std::span<const uint8_t> bytes, GameCode game, CardIndex& out) {
     if (bytes.size() < 2) return Status::failure(kBadCardFormat);
     const int n = get_i16(bytes.data());
     if (n < 0 || n > kCardCapacity) return Status::failure(kBadCardFormat);
@@ -125,7 +123,7 @@ Status decode_nrm(std::span<const uint8_t> bytes, int game, CardIndex& out) {
     return {};
 }
 
-std::vector<uint8_t> encode_nrm(const CardIndex& index, int game) {
+std::vector<uint8_t> encode_nrm(const CardIndex& index, GameCode game) {
     const NrmLayout l = current_layout(game);
     std::vector<uint8_t> out;
     out.reserve(length_of(l, index.count()));
@@ -137,11 +135,11 @@ std::vector<uint8_t> encode_nrm(const CardIndex& index, int game) {
     return out;
 }
 
-Status load_nrm(const fs::path& path, int game, CardIndex& index) {
+Status load_nrm(const fs::path& path, GameCode game, CardIndex& index) {
     return load_card_file(path, game, index, decode_nrm);
 }
 
-Status save_nrm(const fs::path& path, int game, CardIndex& index) {
+Status save_nrm(const fs::path& path, GameCode game, CardIndex& index) {
     return save_card_file(path, game, index, encode_nrm);
 }
 

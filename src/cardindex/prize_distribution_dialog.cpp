@@ -14,7 +14,7 @@
 #include "ui/ui_services.h"
 
 namespace zw {
-PrizeDistributionDialog::PrizeDistributionDialog(const Comparison& comparison, int game, UiServices& ui,
+PrizeDistributionDialog::PrizeDistributionDialog(const Comparison& comparison, GameCode game, UiServices& ui,
                                                  QWidget* parent)
     : QDialog(parent), comparison_(comparison), game_(game), ui_(ui) {
     setObjectName(QStringLiteral("gwinvrt"));

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "cardindex/comparison.h"
+#include "games/game_catalogue.h"
 
 class QPrinter;
 class QTreeWidget;
@@ -16,7 +17,7 @@ struct UiServices;
 class PrizeDistributionDialog : public QDialog {
     Q_OBJECT
 public:
-    PrizeDistributionDialog(const Comparison& comparison, int game, UiServices& ui, QWidget* parent = nullptr);
+    PrizeDistributionDialog(const Comparison& comparison, GameCode game, UiServices& ui, QWidget* parent = nullptr);
 
     QTreeWidget* list() const { return list_; }
     // The printout onto a printer that is set up; false on a printer failure.
@@ -29,7 +30,7 @@ public:
 
 private:
     const Comparison& comparison_;
-    int game_;
+    GameCode game_;
     UiServices& ui_;
     QTreeWidget* list_ = nullptr;
 };

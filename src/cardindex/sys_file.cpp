@@ -8,7 +8,7 @@ namespace {
 
 constexpr size_t kFieldBytes = 8 * kCardFields;  // six fields of two words
 
-TicketBlockLayout current_layout(int game) {
+TicketBlockLayout current_layout(GameCode game) {
     TicketBlockLayout l;
     l.jokers = game == kAustria;
     return l;
@@ -30,7 +30,7 @@ TicketBlockLayout older(int blocks, int option_bytes, bool jokers) {
     return l;
 }
 
-std::vector<TicketBlockLayout> layouts(int game) {
+std::vector<TicketBlockLayout> layouts(GameCode game) {
     std::vector<TicketBlockLayout> out{current_layout(game)};
     if (game == kLottoWednesday) {
         out.push_back(older(11, 3, false));
@@ -49,9 +49,9 @@ size_t length_of(const TicketBlockLayout& l, int m) {
 
 }  // namespace
 
-size_t sys_length(int game, int m) { return length_of(current_layout(game), m); }
+size_t sys_length(GameCode game, int m) { return length_of(current_layout(game), m); }
 
-Status decode_sys(std::span<const uint8_t> bytes, int game, CardIndex& out) {
+Status decode_sys(std::span<const uint8_t> bytes, GameCode game, CardIndex& out) {
     if (bytes.size() < 2) return Status::failure(kBadCardFormat);
     const int m = get_i16(bytes.data());
     if (m < 0 || m > kCardCapacity) return Status::failure(kBadCardFormat);
@@ -88,7 +88,7 @@ Status decode_sys(std::span<const uint8_t> bytes, int game, CardIndex& out) {
     return {};
 }
 
-std::vector<uint8_t> encode_sys(const CardIndex& index, int game) {
+std::vector<uint8_t> encode_sys(const CardIndex& index, GameCode game) {
     std::vector<uint8_t> out;
     out.reserve(length_of(current_layout(game), index.count()));
     put_i16(out, static_cast<int16_t>(index.count()));
@@ -102,11 +102,11 @@ std::vector<uint8_t> encode_sys(const CardIndex& index, int game) {
     return out;
 }
 
-Status load_sys(const fs::path& path, int game, CardIndex& index) {
+Status load_sys(const fs::path& path, GameCode game, CardIndex& index) {
     return load_card_file(path, game, index, decode_sys);
 }
 
-Status save_sys(const fs::path& path, int game, CardIndex& index) {
+Status save_sys(const fs::path& path, GameCode game, CardIndex& index) {
     return save_card_file(path, game, index, encode_sys);
 }
 

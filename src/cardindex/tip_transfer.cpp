@@ -18,7 +18,7 @@ std::array<std::string, kMaxJokers> joker_texts(const CardTicket& t) {
     return out;
 }
 
-int import_row_limit(int game) { return game == kAustria || game == kSwiss ? kSwissCardRows : 16; }
+int import_row_limit(GameCode game) { return game == kAustria || game == kSwiss ? kSwissCardRows : 16; }
 
 namespace {
 
@@ -44,7 +44,7 @@ std::array<int, 6> scan_line(std::string_view line) {
 
 }  // namespace
 
-ImportResult parse_import_rows(std::string_view text, int game) {
+ImportResult parse_import_rows(std::string_view text, GameCode game) {
     return parse_import_rows(text, game_params(game).highest_number, static_cast<size_t>(import_row_limit(game)));
 }
 
@@ -87,7 +87,7 @@ std::string import_rows_text(const std::vector<std::vector<int>>& rows, bool csv
     return out;
 }
 
-std::optional<ImportResult> import_rows_file(const fs::path& path, int game) {
+std::optional<ImportResult> import_rows_file(const fs::path& path, GameCode game) {
     const auto bytes = read_file(path, 16u << 20);
     if (!bytes) return std::nullopt;
     return parse_import_rows(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), game);
@@ -107,7 +107,7 @@ std::string import_message(const ImportResult& r) {
     return std::to_string(r.rows.size()) + (r.rows.size() == 1 ? " Reihe wurde importiert." : " Reihen wurden importiert.");
 }
 
-OnlineTip online_tip_address(const OnlineTipConfig& config, int game, const CardTicket& t) {
+OnlineTip online_tip_address(const OnlineTipConfig& config, GameCode game, const CardTicket& t) {
     OnlineTip tip;
     if (!is_german_lotto(game)) {
         tip.message = "Online-Tipps gibt es nur für Lotto 6 aus 49.";

@@ -10,6 +10,7 @@
 
 #include "base/file_io.h"
 #include "cardindex/card_index.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -19,7 +20,7 @@ namespace zw {
 std::array<std::string, kMaxJokers> joker_texts(const CardTicket& ticket);
 
 // Rows the import may fill: 16 (Austria and Switzerland 14).
-int import_row_limit(int game);
+int import_row_limit(GameCode game);
 
 struct ImportResult {
     std::vector<CardRow> rows;  // sorted rows in file order (7th byte 0)
@@ -31,7 +32,7 @@ struct ImportResult {
 // run gives its first two digits, anything else separates), sorted; a row is
 // valid when all six lie in 1..highest number of the game and differ. Reading
 // stops after the game's row limit.
-ImportResult parse_import_rows(std::string_view text, int game);
+ImportResult parse_import_rows(std::string_view text, GameCode game);
 // The same reading with the numbers 1..highest and up to `limit` rows (row
 // sets of a system, which can be far longer than a ticket).
 ImportResult parse_import_rows(std::string_view text, int highest, size_t limit);
@@ -39,7 +40,7 @@ ImportResult parse_import_rows(std::string_view text, int highest, size_t limit)
 // by ";" for a CSV file.
 std::string import_rows_text(const std::vector<std::vector<int>>& rows, bool csv);
 // The file's rows; nullopt when the file cannot be read.
-std::optional<ImportResult> import_rows_file(const fs::path& path, int game);
+std::optional<ImportResult> import_rows_file(const fs::path& path, GameCode game);
 // Appends ".TXT" unless the name ends in .TXT or .CSV (any case).
 std::string import_file_name(std::string name);
 // What the user is told afterwards.
@@ -60,6 +61,6 @@ struct OnlineTip {
     std::string address;
     std::string message;  // not empty: refused
 };
-OnlineTip online_tip_address(const OnlineTipConfig& config, int game, const CardTicket& ticket);
+OnlineTip online_tip_address(const OnlineTipConfig& config, GameCode game, const CardTicket& ticket);
 
 }  // namespace zw

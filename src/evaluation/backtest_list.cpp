@@ -49,7 +49,7 @@ std::string class_columns(RuleSet rules, const WinCounts& w) {
     return out;
 }
 
-int64_t list_winnings(RuleSet rules, int game, const WinCounts& w, const EvaluationInputs& in) {
+int64_t list_winnings(RuleSet rules, GameCode game, const WinCounts& w, const EvaluationInputs& in) {
     const MoneyTables& m = in.money;
     int64_t sum = 0;
     if (rules == RuleSet::German || rules == RuleSet::Swiss) {

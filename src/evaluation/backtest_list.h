@@ -10,12 +10,13 @@
 
 #include "evaluation/backtest.h"
 #include "evaluation/evaluation.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
 struct BacktestList {
     ListKind kind = ListKind::Best;
-    int game = 0;
+    GameCode game = kLottoSaturday;
     std::string currency = "EUR";
     NumberList numbers;
     int first = 1, last = 0;  // the draw range searched

@@ -46,7 +46,7 @@ TicketExtras extras_of(const EvaluationTicket& ticket, const GameParams& params)
 
 }  // namespace
 
-TicketLine partial_system_field(int field_number, int game, int bundesland, int stored_index,
+TicketLine partial_system_field(int field_number, GameCode game, int bundesland, int stored_index,
                                 std::vector<uint8_t> numbers, int lucky) {
     const LabelFamily family = label_family(game, bundesland);
     TicketLine line;
@@ -99,7 +99,7 @@ Status validate_ticket(const EvaluationTicket& ticket, const GameParams& params,
 
 int64_t class_quota(int win_class, const GameParams& params, const MoneyTables& money) {
     if (win_class < 1 || win_class > kClassCount) return 0;
-    const int game = params.code;
+    const GameCode game = params.code;
     const RuleSet rules = rule_set_for(game);
     // ZZ pays back the row price (cents / 10 = tenths).
     if (win_class == 9 && rules == RuleSet::Austria) return money.fee(game, kRowStake) / 10;
@@ -187,7 +187,7 @@ LineResult s_vergleich(const TicketLine& field, RuleSet rules, std::span<const E
 
 void s_gewinn(LineResult& r, const LineTally& tally, RuleSet rules, const TicketExtras& extras,
               const EvaluationInputs& in) {
-    const int game = in.params.code;
+    const GameCode game = in.params.code;
     const int64_t price = in.money.fee(game, kRowStake);
     const int64_t plus_price = extras.lotto_plus ? in.money.fee(game, kSideStake2) : 0;
     r.stake_per_draw = r.system_rows * (price + plus_price);

@@ -46,7 +46,7 @@ struct TicketLine {
 // it: the index the box stores within its label family (which follows the game
 // and the Bundesland) becomes the catalogue index; the label is the name the
 // box shows. partial_index stays -1 when the stored index names no system.
-TicketLine partial_system_field(int field_number, int game, int bundesland, int stored_index,
+TicketLine partial_system_field(int field_number, GameCode game, int bundesland, int stored_index,
                                 std::vector<uint8_t> numbers, int lucky = 0);
 
 struct EvaluationTicket {

@@ -4,13 +4,16 @@
 
 namespace zw {
 
-RuleSet rule_set_for(int game) {
+RuleSet rule_set_for(GameCode game) {
     switch (game) {
         case kToto: return RuleSet::Toto;
         case kAustria: return RuleSet::Austria;
         case kSwiss: return RuleSet::Swiss;
-        default: return RuleSet::German;
+        case kLottoSaturday:
+        case kLottoWednesday:
+        case kLottoBoth: break;
     }
+    return RuleSet::German;
 }
 
 int win_class(RuleSet rules, int hits, bool extra) {

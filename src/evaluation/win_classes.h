@@ -22,14 +22,15 @@
 #include <cstdint>
 
 #include "evaluation/eval_draws.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
 enum class RuleSet { German, Toto, Austria, Swiss };
 
-RuleSet rule_set_for(int game);
+RuleSet rule_set_for(GameCode game);
 // The position of a game's rule set in tables kept per rule set.
-inline size_t rule_set_index(int game) { return static_cast<size_t>(rule_set_for(game)); }
+inline size_t rule_set_index(GameCode game) { return static_cast<size_t>(rule_set_for(game)); }
 // True for the games whose extra condition is the Zusatzzahl among the tipped numbers.
 constexpr bool zusatz_rules(RuleSet r) { return r == RuleSet::Toto || r == RuleSet::Austria; }
 

@@ -15,21 +15,21 @@ constexpr std::string_view kSwissHeader =
     " Nr.  6+G  6  5+G  5   4+G   4    3+G    3 R. Einsatz    ~ Gewinn       JOKER";
 
 constexpr std::array<GameInfo, kGameCount> kCatalogue = {{
-    {0, "Lotto 6 aus 49 (Samstag)", "Lotto.Dat", "Kartei.Nrm", "Kartei.Sys", "Spiel77Sam.Dat",
+    {kLottoSaturday, "Lotto 6 aus 49 (Samstag)", "Lotto.Dat", "Kartei.Nrm", "Kartei.Sys", "Spiel77Sam.Dat",
      -1004, "Super6Sam.Dat", -1874, 49, 1887, 31, 25, {8, 12}, {"Lotto", "samstags", ""},
      kGermanHeader},
-    {1, "Lotto 6 aus 49 (Mittwoch)", "M_Lotto.Dat", "M_Kartei.Nrm", "M_Kartei.Sys",
+    {kLottoWednesday, "Lotto 6 aus 49 (Mittwoch)", "M_Lotto.Dat", "M_Kartei.Nrm", "M_Kartei.Sys",
      "Spiel77Mit.Dat", 213, "Super6Mit.Dat", -549, 49, 993, 31, 25, {8, 13},
      {"Lotto", "mittwochs", ""}, kGermanHeader},
-    {2, "Toto Auswahlwette 6 aus 45", "Toto.Dat", "T_Kartei.Nrm", "T_Kartei.Sys",
+    {kToto, "Toto Auswahlwette 6 aus 45", "Toto.Dat", "T_Kartei.Nrm", "T_Kartei.Sys",
      "Spiel77Sam.Dat", -1, "Super6Sam.Dat", -871, 45, 0, 42, 23, {9, 12},
      {"Toto", "Auswahlwette", ""}, kTotoHeader},
-    {3, "Österreich Lotto 6 aus 45", "O_Lotto.Dat", "A_Kartei.Nrm", "A_Kartei.Sys", "Joker.Dat",
+    {kAustria, "Österreich Lotto 6 aus 45", "O_Lotto.Dat", "A_Kartei.Nrm", "A_Kartei.Sys", "Joker.Dat",
      -108, "", 0, 45, 0, 12, 23, {11, 14}, {"Österreich", "LOTTO", "Plus"}, kAustriaHeader},
-    {4, "Lotto 6 aus 49 (Samstag und Mittwoch)", "SM_Lotto.Dat", "MSKartei.Nrm", "MSKartei.Sys",
+    {kLottoBoth, "Lotto 6 aus 49 (Samstag und Mittwoch)", "SM_Lotto.Dat", "MSKartei.Nrm", "MSKartei.Sys",
      "Spiel77.Dat", -1004, "Super6.Dat", -2422, 49, 2463, 31, 25, {8, 14},
      {"Lotto", "6 aus 49", ""}, kGermanHeader},
-    {5, "Swiss Lotto 6 aus 42", "Swiss.Dat", "CH_Kartei.Nrm", "CH_Kartei.Sys", "JokerCH.Dat",
+    {kSwiss, "Swiss Lotto 6 aus 42", "Swiss.Dat", "CH_Kartei.Nrm", "CH_Kartei.Sys", "JokerCH.Dat",
      -955, "", 0, 42, 0, 34, 22, {14, 18}, {"SWISSLOS", "LOTTO", ""}, kSwissHeader},
 }};
 
@@ -44,11 +44,11 @@ constexpr std::array<int32_t, 8> kSwissJoker = {0, 0, 100, 1000, 10000, 100000, 
 
 }  // namespace
 
-const GameInfo& game_info(int code) {
+const GameInfo& game_info(GameCode code) {
     return kCatalogue.at(is_valid_game(code) ? static_cast<size_t>(code) : 0);
 }
 
-std::array<std::string_view, 10> class_names(int code) {
+std::array<std::string_view, 10> class_names(GameCode code) {
     if (is_german_lotto(code)) return {"", "6+S", "6", "5+S", "5", "4+S", "4", "3+S", "3", "2+S"};
     if (code == kToto) return {"", "", "6", "5+", "5", "", "4", "3+", "3", ""};
     if (code == kAustria) return {"", "", "6", "5+", "5", "4+", "4", "3+", "3", "ZZ"};
@@ -69,7 +69,7 @@ ModulePresence ModulePresence::probe(const std::function<bool(std::string_view)>
 
 int GameParams::capacity() const { return swiss ? kMaxSwissDraws : kMaxDraws; }
 
-void apply_game(GameParams& p, int code) {
+void apply_game(GameParams& p, GameCode code) {
     const GameInfo& g = game_info(code);
     p.code = g.code;
     p.highest_number = g.highest_number;
@@ -95,13 +95,13 @@ void apply_game(GameParams& p, int code) {
     }
 }
 
-int initial_game(const std::function<bool(std::string_view)>& exists, std::string_view argument) {
-    int code = 0;
+GameCode initial_game(const std::function<bool(std::string_view)>& exists, std::string_view argument) {
+    GameCode code = kLottoSaturday;
     if (!exists("Lotto.Dat")) {
         // The last file of this list that exists wins.
-        constexpr std::array<std::pair<std::string_view, int>, 5> order = {
-            {{"Swiss.Dat", 5}, {"O_Lotto.Dat", 3}, {"M_Lotto.Dat", 1}, {"Toto.Dat", 2},
-             {"SM_Lotto.Dat", 4}}};
+        constexpr std::array<std::pair<std::string_view, GameCode>, 5> order = {
+            {{"Swiss.Dat", kSwiss}, {"O_Lotto.Dat", kAustria}, {"M_Lotto.Dat", kLottoWednesday}, {"Toto.Dat", kToto},
+             {"SM_Lotto.Dat", kLottoBoth}}};
         for (const auto& [file, game] : order)
             if (exists(file)) code = game;
     }

@@ -32,19 +32,19 @@ constexpr std::optional<GameCode> game_code(int value) {
     return static_cast<GameCode>(value);
 }
 // German Lotto: the 6 aus 49 games (Saturday, Wednesday, both).
-constexpr bool is_german_lotto(int code) {
+constexpr bool is_german_lotto(GameCode code) {
     return code == kLottoSaturday || code == kLottoWednesday || code == kLottoBoth;
 }
 // German games: the games with Spiel 77 and Super 6 (German Lotto and Toto).
-constexpr bool is_german_game(int code) { return is_german_lotto(code) || code == kToto; }
+constexpr bool is_german_game(GameCode code) { return is_german_lotto(code) || code == kToto; }
 // "Mi+Sa" (draw days 2) is offered only where one archive holds both draw
 // days: the Saturday+Wednesday game. The Saturday, Wednesday and Toto archives
 // could not evaluate the other day's draws, so a ticket there plays one day.
-constexpr bool offers_both_draw_days(int code) { return code == kLottoBoth; }
+constexpr bool offers_both_draw_days(GameCode code) { return code == kLottoBoth; }
 
 // One row of the game catalogue: constant facts about a game.
 struct GameInfo {
-    int16_t code;
+    GameCode code;
     std::string_view name;
     std::string_view draw_file;
     std::string_view nrm_file;
@@ -62,10 +62,10 @@ struct GameInfo {
     std::string_view class_header;           // column heads of the evaluation reports
 };
 
-const GameInfo& game_info(int code);
+const GameInfo& game_info(GameCode code);
 
 // Win class names 1..9 of a game ("" where the class does not exist).
-std::array<std::string_view, 10> class_names(int code);
+std::array<std::string_view, 10> class_names(GameCode code);
 
 // Draw files whose presence enables a game or sibling module.
 inline constexpr std::array<std::string_view, 13> kModuleFiles = {
@@ -89,7 +89,7 @@ constexpr int kLuckyCellBase = 42;
 // The process-wide parameters of the selected game. Other code reads these,
 // never the catalogue rows.
 struct GameParams {
-    int16_t code = kLottoSaturday;
+    GameCode code = kLottoSaturday;
     int highest_number = 49;
     bool austria = false;
     bool swiss = false;
@@ -113,9 +113,9 @@ struct GameParams {
 };
 
 // Sets every parameter for the game (the catalogue part of select_game).
-void apply_game(GameParams& params, int code);
+void apply_game(GameParams& params, GameCode code);
 // The parameters of a game, as selecting it sets them.
-inline GameParams game_params(int code) {
+inline GameParams game_params(GameCode code) {
     GameParams p;
     apply_game(p, code);
     return p;
@@ -124,6 +124,6 @@ inline GameParams game_params(int code) {
 // Start game: 0, or the last of Swiss, Austria, Wednesday, Toto, Both whose
 // draw file exists when Lotto.Dat is absent; a first argument character
 // "0".."5" overrides.
-int initial_game(const std::function<bool(std::string_view)>& exists, std::string_view argument);
+GameCode initial_game(const std::function<bool(std::string_view)>& exists, std::string_view argument);
 
 }  // namespace zw

@@ -4,7 +4,7 @@
 
 namespace zw {
 
-int MoneyTables::quota_position(int game, int win_class) {
+int MoneyTables::quota_position(GameCode game, int win_class) {
     if (!is_valid_game(game) || win_class < 1 || win_class > 9) return -1;
     if (is_german_lotto(game)) return win_class - 1;
     if (game == kToto) {
@@ -16,7 +16,7 @@ int MoneyTables::quota_position(int game, int win_class) {
     return -1;
 }
 
-int32_t MoneyTables::quota_for(int game, int win_class) const {
+int32_t MoneyTables::quota_for(GameCode game, int win_class) const {
     if (game == kSwiss)
         return win_class >= 1 && win_class <= 8 ? swiss_quota[static_cast<size_t>(win_class - 1)]
                                                 : 0;

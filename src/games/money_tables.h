@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/file_io.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -28,13 +29,13 @@ struct MoneyTables {
     std::array<std::array<int16_t, 6>, 5> fees{};
 
     // Payout of win class 1..9 in game `game`, in tenths (0 where the class has none).
-    int32_t quota_for(int game, int win_class) const;
-    int16_t fee(int game, FeeEntry entry) const { return fees[entry][static_cast<size_t>(game)]; }
+    int32_t quota_for(GameCode game, int win_class) const;
+    int16_t fee(GameCode game, FeeEntry entry) const { return fees[entry][static_cast<size_t>(game)]; }
 
     // Where the quota of win class 1..9 lives in quota[game]: German Lotto class - 1,
     // Toto and Austria the class number itself; -1 for a class without a position
     // (and for the Swiss game, whose quotas are in swiss_quota).
-    static int quota_position(int game, int win_class);
+    static int quota_position(GameCode game, int win_class);
 };
 
 // The tables a data folder without Ziehwerk.Par starts with: the row prices the

@@ -92,7 +92,7 @@ constexpr ListEntry kTotoPartial[] = {{0, "7.80"},  {1, "9.75"},   {6, "14.30"},
 // The cases are tested in this order: the Swiss game (its own list in francs,
 // whatever Bundesland the draw file names), Bundesland 1, 7, 0/8/18, German
 // Lotto by Bundesland, the Austrian game, Toto.
-OfferedList offered_list(int game, int bundesland) {
+OfferedList offered_list(GameCode game, int bundesland) {
     if (game == kSwiss) return {ListNames::kShort, "CHF", kSwissShort};
     const bool lotto = is_german_lotto(game);
     if (bundesland == 1)
@@ -177,7 +177,7 @@ constexpr std::array<std::string_view, 10> kTotoFullLabel = {
     "4.55",   "18.20",   "54.60",   "136.50",  "300.30",
     "600.60", "1115.40", "1951.95", "3253.25", "5205.20"};
 
-std::span<const std::string_view> full_list_prices(int game, int bundesland) {
+std::span<const std::string_view> full_list_prices(GameCode game, int bundesland) {
     if (is_german_lotto(game)) {
         const bool thirteen = bundesland == 7 || bundesland == 9 || bundesland == 11;
         return std::span<const std::string_view>(kLottoFullList).first(thirteen ? 7 : 6);
@@ -218,7 +218,7 @@ std::string_view bundesland_name(int index) {
                                                   : std::string_view();
 }
 
-LabelFamily label_family(int game, int bundesland) {
+LabelFamily label_family(GameCode game, int bundesland) {
     // The Swiss systems keep their own names and prices in every Bundesland.
     if (game == kSwiss) return LabelFamily::kShort;
     if (partial_family_land(bundesland)) return LabelFamily::kPartial;
@@ -287,7 +287,7 @@ int system_numbers(LabelFamily family, int stored_index) {
     return p < 0 ? 0 : kPartialSystems[static_cast<size_t>(p)].numbers;
 }
 
-std::string full_system_list(int game, int bundesland) {
+std::string full_system_list(GameCode game, int bundesland) {
     const auto prices = full_list_prices(game, bundesland);
     const std::string_view currency = game == kSwiss ? "CHF" : "EUR";
     std::vector<std::string> items;
@@ -302,16 +302,16 @@ std::string full_system_list(int game, int bundesland) {
     return join(items);
 }
 
-int full_system_item_count(int game, int bundesland) {
+int full_system_item_count(GameCode game, int bundesland) {
     return static_cast<int>(full_list_prices(game, bundesland).size());
 }
 
-int full_system_choice(int game, int bundesland, int item) {
+int full_system_choice(GameCode game, int bundesland, int item) {
     if (item < 0 || item >= full_system_item_count(game, bundesland)) return 0;
     return kFullListMinNumbers + item;
 }
 
-std::vector<PartialListItem> partial_system_items(int game, int bundesland) {
+std::vector<PartialListItem> partial_system_items(GameCode game, int bundesland) {
     const OfferedList list = offered_list(game, bundesland);
     std::vector<PartialListItem> items;
     for (const ListEntry& e : list.entries) {
@@ -324,13 +324,13 @@ std::vector<PartialListItem> partial_system_items(int game, int bundesland) {
     return items;
 }
 
-std::string partial_system_list(int game, int bundesland) {
+std::string partial_system_list(GameCode game, int bundesland) {
     std::vector<std::string> texts;
     for (auto& item : partial_system_items(game, bundesland)) texts.push_back(std::move(item.text));
     return join(texts);
 }
 
-PartialChoice partial_system_choice(int game, int bundesland, int item) {
+PartialChoice partial_system_choice(GameCode game, int bundesland, int item) {
     PartialChoice c;
     const OfferedList list = offered_list(game, bundesland);
     if (item < 0 || item >= static_cast<int>(list.entries.size())) return c;  // dismissed
@@ -353,7 +353,7 @@ PartialChoice partial_system_choice(int game, int bundesland, int item) {
     return c;
 }
 
-std::string_view full_system_price(int game, int numbers) {
+std::string_view full_system_price(GameCode game, int numbers) {
     const int i = numbers - kFullListMinNumbers;
     if (is_german_lotto(game)) return at(kLottoFullLabel, i);
     if (game == kAustria) return i < 6 ? at(kLottoFullLabel, i) : std::string_view();
@@ -361,7 +361,7 @@ std::string_view full_system_price(int game, int numbers) {
     return at(kTotoFullLabel, i);
 }
 
-std::string_view partial_system_price(int game, LabelFamily family, int stored_index) {
+std::string_view partial_system_price(GameCode game, LabelFamily family, int stored_index) {
     // The Austrian row costs what the German one does (its VEW labels say so),
     // so its Teil-System labels are the 1.20 ones too.
     const bool lotto_price = is_german_lotto(game) || game == kAustria;

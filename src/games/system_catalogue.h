@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "games/game_catalogue.h"
+
 namespace zw {
 
 constexpr int kBundeslandCount = 19;
@@ -61,7 +63,7 @@ inline constexpr std::array<PartialAlias, 8> kShortAliases = {{{"K12", 0},
 // The names under which a box shows its partial system; a ticket stores the
 // index within this family.
 enum class LabelFamily { kPartial, kVew, kShort };
-LabelFamily label_family(int game, int bundesland);
+LabelFamily label_family(GameCode game, int bundesland);
 // " Teil-Systeme  ", "VEW-Systeme    ", "Kurz-Systeme   ".
 std::string_view family_heading(LabelFamily family);
 inline constexpr std::string_view kFullSystemHeading = " Voll-Systeme  ";
@@ -79,19 +81,19 @@ int system_numbers(LabelFamily family, int stored_index);
 // --- Full systems
 constexpr int kFullListMinNumbers = 7;
 // The popup list ("00&7:        8.40 EUR|..."); item k is a system of k + 7 numbers.
-std::string full_system_list(int game, int bundesland);
-int full_system_item_count(int game, int bundesland);
+std::string full_system_list(GameCode game, int bundesland);
+int full_system_item_count(GameCode game, int bundesland);
 // Number count for the chosen item; 0 when the list was dismissed (item -1) or
 // the item does not exist.
-int full_system_choice(int game, int bundesland, int item);
+int full_system_choice(GameCode game, int bundesland, int item);
 
 // --- Partial systems
 struct PartialListItem {
     int partial_index;
     std::string text;  // "  9/12:       14.40 EUR"
 };
-std::vector<PartialListItem> partial_system_items(int game, int bundesland);
-std::string partial_system_list(int game, int bundesland);  // items joined by "|"
+std::vector<PartialListItem> partial_system_items(GameCode game, int bundesland);
+std::string partial_system_list(GameCode game, int bundesland);  // items joined by "|"
 
 struct PartialChoice {
     bool chosen = false;   // false: dismissed, or refused (message not empty)
@@ -101,10 +103,10 @@ struct PartialChoice {
 };
 // Turns the chosen item of the offered list into what the box stores: the
 // named system's index within the box's label family.
-PartialChoice partial_system_choice(int game, int bundesland, int item);
+PartialChoice partial_system_choice(GameCode game, int bundesland, int item);
 
 // --- Price labels of a box (fixed texts; "" where the table has none)
-std::string_view full_system_price(int game, int numbers);
-std::string_view partial_system_price(int game, LabelFamily family, int stored_index);
+std::string_view full_system_price(GameCode game, int numbers);
+std::string_view partial_system_price(GameCode game, LabelFamily family, int stored_index);
 
 }  // namespace zw

@@ -54,7 +54,7 @@ void Session::reset_range() {
     if (params.swiss) range.set(kSwissLuckyStart, range.last);
 }
 
-SelectOutcome Session::select_game(int code) {
+SelectOutcome Session::select_game(GameCode code) {
     SelectOutcome out;
     GameParams next;
     apply_game(next, code);

@@ -55,7 +55,7 @@ class Session {
     // A draw file that cannot be loaded leaves the previous game and archive
     // in place (status holds the message); a missing draw file gives an empty
     // archive and draw_file_missing.
-    SelectOutcome select_game(int code);
+    SelectOutcome select_game(GameCode code);
     // Loads another draw file for the selected game (the "Ziehungen laden:" choice).
     SelectOutcome load_draw_file(const fs::path& file);
     // Saves the draw file and its side files. Files the archive did not read

@@ -40,7 +40,7 @@ class FeesDialog : public QDialog {
 
     Session& session_;
     UiServices& ui_;
-    int game_;
+    GameCode game_;
     std::array<QLineEdit*, 5> edits_{};
     std::array<int16_t, 5> opened_{};
 };

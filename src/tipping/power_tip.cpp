@@ -25,7 +25,7 @@ void draw_six(const std::vector<int16_t>& urn, RandomSource& random, PowerTipRow
     }
 }
 
-int weight_sum(const WeightMatrix& w, int game, const PowerTipRow& row) {
+int weight_sum(const WeightMatrix& w, GameCode game, const PowerTipRow& row) {
     int sum = 0;
     for (int k = 0; k < 6; ++k) sum += w.weight(row[static_cast<size_t>(k)], game);
     return sum;

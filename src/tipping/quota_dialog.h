@@ -36,7 +36,7 @@ class QuotaDialog : public QDialog {
   private:
     Session& session_;
     UiServices& ui_;
-    int game_;
+    GameCode game_;
     QuotaForm form_;
     std::vector<QLineEdit*> edits_;  // parallel to form_.fields
 };

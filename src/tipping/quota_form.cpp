@@ -129,7 +129,7 @@ std::string fee_text(int16_t cents) {
     return fixed_text(cents, 100);
 }
 
-QuotaForm quota_form(int game) {
+QuotaForm quota_form(GameCode game) {
     QuotaForm form;
     form.title = "Quoten:";
     if (is_german_lotto(game) || game == kSwiss) {
@@ -162,7 +162,7 @@ QuotaForm quota_form(int game) {
     return form;
 }
 
-int32_t quota_field_value(const QuotaField& field, int game, const MoneyTables& money,
+int32_t quota_field_value(const QuotaField& field, GameCode game, const MoneyTables& money,
                           const GameParams& params) {
     const auto i = static_cast<size_t>(field.index);
     switch (field.target) {
@@ -176,7 +176,7 @@ int32_t quota_field_value(const QuotaField& field, int game, const MoneyTables& 
     return money.quota[static_cast<size_t>(game)][i];
 }
 
-void store_quota_field(const QuotaField& field, int game, int32_t tenths, MoneyTables& money,
+void store_quota_field(const QuotaField& field, GameCode game, int32_t tenths, MoneyTables& money,
                        GameParams& params) {
     const auto i = static_cast<size_t>(field.index);
     switch (field.target) {
@@ -192,11 +192,11 @@ void store_quota_field(const QuotaField& field, int game, int32_t tenths, MoneyT
     }
 }
 
-void finish_quota_confirm(int game, MoneyTables& money) {
+void finish_quota_confirm(GameCode game, MoneyTables& money) {
     if (is_german_lotto(game)) money.quota[static_cast<size_t>(game)][8] = kGermanTwoPlusSuperQuota;
 }
 
-FeeForm fee_form(int game) {
+FeeForm fee_form(GameCode game) {
     if (game == kAustria) return {"JOKER:", " LPlus pro Tipp:", true};
     if (game == kSwiss) return {"JOKER:", "", false};
     return {"SPIEL 77:", "SUPER 6:", true};

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "games/game_catalogue.h"
 #include "games/money_tables.h"
 
 namespace zw {
@@ -60,14 +61,14 @@ struct QuotaForm {
     std::string lottoplus_heading;   // Austria: shown before the first LottoPlus field
 };
 
-QuotaForm quota_form(int game);
+QuotaForm quota_form(GameCode game);
 
-int32_t quota_field_value(const QuotaField& field, int game, const MoneyTables& money,
+int32_t quota_field_value(const QuotaField& field, GameCode game, const MoneyTables& money,
                           const GameParams& params);
-void store_quota_field(const QuotaField& field, int game, int32_t tenths, MoneyTables& money,
+void store_quota_field(const QuotaField& field, GameCode game, int32_t tenths, MoneyTables& money,
                        GameParams& params);
 // After the fields are stored: German Lotto's 2+S position keeps its fixed amount.
-void finish_quota_confirm(int game, MoneyTables& money);
+void finish_quota_confirm(GameCode game, MoneyTables& money);
 
 // --- The Gebühren dialog
 
@@ -76,6 +77,6 @@ struct FeeForm {
     std::string side2_label;  // lbl12: "SUPER 6:", " LPlus pro Tipp:" or ""
     bool side2_shown = true;  // Swiss: ed3 and its currency label are hidden
 };
-FeeForm fee_form(int game);
+FeeForm fee_form(GameCode game);
 
 }  // namespace zw

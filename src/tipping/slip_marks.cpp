@@ -131,7 +131,7 @@ uint8_t calibration_byte_for_scroll(int position) {
 
 double calibration_shift(uint8_t stored) { return ((stored ? stored : 126) - 125) / 5.0; }
 
-bool slip_upside_down(int game, int bundesland, bool system_ticket) {
+bool slip_upside_down(GameCode game, int bundesland, bool system_ticket) {
     const int b = clamp_bundesland(bundesland);
     if (game == kSwiss) return true;
     if (game == kAustria) return b == 12;
@@ -144,7 +144,7 @@ std::string_view orientation_text(bool upside_down) {
                        : "Der Scheindruck erfolgt in normaler Ausrichtung von oben nach unten!";
 }
 
-std::string slip_refusal(int game, int bundesland, bool system_ticket) {
+std::string slip_refusal(GameCode game, int bundesland, bool system_ticket) {
     const int b = clamp_bundesland(bundesland);
     if (system_ticket) {
         if ((b == 1 && game == kToto) || b == 11 || b == 12 || b == 15 || b == 16)
@@ -244,7 +244,7 @@ SlipPoint page_position(const SlipSheet& sheet, double x, double y) {
     return {sheet.width - x, sheet.height - y};
 }
 
-Status convert_systems_for_bundesland(Ticket& ticket, int game, int from, int to) {
+Status convert_systems_for_bundesland(Ticket& ticket, GameCode game, int from, int to) {
     const LabelFamily was = label_family(game, clamp_bundesland(from));
     const LabelFamily now = label_family(game, clamp_bundesland(to));
     if (was == now) return {};

@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "base/file_io.h"
+#include "games/game_catalogue.h"
 
 namespace zw {
 
@@ -73,10 +74,10 @@ double calibration_shift(uint8_t stored);
 // --- Orientation and refusals
 // German games and the Auswahlwette with Bundesland 7 or 15, or Bundesland 2
 // for a normal ticket; the Swiss game always; the Austrian game with Bundesland 12.
-bool slip_upside_down(int game, int bundesland, bool system_ticket);
+bool slip_upside_down(GameCode game, int bundesland, bool system_ticket);
 std::string_view orientation_text(bool upside_down);
 // Why this ticket cannot be printed on that Bundesland's slip; "" when it can.
-std::string slip_refusal(int game, int bundesland, bool system_ticket);
+std::string slip_refusal(GameCode game, int bundesland, bool system_ticket);
 // Whether the print switches a normal ticket to the 7 x 7 layout first: always,
 // except for Brandenburg while the 49 x 1 layout is on.
 bool slip_needs_seven_by_seven(int bundesland, bool seven_by_seven);
@@ -128,6 +129,6 @@ std::string system_type_mark(const SystemBox& box, int game, int bundesland);
 // Renames the partial systems of the ticket's boxes into the label family of
 // Bundesland `to` (the same system under its other name). Refused, with the
 // ticket unchanged, when a box's system has no name in that family.
-Status convert_systems_for_bundesland(Ticket& ticket, int game, int from, int to);
+Status convert_systems_for_bundesland(Ticket& ticket, GameCode game, int from, int to);
 
 }  // namespace zw

@@ -29,7 +29,7 @@ constexpr std::array<uint8_t, 8> kAustrianJokerFields = {10, 5, 4, 3, 2, 1, 0, 0
 
 }  // namespace
 
-int TicketOptions::draws(int game) const {
+int TicketOptions::draws(GameCode game) const {
     return weeks() * (offers_both_draw_days(game) && draw_days == 2 ? 2 : 1);
 }
 

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "games/game_catalogue.h"
+
 namespace zw {
 
 struct GameParams;
@@ -29,7 +31,7 @@ struct TicketOptions {
 
     int weeks() const { return extra_weeks + 1; }
     // Draws the ticket plays: one a week, two with draw days "Mi+Sa".
-    int draws(int game) const;
+    int draws(GameCode game) const;
 };
 
 // The option fields of the slip.

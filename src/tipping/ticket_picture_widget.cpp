@@ -175,14 +175,14 @@ void TicketPictureWidget::tick_number(int slot, int number, bool add) {
 }
 
 void TicketPictureWidget::choose_full_system(int box) {
-    const int game = session_.params.code;
+    const GameCode game = session_.params.code;
     const int bl = session_.bundesland();
     const int item = ui_.popup_list(this, q(full_system_list(game, bl)), QCursor::pos());
     if (const int n = full_system_choice(game, bl, item); n > 0) session_.ticket.set_full_system(box, n);
 }
 
 void TicketPictureWidget::choose_partial_system(int box) {
-    const int game = session_.params.code;
+    const GameCode game = session_.params.code;
     const int bl = session_.bundesland();
     // Each item names the system's proven guarantee after its price.
     QStringList items;

@@ -10,7 +10,7 @@
 
 namespace zw {
 
-int64_t played_rows(const Ticket& t, int game, int bundesland) {
+int64_t played_rows(const Ticket& t, GameCode game, int bundesland) {
     if (!t.system_mode) return t.row_count();
     int64_t rows = 0;
     for (int b = 0; b < kSystemBoxCount; ++b) {
@@ -28,7 +28,7 @@ int64_t played_rows(const Ticket& t, int game, int bundesland) {
 TicketPrice ticket_price(const Ticket& t, const TicketOptions& o, const GameParams& params,
                          const MoneyTables& money, int bundesland) {
     TicketPrice p;
-    const int game = params.code;
+    const GameCode game = params.code;
     p.rows = played_rows(t, game, bundesland);
     if (p.rows == 0) return p;
     p.draws = o.draws(game);

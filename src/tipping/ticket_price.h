@@ -7,6 +7,7 @@
 
 #include "base/file_io.h"
 #include "evaluation/evaluation.h"
+#include "games/game_catalogue.h"
 #include "tipping/ticket.h"
 #include "tipping/ticket_options.h"
 
@@ -17,7 +18,7 @@ struct MoneyTables;
 // Rows of six that the ticket plays in one draw: its complete rows, or in
 // system mode the rows of every box with a system (full: C(n, 6); partial:
 // the system's row count).
-int64_t played_rows(const Ticket& t, int game, int bundesland);
+int64_t played_rows(const Ticket& t, GameCode game, int bundesland);
 
 struct TicketPrice {
     int64_t rows = 0;

@@ -21,6 +21,7 @@ inline constexpr std::string_view kMatrixFile = "matrix.par";
 constexpr int kMatrixCells = 50;  // numbers 0..49; cell 0 is carried but unused
 constexpr int kMatrixGames = 6;
 constexpr size_t kMatrixFileSize = kMatrixCells * kMatrixGames * 2;
+static_assert(kMatrixGames == kGameCount, "the weights file holds a column for every game");
 static_assert(kMatrixFileSize == 600);
 
 constexpr int kMaxWeight = 3;  // "keine", "gering", "mittel", "hoch"
@@ -32,17 +33,17 @@ inline constexpr std::array<std::string_view, kMaxWeight + 1> kWeightNames = {
 class WeightMatrix {
 public:
     // 0 for cells or games out of range.
-    int weight(int cell, int game) const;
+    int weight(int cell, GameCode game) const;
     // Values outside 0..3 are stored as 0; cells or games out of range are ignored.
-    void set_weight(int cell, int game, int value);
+    void set_weight(int cell, GameCode game, int value);
 
     // A click on a cell: one step up, 4 wraps to 0.
-    void step(int cell, int game);
+    void step(int cell, GameCode game);
     // " _Inverte ": steps every number of the game once, and the Swiss
     // Glückszahl cells once.
     void invert(const GameParams& params);
     // " _Löschung ": all weights of the game become 0.
-    void clear_game(int game);
+    void clear_game(GameCode game);
 
     bool operator==(const WeightMatrix&) const = default;
 
@@ -66,6 +67,6 @@ Status load_weight_matrix(const fs::path& folder, WeightMatrix& out, bool* found
 // their stored weights, puts the weights of `game` (cells 1..49) back over
 // it and writes all 600 bytes atomically. On success `matrix` holds what was
 // written; on failure it is unchanged and the status says why.
-Status save_game_weights(const fs::path& folder, WeightMatrix& matrix, int game);
+Status save_game_weights(const fs::path& folder, WeightMatrix& matrix, GameCode game);
 
 }  // namespace zw

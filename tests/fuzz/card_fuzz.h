@@ -16,9 +16,9 @@
 
 namespace zw::fuzz {
 
-using CardDecode = Status (*)(std::span<const uint8_t>, int, CardIndex&);
-using CardEncode = std::vector<uint8_t> (*)(const CardIndex&, int);
-using CardLength = size_t (*)(int, int);
+using CardDecode = Status (*)(std::span<const uint8_t>, GameCode, CardIndex&);
+using CardEncode = std::vector<uint8_t> (*)(const CardIndex&, GameCode);
+using CardLength = size_t (*)(GameCode, int);
 
 // Numbers 1..highest, each once (`end` after the last one).
 inline bool numbers_sound(const uint8_t* begin, const uint8_t* end, int highest) {
@@ -30,7 +30,7 @@ inline bool numbers_sound(const uint8_t* begin, const uint8_t* end, int highest)
     return true;
 }
 
-inline void check_ticket_ranges(const CardTicket& t, int game, CardKind kind) {
+inline void check_ticket_ranges(const CardTicket& t, GameCode game, CardKind kind) {
     const int highest = game_params(game).highest_number;
     const bool swiss = game == kSwiss;
     check(t.first_draw >= 1, "first draw from 1");
@@ -86,7 +86,7 @@ inline void check_card_reader(std::span<const uint8_t> in, CardKind kind, CardDe
     const int pick = in.empty() ? 0 : in[in.size() / 2] % kGameCount;
     bool round_trip_done = false;
     for (int k = 0; k < kGameCount; ++k) {
-        const int game = (pick + k) % kGameCount;
+        const GameCode game = kGames[static_cast<size_t>((pick + k) % kGameCount)];
         CardIndex index = before;
         const Status s = decode(in, game, index);
         if (!s) {

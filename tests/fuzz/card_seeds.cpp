@@ -34,7 +34,7 @@ Layout nrm(int per_ticket, int rows, int option_bytes, bool protection, bool jok
     return {per_ticket, rows, swiss ? 7 : 6, swiss ? 4 : 2, false, option_bytes, 0, protection, jokers};
 }
 
-std::vector<Layout> nrm_layouts(int game) {
+std::vector<Layout> nrm_layouts(GameCode game) {
     switch (game) {
         case kLottoSaturday:
         case kLottoBoth:
@@ -54,12 +54,11 @@ std::vector<Layout> nrm_layouts(int game) {
             Layout current{115, 14, 7};
             return {current, nrm(127, 14, 14, true, false, true)};
         }
-        default:
-            return {};
     }
+    return {};
 }
 
-std::vector<Layout> sys_layouts(int game) {
+std::vector<Layout> sys_layouts(GameCode game) {
     Layout current{65};
     current.jokers = game == kAustria;
     if (current.jokers) current.per_ticket = 105;
@@ -83,7 +82,7 @@ std::vector<uint8_t> six_numbers(int highest, int ticket, int row) {
     return out;
 }
 
-std::vector<uint8_t> image(const Layout& l, int game, int n) {
+std::vector<uint8_t> image(const Layout& l, GameCode game, int n) {
     const int highest = game_params(game).highest_number;
     std::vector<uint8_t> out;
     put_i16(out, static_cast<int16_t>(n));
@@ -160,7 +159,7 @@ int main(int argc, char** argv) {
     const bool system = what == "sys_file";
     if (!system && what != "nrm_file") return 2;
     int written = 0;
-    for (int game = 0; game < kGameCount; ++game)
+    for (GameCode game : kGames)
         for (const Layout& l : system ? sys_layouts(game) : nrm_layouts(game))
             for (int n : {0, 1, 9}) {
                 const auto bytes = image(l, game, n);
@@ -169,7 +168,7 @@ int main(int argc, char** argv) {
                 const Status s = system ? decode_sys(bytes, game, index) : decode_nrm(bytes, game, index);
                 if (bytes.size() != expected || !s || index.count() != n) {
                     std::fprintf(stderr, "%s: game %d, %d bytes per ticket, %d tickets: %zu bytes, %s\n",
-                                 what.c_str(), game, l.per_ticket, n, bytes.size(),
+                                 what.c_str(), static_cast<int>(game), l.per_ticket, n, bytes.size(),
                                  s ? "count differs" : s.message().c_str());
                     return 1;
                 }

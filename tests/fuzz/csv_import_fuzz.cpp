@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const int game = size > 0 ? data[0] % zw::kGameCount : 0;
+    const zw::GameCode game = size > 0 ? zw::kGames[data[0] % zw::kGameCount] : zw::kLottoSaturday;
     const zw::GameParams params = zw::game_params(game);
     zw::CsvDraws csv;
     if (!zw::parse_draws_csv(text, params, csv)) return 0;

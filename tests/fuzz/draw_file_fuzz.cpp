@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto in = zw::fuzz::bytes(data, size);
     static const std::array<zw::GameParams, zw::kGameCount> games = [] {
         std::array<zw::GameParams, zw::kGameCount> all;
-        for (int code = 0; code < zw::kGameCount; ++code) all[code] = zw::game_params(code);
+        for (zw::GameCode code : zw::kGames) all[static_cast<size_t>(code)] = zw::game_params(code);
         return all;
     }();
     {

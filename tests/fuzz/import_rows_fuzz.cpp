@@ -18,15 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto newlines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
     // The parse depends on the game's highest number and row limit only: one
     // game of each pair is enough.
-    static const std::vector<int> games = [] {
-        std::vector<int> out;
+    static const std::vector<zw::GameCode> games = [] {
+        std::vector<zw::GameCode> out;
         std::set<std::pair<int, int>> seen;
-        for (int game = 0; game < zw::kGameCount; ++game)
+        for (zw::GameCode game : zw::kGames)
             if (seen.insert({zw::game_params(game).highest_number, zw::import_row_limit(game)}).second)
                 out.push_back(game);
         return out;
     }();
-    for (int game : games) {
+    for (zw::GameCode game : games) {
         const zw::ImportResult r = zw::parse_import_rows(text, game);
         const int highest = zw::game_params(game).highest_number;
         zw::fuzz::check(r.rows.size() <= static_cast<size_t>(zw::import_row_limit(game)), "row limit");

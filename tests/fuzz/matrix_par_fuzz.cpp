@@ -6,12 +6,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto in = zw::fuzz::bytes(data, size);
     zw::WeightMatrix m;
-    m.set_weight(7, 0, 2);
+    m.set_weight(7, zw::kLottoSaturday, 2);
     const zw::WeightMatrix before = m;
     if (zw::decode_weight_matrix(in, m)) {
         zw::fuzz::check(size == zw::kMatrixFileSize, "only 600 bytes are taken");
         for (int cell = 0; cell < zw::kMatrixCells; ++cell)
-            for (int game = 0; game < zw::kMatrixGames; ++game) {
+            for (zw::GameCode game : zw::kGames) {
                 const int w = m.weight(cell, game);
                 zw::fuzz::check(w >= 0 && w <= zw::kMaxWeight, "weight in 0..3");
             }

@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    const int game = data[0] % zw::kGameCount;
+    const zw::GameCode game = zw::kGames[data[0] % zw::kGameCount];
     const zw::GameParams params = zw::game_params(game);
     const std::vector<uint8_t> page(data + 1, data + size);
     // Every address answers with the same page.

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         zw::fuzz::check(row.extra >= -1 && row.extra <= (german ? 9 : highest), "extra number in range");
     }
     // One archive the rows feed: Samstag, Mittwoch or Sa+Mi by the input's length.
-    constexpr int kGerman[] = {zw::kLottoSaturday, zw::kLottoWednesday, zw::kLottoBoth};
+    constexpr zw::GameCode kGerman[] = {zw::kLottoSaturday, zw::kLottoWednesday, zw::kLottoBoth};
     const zw::GameParams params = zw::game_params(german ? kGerman[size % 3] : zw::kAustria);
     zw::DrawArchive archive;
     archive.clear_for(params);

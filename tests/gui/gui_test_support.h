@@ -81,7 +81,7 @@ struct ScriptedUi {
 };
 
 // A session on `dir` after start-up, with `game` selected.
-inline std::unique_ptr<Session> started_session(const QTemporaryDir& dir, int game) {
+inline std::unique_ptr<Session> started_session(const QTemporaryDir& dir, GameCode game) {
     auto session = std::make_unique<Session>(dir.path().toStdString());
     session->start_up();
     session->select_game(game);

@@ -78,7 +78,7 @@ void fill_numbers(uint8_t* rec, const Row& r) {
 }
 
 // Writes one German Lotto series (rows already in draw order).
-void build_german(int game, const std::vector<const Row*>& rows, const fs::path& out, Report& rep) {
+void build_german(GameCode game, const std::vector<const Row*>& rows, const fs::path& out, Report& rep) {
     const GameParams p = game_params(game);
     DrawArchive a;
     a.clear_for(p);

@@ -7,7 +7,7 @@
 namespace zw {
 namespace {
 
-std::string date_of(int game, int n) {
+std::string date_of(GameCode game, int n) {
     const DrawDate d = draw_date(game, n);
     return d.prefix + d.text;
 }
@@ -99,7 +99,7 @@ TEST(Calendar, OutputForms) {
 // The CSV import finds a draw by its date with a binary search over the
 // calendar, which needs dates that never go back in time.
 TEST(Calendar, DatesNeverGoBackAndDrawsOnDateMatchAScan) {
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         const int last = game_params(game).capacity();
         int32_t previous = 0;
         for (int n = 1; n <= last; ++n) {

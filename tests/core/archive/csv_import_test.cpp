@@ -27,7 +27,7 @@ std::string csv_tail(const std::string& name, size_t rows) {
     return out;
 }
 
-int draw_on(int game, const std::string& date) {
+int draw_on(GameCode game, const std::string& date) {
     for (int k = 1; k <= kMaxDraws; ++k)
         if (draw_date(game, k).text == date) return k;
     return 0;
@@ -37,7 +37,7 @@ struct Archive {
     GameParams params;
     DrawArchive archive;
     DrawRange range;
-    explicit Archive(int code, int draws = 0) : params(game_params(code)) {
+    explicit Archive(GameCode code, int draws = 0) : params(game_params(code)) {
         archive.clear_for(params);
         archive.extend_to(draws);
         range.set(1, draws);
@@ -46,7 +46,7 @@ struct Archive {
 
 TEST(CsvImport, TheShippedSourceRowsReproduceTheShippedArchivesLastDraws) {
     struct Case {
-        int game;
+        GameCode game;
         const char* csv;
         const char* file;
     };

@@ -9,7 +9,7 @@ namespace {
 
 using test::TempFolder;
 
-GameParams game(int code) { return game_params(code); }
+GameParams game(GameCode code) { return game_params(code); }
 
 // A draw file: header then the given 7- or 8-byte records.
 std::vector<uint8_t> draw_file(const std::vector<std::vector<uint8_t>>& records, uint8_t x = 126,

@@ -8,14 +8,14 @@
 namespace zw {
 namespace {
 
-GameParams game(int code) { return game_params(code); }
+GameParams game(GameCode code) { return game_params(code); }
 
 struct Fixture {
     GameParams params;
     DrawArchive archive;
     DrawRange range;
     DrawEntry entry;
-    explicit Fixture(int code, int draws = 0) : params(game(code)), entry(params, archive, range) {
+    explicit Fixture(GameCode code, int draws = 0) : params(game(code)), entry(params, archive, range) {
         archive.clear_for(params);
         if (draws > 0) archive.extend_to(draws);
         for (int n = 1; n <= draws; ++n) {

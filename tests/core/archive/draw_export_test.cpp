@@ -8,14 +8,14 @@
 namespace zw {
 namespace {
 
-GameParams game(int code) { return game_params(code); }
+GameParams game(GameCode code) { return game_params(code); }
 
 // An archive of `params`' game holding the given draws (others stay empty).
 struct Fixture {
     GameParams params;
     DrawArchive archive;
     DrawRange range;
-    explicit Fixture(int code) : params(game(code)) { archive.clear_for(params); }
+    explicit Fixture(GameCode code) : params(game(code)) { archive.clear_for(params); }
     void put(int n, std::vector<uint8_t> bytes) {
         ASSERT_TRUE(archive.extend_to(n));
         archive.set_draw(n, decode_record(bytes));

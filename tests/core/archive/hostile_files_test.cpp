@@ -79,7 +79,7 @@ TEST(HostileDrawFile, ManyBadRecordsGiveOneMessage) {
 // A trailing partial record is left out with the same message for every
 // length, and only whole records beyond the capacity refuse the file.
 TEST(HostileDrawFile, TrailingBytesAtCapacityAreHandledOneWay) {
-    for (int code : {int{kLottoSaturday}, int{kSwiss}}) {
+    for (GameCode code : {kLottoSaturday, kSwiss}) {
         const GameParams p = game_params(code);
         const size_t length = static_cast<size_t>(p.record_length());
         std::vector<uint8_t> full(kDrawHeaderBytes + p.capacity() * length, 0);

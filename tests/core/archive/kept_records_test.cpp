@@ -63,7 +63,7 @@ TEST(DrawRules, EachRecordIsJudgedByTheRulesOfItsDraw) {
         EXPECT_FALSE(is_valid_record(p, start, Bytes{1, 2, 3, 4, 5, 49, 11})) << code;
         EXPECT_TRUE(is_valid_record(p, start, Bytes{1, 2, 3, 4, 5, 49, 10})) << code;
     }
-    for (int code : {int{kToto}, int{kAustria}}) {
+    for (GameCode code : {kToto, kAustria}) {
         EXPECT_TRUE(is_valid_record(game_params(code), 9, Bytes{1, 2, 3, 4, 5, 45, 44}));
         EXPECT_FALSE(is_valid_record(game_params(code), 9, Bytes{1, 2, 3, 4, 5, 45, 46}));
     }
@@ -99,7 +99,7 @@ TEST(DrawRules, EveryDrawStoredBackAsReadKeepsTheFileByteForByte) {
     std::vector<Bytes> german(1890, Bytes{1, 2, 3, 4, 5, 49, 10});
     german[1887][6] = 3;
     german[1880] = {1, 1, 3, 4, 5, 49, 7};
-    for (const auto& [code, records] : {std::pair{int{kSwiss}, swiss}, std::pair{int{kLottoSaturday}, german}}) {
+    for (const auto& [code, records] : {std::pair{kSwiss, swiss}, std::pair{kLottoSaturday, german}}) {
         TempFolder dir;
         const GameParams p = game_params(code);
         const Bytes file = draw_file(records);
@@ -115,7 +115,7 @@ TEST(DrawRules, EveryDrawStoredBackAsReadKeepsTheFileByteForByte) {
 
 TEST(DrawRules, ShippedDrawFilesSetNothingAside) {
     const std::filesystem::path data = std::filesystem::path(ZIEHWERK_SOURCE_DIR) / "data";
-    for (int code = 0; code < kGameCount; ++code) {
+    for (GameCode code : kGames) {
         const GameParams p = game_params(code);
         if (!find_file(data, p.info().draw_file)) continue;
         DrawArchive a;

@@ -28,7 +28,7 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 }
 
 // The draw of `game` on the date text, by the calendar.
-int draw_on(int game, const std::string& date) {
+int draw_on(GameCode game, const std::string& date) {
     for (int n = 1; n <= 8000; ++n)
         if (draw_date(game, n).text == date) return n;
     ADD_FAILURE() << date;

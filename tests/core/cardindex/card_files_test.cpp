@@ -12,7 +12,7 @@ namespace {
 
 using test::TempFolder;
 
-CardTicket sample_ticket(int game, int i) {
+CardTicket sample_ticket(GameCode game, int i) {
     CardTicket t;
     const int highest = game_params(game).highest_number;
     for (size_t r = 0; r < static_cast<size_t>(card_row_slots(game)); ++r)
@@ -36,7 +36,7 @@ CardTicket sample_ticket(int game, int i) {
     return t;
 }
 
-SystemField sample_field(int game, int i) {
+SystemField sample_field(GameCode game, int i) {
     SystemField f;
     f.in_use = true;
     const int highest = game_params(game).highest_number;
@@ -51,7 +51,7 @@ SystemField sample_field(int game, int i) {
     return f;
 }
 
-CardIndex filled(CardKind kind, int game, int n) {
+CardIndex filled(CardKind kind, GameCode game, int n) {
     CardIndex index(kind);
     std::vector<CardTicket> tickets;
     for (int i = 0; i < n; ++i) {
@@ -67,7 +67,7 @@ CardIndex filled(CardKind kind, int game, int n) {
 }
 
 TEST(CardFiles, NrmRoundTripsAtEveryLengthFormula) {
-    for (int game : {kLottoSaturday, kAustria, kSwiss}) {
+    for (GameCode game : {kLottoSaturday, kAustria, kSwiss}) {
         EXPECT_EQ(nrm_length(game, 0), 9u);
         for (int n : {0, 7, 8, 800}) {
             const CardIndex index = filled(CardKind::Normal, game, n);
@@ -94,7 +94,7 @@ TEST(CardFiles, ProtectionBitsTakeNDivEightPlusOneBytes) {
 }
 
 TEST(CardFiles, SysRoundTripsAtEveryLengthFormula) {
-    for (int game : {kLottoWednesday, kAustria, kSwiss}) {
+    for (GameCode game : {kLottoWednesday, kAustria, kSwiss}) {
         EXPECT_EQ(sys_length(game, 0), 9u);
         for (int m : {0, 7, 8, 800}) {
             const CardIndex index = filled(CardKind::System, game, m);
@@ -177,7 +177,8 @@ std::vector<uint8_t> older_nrm(int n, int row_count, int width, int stake_bytes,
 
 TEST(CardFiles, OlderNrmLayoutsAreRecognisedByLengthAndConverted) {
     struct Case {
-        int game, per_ticket, rows, width, stake, options;
+        GameCode game;
+        int per_ticket, rows, width, stake, options;
         bool protection, jokers;
     };
     const std::vector<Case> cases = {
@@ -249,7 +250,8 @@ std::vector<uint8_t> older_sys(int m, int blocks, int option_bytes, bool jokers)
 
 TEST(CardFiles, OlderSysLayoutsAreConverted) {
     struct Case {
-        int game, per_ticket, blocks, options;
+        GameCode game;
+        int per_ticket, blocks, options;
         bool jokers;
     };
     for (const Case& c : std::vector<Case>{{kLottoSaturday, 150, 7, 2, false},
@@ -279,7 +281,7 @@ TEST(CardFiles, OlderSysLayoutsAreConverted) {
 
 TEST(CardFiles, HostileNrmImagesAreRefusedAndTheIndexKept) {
     const CardIndex before = filled(CardKind::Normal, kLottoSaturday, 5);
-    auto refused = [&](std::vector<uint8_t> bytes, int game = kLottoSaturday) {
+    auto refused = [&](std::vector<uint8_t> bytes, GameCode game = kLottoSaturday) {
         CardIndex index = before;
         const Status s = decode_nrm(bytes, game, index);
         EXPECT_EQ(index.tickets(), before.tickets());

@@ -14,7 +14,7 @@ struct Game {
     GameParams params;
     Ticket ticket;
     TicketOptions options;
-    explicit Game(int code) : params(game_params(code)) { ticket.set_game(params); }
+    explicit Game(GameCode code) : params(game_params(code)) { ticket.set_game(params); }
     void round_trip(CardKind kind) {
         const CardTicket card = to_card(ticket, options, params);
         Ticket back;

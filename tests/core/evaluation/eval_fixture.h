@@ -21,7 +21,7 @@ struct EvalFixture {
     PartialSystems partial;
     DrawRange range;
 
-    explicit EvalFixture(int game, int draws = 0) {
+    explicit EvalFixture(GameCode game, int draws = 0) {
         apply_game(params, game);
         archive.clear_for(params);
         for (int g = 0; g < 6; ++g) money.fees[kRowStake][static_cast<size_t>(g)] = 100;

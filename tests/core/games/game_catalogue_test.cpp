@@ -68,7 +68,7 @@ TEST(GameParams, SelectingAGameSetsItsParameters) {
 }
 
 TEST(GameCatalogue, EvenNumberDistributionsSumToTenThousand) {
-    for (int g = 0; g < kGameCount; ++g) {
+    for (GameCode g : kGames) {
         GameParams p;
         apply_game(p, g);
         int sum = 0;

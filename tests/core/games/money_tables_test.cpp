@@ -23,13 +23,13 @@ TEST(QuotaLookup, PositionRuleDiffersByGameFamily) {
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(m.quota_for(kSwiss, k), 1000 + k - 1);
     EXPECT_EQ(m.quota_for(kSwiss, 9), 0);
     EXPECT_EQ(m.quota_for(kLottoSaturday, 10), 0);
-    EXPECT_EQ(m.quota_for(9, 2), 0);
+    EXPECT_EQ(m.quota_for(static_cast<GameCode>(9), 2), 0);  // a code no game has
 }
 
 TEST(QuotaLookup, DefaultsPayEveryClassAndHigherClassesMore) {
     const MoneyTables d = default_money_tables();
     EXPECT_EQ(d.quota_for(kLottoSaturday, 9), 60);
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         int32_t previous = INT32_MAX;
         for (int k = 1; k <= 8; ++k) {
             if (MoneyTables::quota_position(game, k) < 0 && game != kSwiss) continue;
@@ -39,7 +39,7 @@ TEST(QuotaLookup, DefaultsPayEveryClassAndHigherClassesMore) {
         }
     }
     const std::array<int, 6> row_price = {120, 120, 65, 120, 120, 250};
-    for (int game = 0; game < kGameCount; ++game)
+    for (GameCode game : kGames)
         EXPECT_EQ(d.fee(game, kRowStake), row_price[static_cast<size_t>(game)]);
 }
 
@@ -87,7 +87,7 @@ TEST(QuotaForm, ConfirmedFieldsReachTheirTables) {
     MoneyTables m;
     GameParams p;
     apply_game(p, kAustria);
-    for (int game : {kToto, kSwiss, kAustria})
+    for (GameCode game : {kToto, kSwiss, kAustria})
         for (const auto& f : quota_form(game).fields) store_quota_field(f, game, f.id, m, p);
     EXPECT_EQ(m.quota[kToto][5], 0);  // Toto never edits position 5
     EXPECT_EQ(m.quota[kToto][8], 108);

@@ -24,7 +24,7 @@ std::string item_name(const std::string& item) {
     std::string name = item.substr(0, item.find(':'));
     return name.substr(name.find_first_not_of(' '));
 }
-std::vector<std::string> names(int game, int land) {
+std::vector<std::string> names(GameCode game, int land) {
     std::vector<std::string> out;
     for (const auto& i : split(partial_system_list(game, land))) out.push_back(item_name(i));
     return out;
@@ -97,7 +97,7 @@ TEST(SystemCatalogue, PartialListsInTheirExactOrder) {
 }
 
 TEST(SystemCatalogue, EveryListItemIsPricedAtOneRowPriceAndStoresItsSystem) {
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         for (int land = -1; land <= kBundeslandCount; ++land) {
             const auto items = partial_system_items(game, land);
             ASSERT_FALSE(items.empty());
@@ -133,7 +133,7 @@ TEST(SystemCatalogue, EveryListItemIsPricedAtOneRowPriceAndStoresItsSystem) {
 
 TEST(SystemCatalogue, PriceLabelsAreRowsTimesTheGamesRowPrice) {
     const std::array<int, 6> row_price = {120, 120, 65, 120, 120, 250};
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         for (int n = 7; n <= 16; ++n) {
             const std::string_view label = full_system_price(game, n);
             if (label.empty()) continue;

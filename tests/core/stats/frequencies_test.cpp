@@ -152,7 +152,7 @@ TEST(DisplayOrder, DescendingValuesAndEqualValuesByAscendingNumber) {
 // The diagram carries gaps forward one draw at a time; every step must equal
 // a full computation at that draw, for every game's special tables.
 TEST(Frequencies, IncrementalGapsEqualFullComputation) {
-    struct Case { int game; int draws; int from; };
+    struct Case { GameCode game; int draws; int from; };
     for (Case c : {Case{kLottoBoth, 2600, 2400}, Case{kSwiss, 3200, 3000}, Case{kAustria, 2750, 2600},
                    Case{kToto, 400, 1}}) {
         SCOPED_TRACE(c.game);

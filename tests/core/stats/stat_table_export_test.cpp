@@ -11,7 +11,7 @@ namespace zw {
 namespace {
 
 TEST(StatTableExport, FrequencyTableFollowsTheChartValuesAndSharesAddUp) {
-    test::StatsArchive a(1);
+    test::StatsArchive a(kLottoWednesday);
     a.random_draws(120, 7);
     const DrawSource source(a.archive, a.params);
     DrawRange range;
@@ -37,7 +37,7 @@ TEST(StatTableExport, FrequencyTableFollowsTheChartValuesAndSharesAddUp) {
 }
 
 TEST(StatTableExport, OverviewGapsTwinsAndSuperNumbersGetTheirColumns) {
-    test::StatsArchive a(1);
+    test::StatsArchive a(kLottoWednesday);
     a.random_draws(2000, 3);
     const DrawSource source(a.archive, a.params);
     DrawRange range;
@@ -74,7 +74,7 @@ TEST(StatRange, LastDrawsCountBackAndStopAtTheFirstDraw) {
 }
 
 TEST(StatRange, DatesPickTheDrawsOnOrInsideThem) {
-    test::StatsArchive a(2);
+    test::StatsArchive a(kToto);
     a.random_draws(60, 1);
     const DrawSource source(a.archive, a.params);
     auto range = draws_between(source, source.date(5), source.date(9));
@@ -104,7 +104,7 @@ TEST(StatRange, DatesPickTheDrawsOnOrInsideThem) {
     EXPECT_FALSE(draws_between(source, source.date(9), source.date(5)));  // from after to
     EXPECT_FALSE(draws_between(source, "31.02.2000", ""));
     // Draws sharing a day (game 1 has such days) both fall into it.
-    test::StatsArchive twice(1);
+    test::StatsArchive twice(kLottoWednesday);
     twice.random_draws(10, 1);
     const DrawSource two(twice.archive, twice.params);
     ASSERT_EQ(two.date(5), two.date(6));
@@ -118,7 +118,7 @@ TEST(StatRange, DatesPickTheDrawsOnOrInsideThem) {
 }
 
 TEST(StatRange, AustrianDatesCountTheBonusDraws) {
-    test::StatsArchive a(3);
+    test::StatsArchive a(kAustria);
     a.random_draws(40, 5);
     const DrawSource source(a.archive, a.params);
     ASSERT_GE(source.limit(), 40);

@@ -5,7 +5,7 @@
 namespace zw {
 namespace {
 
-GameParams game(int code) { return game_params(code); }
+GameParams game(GameCode code) { return game_params(code); }
 
 TEST(StatisticCodes, KindSwitchFollowsTheMappingTables) {
     // Option 2 and option 1 undo each other for every counterpart pair.

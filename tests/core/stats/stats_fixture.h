@@ -15,7 +15,7 @@ struct StatsArchive {
     GameParams params;
     DrawArchive archive;
 
-    explicit StatsArchive(int game) {
+    explicit StatsArchive(GameCode game) {
         apply_game(params, game);
         archive.clear_for(params);
     }

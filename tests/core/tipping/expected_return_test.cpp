@@ -45,7 +45,7 @@ uint64_t draw_with_hits(int k) {
 // Class chances of the row 1..6 from the walk over all draws and, for each
 // hit count, over every Superzahl, Glückszahl or Zusatzzahl the draw can have,
 // classified by the evaluation's row matcher.
-std::array<double, kClassCount + 1> walked_odds(int game) {
+std::array<double, kClassCount + 1> walked_odds(GameCode game) {
     const GameParams params = game_params(game);
     const RuleSet rules = rule_set_for(game);
     const int n = params.highest_number;
@@ -79,7 +79,7 @@ std::array<double, kClassCount + 1> walked_odds(int game) {
 }
 
 TEST(RowOdds, EveryGameMatchesTheWalkOverAllDraws) {
-    for (int game : {kLottoSaturday, kToto, kAustria, kSwiss}) {
+    for (GameCode game : {kLottoSaturday, kToto, kAustria, kSwiss}) {
         const RowOdds o = row_odds(game_params(game), true, false);
         const auto walked = walked_odds(game);
         EXPECT_NEAR(sum(o.cls), 1.0, 1e-14) << game;
@@ -115,7 +115,7 @@ TEST(RowOdds, KnownOddsOfTheClasses) {
     EXPECT_NEAR(toto.cls[6], 15.0 * 741 / 8145060, 1e-15);
 }
 
-MoneyTables only_class(int game, int cls, int32_t tenths) {
+MoneyTables only_class(GameCode game, int cls, int32_t tenths) {
     MoneyTables m = default_money_tables();
     for (auto& q : m.quota) q.fill(0);
     m.swiss_quota.fill(0);
@@ -187,7 +187,7 @@ double system_hits(int big_n, int n, int k) {
 TEST(ExpectedReturn, FullSystemsAgreeWithTheWinPlans) {
     // The payout through the evaluation's full-system matcher, weighted over
     // every hit case of the system, equals rows x one row's payout.
-    for (int game : {kLottoSaturday, kToto, kAustria, kSwiss}) {
+    for (GameCode game : {kLottoSaturday, kToto, kAustria, kSwiss}) {
         const GameParams params = game_params(game);
         const RuleSet rules = rule_set_for(game);
         const MoneyTables money = default_money_tables();
@@ -300,7 +300,7 @@ namespace {
 // long-run quotas). The built-in quotas must give that ratio with the exact odds.
 TEST(ExpectedReturn, BuiltInQuotasGiveThePublishedPayoutRatio) {
     const MoneyTables money = default_money_tables();
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         const GameParams params = game_params(game);
         EvaluationTicket t;
         t.rows.push_back(row_of({1, 2, 3, 4, 5, 6}));

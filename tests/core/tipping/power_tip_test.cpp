@@ -21,7 +21,7 @@ PowerTipRow row_of(std::array<int, 6> six, int lucky = 0) {
 }
 
 // Weight 3 on the given numbers of the game.
-WeightMatrix heavy(int game, std::initializer_list<int> numbers) {
+WeightMatrix heavy(GameCode game, std::initializer_list<int> numbers) {
     WeightMatrix w;
     for (int n : numbers) w.set_weight(n, game, 3);
     return w;
@@ -30,7 +30,7 @@ WeightMatrix heavy(int game, std::initializer_list<int> numbers) {
 struct Empty {
     StatsArchive a;
     ArchiveRowSet rows;
-    explicit Empty(int game) : a(game), rows(DrawSource(a.archive, a.params)) {}
+    explicit Empty(GameCode game) : a(game), rows(DrawSource(a.archive, a.params)) {}
 };
 
 TEST(PowerTipUrn, NumbersAppearAsOftenAsTheirWeightAndSmallUrnsAreRefused) {

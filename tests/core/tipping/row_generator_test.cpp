@@ -46,7 +46,7 @@ uint64_t enumerate_rows(const GeneratorState& s, const GeneratorFilter& f, const
 
 TEST(RowGenerator, PossibleRowsByClassesEqualAFullEnumeration) {
     RandomSource random(99);
-    for (int game : {kLottoSaturday, kToto, kSwiss}) {
+    for (GameCode game : {kLottoSaturday, kToto, kSwiss}) {
         const GameParams p = game_params(game);
         for (int trial = 0; trial < 60; ++trial) {
             GeneratorState s(p);

@@ -16,7 +16,7 @@ using namespace zw;
 
 namespace {
 
-Ticket ticket_for(int game, bool system = false) {
+Ticket ticket_for(GameCode game, bool system = false) {
     Ticket t;
     t.set_game(game_params(game));
     t.system_mode = system;
@@ -26,7 +26,7 @@ Ticket ticket_for(int game, bool system = false) {
 constexpr SlipCalibration kNeutral{126, 126};
 
 // The marks of the numbers only (the option marks follow them).
-std::vector<SlipMark> number_marks(const Ticket& t, const TicketOptions& o, int game, int bundesland,
+std::vector<SlipMark> number_marks(const Ticket& t, const TicketOptions& o, GameCode game, int bundesland,
                                    SlipCalibration c, size_t count) {
     auto marks = slip_marks(t, o, game_params(game), bundesland, c);
     marks.resize(std::min(marks.size(), count));
@@ -116,7 +116,7 @@ TEST(SlipMarks, OrientationFollowsGameBundeslandAndTicketKind) {
         EXPECT_TRUE(slip_upside_down(kSwiss, b, true));
         EXPECT_EQ(slip_upside_down(kAustria, b, false), b == 12);
     }
-    for (int g : {kLottoSaturday, kLottoWednesday, kToto, kLottoBoth}) {
+    for (GameCode g : {kLottoSaturday, kLottoWednesday, kToto, kLottoBoth}) {
         EXPECT_TRUE(slip_upside_down(g, 7, true));
         EXPECT_TRUE(slip_upside_down(g, 15, false));
         EXPECT_TRUE(slip_upside_down(g, 2, false));
@@ -130,7 +130,7 @@ TEST(SlipMarks, OrientationFollowsGameBundeslandAndTicketKind) {
 TEST(SlipMarks, RefusedBundeslaenderAndClampedIndex) {
     const std::string normal = "Das Bedrucken von Tipp-Scheinen ist leider|für dieses Bundesland noch nicht möglich!";
     const std::string system = "Das Bedrucken von System-Scheinen ist|für dieses Bundesland noch nicht möglich!";
-    for (int g = 0; g < kGameCount; ++g) {
+    for (GameCode g : kGames) {
         EXPECT_EQ(slip_refusal(g, 16, false), normal);
         for (int b : {11, 12, 15, 16}) EXPECT_EQ(slip_refusal(g, b, true), system);
         EXPECT_EQ(slip_refusal(g, 0, false), "");

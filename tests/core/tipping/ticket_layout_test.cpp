@@ -16,7 +16,7 @@ bool inside(const PixelRect& inner, int w, int h) {
 }  // namespace
 
 TEST(TicketLayout, EveryCellHitsItsOwnNumberInEveryGameAndMode) {
-    for (int game = 0; game < kGameCount; ++game) {
+    for (GameCode game : kGames) {
         const GameParams p = game_params(game);
         for (bool system : {false, true}) {
             for (bool grid : {true, false}) {

@@ -15,7 +15,7 @@ struct Fixture {
     Ticket ticket;
     TicketOptions options;
     MoneyTables money = default_money_tables();
-    explicit Fixture(int game) : params(game_params(game)) { ticket.set_game(params); }
+    explicit Fixture(GameCode game) : params(game_params(game)) { ticket.set_game(params); }
     void rows(int count) {
         for (int r = 0; r < count; ++r)
             for (int k = 1; k <= 6; ++k) ticket.tick(r, r + k);
@@ -44,7 +44,7 @@ TEST(TicketPrice, GermanStakeOverWeeksAndDrawDaysWithTheFeeOnce) {
 
     // The Saturday and Wednesday archives hold one draw day: no Mi+Sa there,
     // neither as a field of the ticket nor in the price of an older option set.
-    for (int game : {kLottoSaturday, kLottoWednesday, kToto}) {
+    for (GameCode game : {kLottoSaturday, kLottoWednesday, kToto}) {
         Fixture one(game);
         one.rows(2);
         one.options.extra_weeks = 1;

@@ -9,7 +9,7 @@ using namespace zw;
 
 namespace {
 
-Ticket ticket_for(int game) {
+Ticket ticket_for(GameCode game) {
     Ticket t;
     t.set_game(game_params(game));
     return t;
@@ -165,7 +165,7 @@ TEST(TicketOptions, GluecksSpiraleAndSiegerChanceGoTogether) {
 }
 
 TEST(TicketOptions, GermanKeysDoNothingInAustriaAndSwitzerland) {
-    for (int game : {kAustria, kSwiss}) {
+    for (GameCode game : {kAustria, kSwiss}) {
         TicketOptions o;
         for (char key : {'g', 'G', 's', 'S', 'm', 'a', 'M'}) EXPECT_FALSE(apply_option_key(o, key, game_params(game), false));
         EXPECT_FALSE(o.gluecksspirale || o.siegerchance);

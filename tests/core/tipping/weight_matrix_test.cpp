@@ -11,7 +11,7 @@ namespace {
 
 using test::TempFolder;
 
-std::vector<uint8_t> file_with(int cell, int game, int16_t value) {
+std::vector<uint8_t> file_with(int cell, GameCode game, int16_t value) {
     std::vector<uint8_t> bytes(kMatrixFileSize, 0);
     const size_t at = static_cast<size_t>((cell * kMatrixGames + game) * 2);
     bytes[at] = static_cast<uint8_t>(static_cast<uint16_t>(value) & 0xff);
@@ -21,8 +21,8 @@ std::vector<uint8_t> file_with(int cell, int game, int16_t value) {
 
 TEST(WeightMatrixFile, LayoutIsNumberMajorInt16) {
     WeightMatrix m;
-    m.set_weight(1, 0, 3);
-    m.set_weight(49, 5, 2);
+    m.set_weight(1, kLottoSaturday, 3);
+    m.set_weight(49, kSwiss, 2);
     const auto bytes = encode_weight_matrix(m);
     ASSERT_EQ(bytes.size(), 600u);
     EXPECT_EQ(get_i16(&bytes[(1 * 6 + 0) * 2]), 3);
@@ -34,7 +34,7 @@ TEST(WeightMatrixFile, LayoutIsNumberMajorInt16) {
 
 TEST(WeightMatrixFile, HostileFilesNeverBreakTheWeightRange) {
     WeightMatrix before;
-    before.set_weight(7, 3, 2);
+    before.set_weight(7, kAustria, 2);
     for (size_t size : {0u, 1u, 599u, 601u, 1200u}) {
         WeightMatrix m = before;
         const Status s = decode_weight_matrix(std::vector<uint8_t>(size, 1), m);
@@ -45,20 +45,23 @@ TEST(WeightMatrixFile, HostileFilesNeverBreakTheWeightRange) {
     }
     // Values outside 0..3 read as 0, the others as they are.
     for (int16_t v : {int16_t{4}, int16_t{-1}, int16_t{-32768}, int16_t{32767}, int16_t{256}}) {
-        std::vector<uint8_t> bytes = file_with(10, 2, v);
+        std::vector<uint8_t> bytes = file_with(10, kToto, v);
         bytes[(11 * 6 + 2) * 2] = 3;
         WeightMatrix m = before;
         ASSERT_TRUE(decode_weight_matrix(bytes, m));
-        EXPECT_EQ(m.weight(10, 2), 0) << v;
-        EXPECT_EQ(m.weight(11, 2), 3);
-        EXPECT_EQ(m.weight(7, 3), 0);  // the file replaces every game
+        EXPECT_EQ(m.weight(10, kToto), 0) << v;
+        EXPECT_EQ(m.weight(11, kToto), 3);
+        EXPECT_EQ(m.weight(7, kAustria), 0);  // the file replaces every game
     }
     WeightMatrix m;
-    m.set_weight(5, 0, 9);
-    m.set_weight(50, 0, 1);
-    m.set_weight(5, 6, 1);
+    m.set_weight(5, kLottoSaturday, 9);
+    m.set_weight(50, kLottoSaturday, 1);
+    // A code no game has (the type admits any 16-bit value).
+    const auto no_game = static_cast<GameCode>(kGameCount);
+    m.set_weight(5, no_game, 1);
     EXPECT_EQ(m, WeightMatrix{});
-    EXPECT_EQ(m.weight(-1, 0) + m.weight(50, 0) + m.weight(1, -1) + m.weight(1, 6), 0);
+    EXPECT_EQ(m.weight(-1, kLottoSaturday) + m.weight(50, kLottoSaturday) + m.weight(1, static_cast<GameCode>(-1)) +
+                  m.weight(1, no_game), 0);
 }
 
 TEST(WeightMatrix, FourStepsReturnACellAndInvertStepsEveryShownCellOnce) {

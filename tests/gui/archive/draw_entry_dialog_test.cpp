@@ -21,7 +21,7 @@ class DrawEntryDialogTest : public QObject {
         ScriptedUi ui;
         std::unique_ptr<Session> session;
         std::unique_ptr<DrawEntryDialog> dialog;
-        Fixture(const QString& file, int draws, int game, int record = 7) {
+        Fixture(const QString& file, int draws, GameCode game, int record = 7) {
             test::write_draw_file(dir.filePath(file), draws, record);
             session = std::make_unique<Session>(dir.path().toStdString());
             session->select_game(game);

@@ -23,7 +23,7 @@ struct Tables {
     DrawRange range;
 
     // `draws` draws; draw n holds 1..6 shifted by n (so low numbers hit often).
-    explicit Tables(int game = kLottoSaturday, int draws = 60) {
+    explicit Tables(GameCode game = kLottoSaturday, int draws = 60) {
         apply_game(params, game);
         archive.clear_for(params);
         archive.extend_to(draws);

@@ -28,7 +28,7 @@ struct Tables {
     PartialSystems partial;
     DrawRange range;
 
-    explicit Tables(int game = kLottoWednesday) {
+    explicit Tables(GameCode game = kLottoWednesday) {
         apply_game(params, game);
         archive.clear_for(params);
     }

@@ -17,7 +17,7 @@ class PowerTipWindowTest : public QObject {
         std::unique_ptr<Session> session;
         std::vector<PowerTipResult> applied;
         std::vector<QString> help;
-        explicit Fixture(int game) {
+        explicit Fixture(GameCode game) {
             test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("O_Lotto.Dat")), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 3, 8);

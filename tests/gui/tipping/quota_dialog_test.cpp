@@ -19,7 +19,7 @@ class QuotaDialogTest : public QObject {
         QTemporaryDir dir;
         ScriptedUi ui;
         std::unique_ptr<Session> session;
-        explicit Fixture(int game) {
+        explicit Fixture(GameCode game) {
             for (const char* f : {"Lotto.Dat", "Toto.Dat", "O_Lotto.Dat", "SM_Lotto.Dat"})
                 test::write_draw_file(dir.filePath(QLatin1String(f)), 3);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 3, 8);

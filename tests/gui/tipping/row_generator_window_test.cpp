@@ -25,7 +25,7 @@ class RowGeneratorWindowTest : public QObject {
         ScriptedUi ui;
         std::unique_ptr<Session> session;
         std::vector<QString> help;
-        explicit Fixture(int game = kLottoSaturday) {
+        explicit Fixture(GameCode game = kLottoSaturday) {
             test::write_draw_file(dir.filePath(QStringLiteral("Lotto.Dat")), 40);
             test::write_draw_file(dir.filePath(QStringLiteral("Swiss.Dat")), 40, 8);
             session = test::started_session(dir, game);

@@ -36,7 +36,7 @@ class SlipPrintDialogTest : public QObject {
         std::vector<QString> help_topics;
         int seven_by_seven_calls = 0;
 
-        explicit Fixture(int game = kLottoSaturday) {
+        explicit Fixture(GameCode game = kLottoSaturday) {
             const bool swiss = game == kSwiss;
             test::write_draw_file(dir.filePath(swiss ? QStringLiteral("Swiss.Dat") : QStringLiteral("Lotto.Dat")), 3,
                                   swiss ? 8 : 7);

@@ -361,7 +361,7 @@ private slots:
     // Renders every slip for a look (set ZIEHWERK_SHOT_DIR to keep the images).
     void everySlipRendersWithinItsSize() {
         const QString out = qEnvironmentVariable("ZIEHWERK_SHOT_DIR");
-        for (int game = 0; game < kGameCount; ++game) {
+        for (GameCode game : kGames) {
             for (const auto& [system, grid] : {std::pair{false, true}, {false, false}, {true, true}, {true, false}}) {
                 const GameParams p = game_params(game);
                 Ticket t;
