@@ -230,7 +230,7 @@ SlipSheet slip_sheet(const Ticket& ticket, const TicketOptions& options, const G
     return s;
 }
 
-std::string system_type_mark(const SystemBox& box, int game, int bundesland) {
+std::string system_type_mark(const SystemBox& box, GameCode game, int bundesland) {
     if (box.full) {
         std::string n = std::to_string(box.numbers);
         return std::string(n.size() < 3 ? 3 - n.size() : 0, '0') + n;

@@ -123,7 +123,7 @@ SlipPoint page_position(const SlipSheet& sheet, double x, double y);
 // The system-type mark of a box: "0" and the number count for a full system
 // ("007", "010"), the system's name in the Bundesland's label family for a
 // partial one ("12/22", "622", "K12"); "" for a box without a system.
-std::string system_type_mark(const SystemBox& box, int game, int bundesland);
+std::string system_type_mark(const SystemBox& box, GameCode game, int bundesland);
 
 // --- Bundesland change
 // Renames the partial systems of the ticket's boxes into the label family of

@@ -190,7 +190,7 @@ TEST(SlipMarks, SystemTypeMarkNamesEachBoxsSystemBesideNoNumberCell) {
     ASSERT_TRUE(convert_systems_for_bundesland(t, kLottoSaturday, 7, 0));
 
     for (int bundesland : {0, 2, 7, 9, 17}) {
-        const int game = bundesland == 17 ? kSwiss : kLottoSaturday;
+        const GameCode game = bundesland == 17 ? kSwiss : kLottoSaturday;
         Ticket s = ticket_for(game, true);
         s.set_full_system(0, 7);
         if (game != kSwiss) s.set_partial_system(1, 6, 12);
