@@ -20,14 +20,16 @@ constexpr uint64_t kChunk = 1024;
 // keep several tables of them.
 constexpr uint64_t kMaxTurnedSubsets = 100000;
 constexpr size_t kMaxTurnedSearches = 6;
+constexpr uint64_t kIdleChunks = 300;
 
 // Cycle lengths for the searches among turned row sets: the numbers turn
-// in cycles of m, at most two stay put.
+// in two or more cycles of m, at most three stay put. (One long cycle leaves
+// too few base rows to fit.)
 std::vector<int> turning_cycles(int n, int size, int p) {
     std::vector<int> out;
     if (n - size < 2 || static_cast<uint64_t>(binomial(n, p)) > kMaxTurnedSubsets) return out;
-    for (int m = n; m >= 3 && out.size() < kMaxTurnedSearches; --m)
-        if (n % m <= 2) out.push_back(m);
+    for (int m = n / 2; m >= 3 && out.size() < kMaxTurnedSearches; --m)
+        if (n % m <= 3) out.push_back(m);
     return out;
 }
 
@@ -103,14 +105,25 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         }
         return rows;
     };
-    // The plain search takes every other chunk of steps; the searches among
+    // The plain search takes every third chunk of steps; the searches among
     // turned row sets share the others. They find small sets quickly on
     // many sizes; the plain search then goes on from the smallest of them.
     const int n = v - k, size = kRowSize - k;
     CoveringSearch search(n, size, t - k, p - k, request.seed);
-    std::vector<CoveringSearch> turned;
+    // They find their small sets quickly or get stuck: one that has not
+    // found a smaller set for a while starts afresh from another seed.
+    struct Turned {
+        CoveringSearch search;
+        int cycle = 0;
+        uint64_t idle = 0;  // chunks since its last smaller set
+        uint64_t starts = 1;
+    };
+    auto turned_seed = [&](int m, uint64_t starts) {
+        return request.seed + static_cast<uint64_t>(m) + (starts - 1) * 0x9e3779b97f4a7c15u;
+    };
+    std::vector<Turned> turned;
     for (int m : turning_cycles(n, size, p - k))
-        turned.emplace_back(n, size, t - k, p - k, request.seed + static_cast<uint64_t>(m), m);
+        turned.push_back({CoveringSearch(n, size, t - k, p - k, turned_seed(m, 1), m), m});
     auto report = [&](size_t rows) {
         if (control.progress && (!best || rows < best->rows.size())) control.progress(static_cast<int>(rows));
     };
@@ -129,17 +142,22 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         const uint64_t steps =
             request.max_iterations != 0 ? std::min(kChunk, request.max_iterations - done) : kChunk;
         done += steps;
-        if (round % 2 == 0 || turned.empty()) {
+        if (round % 3 == 0 || turned.empty()) {
             for (uint64_t i = 0; i < steps; ++i)
                 if (search.step()) report(search.best().size());
             continue;
         }
-        CoveringSearch& other = turned[(round / 2) % turned.size()];
+        Turned& other = turned[(round - round / 3 - 1) % turned.size()];
         bool smaller = false;
-        for (uint64_t i = 0; i < steps; ++i) smaller = other.step() || smaller;
-        if (smaller && other.best().size() < search.best().size()) {
-            search.restart_from(other.best());
+        for (uint64_t i = 0; i < steps; ++i) smaller = other.search.step() || smaller;
+        other.idle = smaller ? 0 : other.idle + 1;
+        if (smaller && other.search.best().size() < search.best().size()) {
+            search.restart_from(other.search.best());
             report(search.best().size());
+        }
+        if (other.idle >= kIdleChunks) {
+            other.search = CoveringSearch(n, size, t - k, p - k, turned_seed(other.cycle, ++other.starts), other.cycle);
+            other.idle = 0;
         }
     }
     offer(widen(search.best()), "Suche");
