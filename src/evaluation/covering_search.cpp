@@ -50,6 +50,7 @@ constexpr int kMaxCoolings = 100000;
 // Random rows tried for one a number short of an unserved subset before
 // all rows are looked through.
 constexpr int kRowTries = 32;
+constexpr int kSeedMisses = 100000;
 
 }  // namespace
 
@@ -88,8 +89,10 @@ CoveringSearch::CoveringSearch(int n, int size, int t, int p, uint64_t seed, int
     cover_.assign(orbit_rep_.size(), 0);
     where_.assign(orbit_rep_.size(), -1);
     for (uint32_t o = 0; o < orbit_rep_.size(); ++o) add_uncovered(o);
-    // Seed rows greedily: each serves a random unserved subset, until none is.
-    while (!uncovered_.empty()) {
+    // Seed rows greedily: each serves a random unserved subset, until none is
+    // (or, should rows of whole orbits be that hard to find, until the
+    // annealing has to do the rest).
+    for (int misses = 0; !uncovered_.empty() && misses < kSeedMisses;) {
         const uint32_t o = uncovered_[rnd_.below(static_cast<uint32_t>(uncovered_.size()))];
         uint64_t from = image(orbit_rep_[o], static_cast<int>(rnd_.below(static_cast<uint32_t>(m_))));
         uint64_t row = 0;
@@ -105,9 +108,14 @@ CoveringSearch::CoveringSearch(int n, int size, int t, int p, uint64_t seed, int
                 ++have;
             }
         }
-        if (fresh(row)) add_base(row);
+        if (!fresh(row)) {
+            ++misses;
+            continue;
+        }
+        add_base(row);
+        misses = 0;
     }
-    best_ = rows();
+    best_ = uncovered_.empty() ? rows() : std::vector<uint64_t>{};
     cycle_coolings_ = kFirstCoolings;
     start_cycle();
 }
@@ -171,8 +179,9 @@ void CoveringSearch::add_base(uint64_t row) {
 }
 
 bool CoveringSearch::step() {
+    if (base_.empty()) return false;
     if (uncovered_.empty()) {
-        if (base_.size() * static_cast<size_t>(m_) < best_.size()) best_ = rows();
+        if (best_.empty() || base_.size() * static_cast<size_t>(m_) < best_.size()) best_ = rows();
         // One orbit of rows left: nothing to drop.
         if (base_.size() <= 1) return false;
         drop_base();

@@ -37,7 +37,8 @@ class CoveringSearch {
     // cycle, be whole orbits): they become the best set.
     void restart_from(const std::vector<uint64_t>& rows);
 
-    // The smallest set that served every subset, all rows written out.
+    // The smallest set that served every subset, all rows written out
+    // (empty until one did).
     const std::vector<uint64_t>& best() const { return best_; }
     std::vector<uint64_t> rows() const;
     int cycle() const { return m_; }

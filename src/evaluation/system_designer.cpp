@@ -151,7 +151,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         bool smaller = false;
         for (uint64_t i = 0; i < steps; ++i) smaller = other.search.step() || smaller;
         other.idle = smaller ? 0 : other.idle + 1;
-        if (smaller && other.search.best().size() < search.best().size()) {
+        if (smaller && !other.search.best().empty() && other.search.best().size() < search.best().size()) {
             search.restart_from(other.search.best());
             report(search.best().size());
         }
