@@ -51,6 +51,7 @@ constexpr int kMaxCoolings = 100000;
 // all rows are looked through.
 constexpr int kRowTries = 32;
 constexpr int kSeedMisses = 100000;
+constexpr size_t kDropSample = 64;
 
 }  // namespace
 
@@ -406,11 +407,15 @@ int CoveringSearch::swap(uint64_t row, int out, int in) {
     return delta;
 }
 
-// Drops the base row (with its orbit) that serves the fewest subsets alone.
+// Drops the base row (with its orbit) that serves the fewest subsets alone;
+// of many rows only a random sample is weighed, as each costs a walk over
+// all the subsets it serves.
 void CoveringSearch::drop_base() {
     size_t weakest = 0;
     int least = -1;
-    for (size_t i = 0; i < base_.size(); ++i) {
+    const bool sample = base_.size() > kDropSample;
+    for (size_t j = 0; j < (sample ? kDropSample : base_.size()); ++j) {
+        const size_t i = sample ? rnd_.below(static_cast<uint32_t>(base_.size())) : j;
         int alone = 0;
         served_by(base_[i], [&](uint32_t r) {
             const uint32_t o = orbit_of_[r];

@@ -14,8 +14,11 @@ namespace {
 constexpr int kRowSize = 6;
 constexpr int kDesignMaxNumbers = 30;
 // Steps between two looks at the clock and the cancel flag, and the share
-// of the search each search gets in turn.
+// of the search each search gets in turn: at most kChunk, fewer where one
+// step touches many subsets or rows, so that a chunk stays near a
+// millisecond.
 constexpr uint64_t kChunk = 1024;
+constexpr uint64_t kChunkWork = uint64_t{1} << 18;
 // Searches among turned row sets only where the subsets are few enough to
 // keep several tables of them.
 constexpr uint64_t kMaxTurnedSubsets = 100000;
@@ -43,6 +46,36 @@ std::vector<uint64_t> restricted(const std::vector<uint64_t>& rows, int v) {
 }
 
 bool proves(const SystemCheck& c, int t, int p) { return c.holds(t, p); }
+
+// A proof goes on after a cancel for kProofAfterCancel, so that the rows
+// found so far are still returned; a longer one (many thousands of rows over
+// many numbers) gives up. The walk looks often enough at the flag.
+constexpr auto kProofAfterCancel = std::chrono::milliseconds(500);
+
+class ProofControl {
+  public:
+    explicit ProofControl(const std::atomic<bool>* cancel) : cancel_(cancel) {
+        control_.cancel = &give_up_;
+        control_.progress = [this](double) { look(); };
+        look();
+    }
+    ProofControl(const ProofControl&) = delete;
+    ProofControl& operator=(const ProofControl&) = delete;
+    operator const CheckControl&() const { return control_; }
+
+  private:
+    void look() {
+        if (cancel_ == nullptr || !cancel_->load(std::memory_order_relaxed)) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!seen_) seen_ = now;
+        if (now - *seen_ >= kProofAfterCancel) give_up_ = true;
+    }
+
+    const std::atomic<bool>* cancel_;
+    std::atomic<bool> give_up_{false};
+    std::optional<std::chrono::steady_clock::time_point> seen_;
+    CheckControl control_;
+};
 
 std::vector<uint64_t> wide(const std::vector<uint32_t>& rows) { return {rows.begin(), rows.end()}; }
 
@@ -72,7 +105,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         if (rows.empty() || (best && best->rows.size() <= rows.size())) return;
         for (uint64_t r : rows)
             if (std::popcount(r) != kRowSize || (r >> v) != 0 || (r & request.bankers) != request.bankers) return;
-        const SystemCheck c = check_system(rows, v, {}, request.bankers);
+        const SystemCheck c = check_system(rows, v, ProofControl(control.cancel), request.bankers);
         if (!proves(c, t, p)) return;
         std::sort(rows.begin(), rows.end());
         best = Design{std::move(rows), c, source};
@@ -124,6 +157,11 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
     std::vector<Turned> turned;
     for (int m : turning_cycles(n, size, p - k))
         turned.push_back({CoveringSearch(n, size, t - k, p - k, turned_seed(m, 1), m), m});
+    // A step weighs a swap over the subsets it touches and looks through the
+    // rows for duplicates.
+    const uint64_t step_work = static_cast<uint64_t>(binomial(size - 1, t - k - 1) * binomial(n - size - 1, p - t)) +
+                               search.best().size();
+    const uint64_t chunk = std::clamp<uint64_t>(kChunkWork / std::max<uint64_t>(step_work, 1), 1, kChunk);
     auto report = [&](size_t rows) {
         if (control.progress && (!best || rows < best->rows.size())) control.progress(static_cast<int>(rows));
     };
@@ -140,7 +178,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >= request.seconds)
             break;
         const uint64_t steps =
-            request.max_iterations != 0 ? std::min(kChunk, request.max_iterations - done) : kChunk;
+            request.max_iterations != 0 ? std::min(chunk, request.max_iterations - done) : chunk;
         done += steps;
         if (round % 3 == 0 || turned.empty()) {
             for (uint64_t i = 0; i < steps; ++i)

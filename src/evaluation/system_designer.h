@@ -48,11 +48,13 @@ struct Design {
 std::string design_refusal(const DesignRequest& request);
 
 // nullopt when refused or cancelled before any proven set was found. The
-// search looks at the cancel flag and the clock every thousand or so steps
-// (well under a millisecond); a cancelled search still has its best rows
-// proven and returned. With seconds > 0 the clock decides after which
-// steps the search ends, so only a run on max_iterations alone (seconds
-// <= 0) gives the same rows for the same seed every time.
+// search looks at the cancel flag and the clock about every millisecond.
+// After a cancel the best rows found are still proven and returned when
+// that proof takes at most half a second; a longer proof gives up, and the
+// result is the best set proven before it (a construction or a handed-in
+// system) or nullopt. With seconds > 0 the clock decides after which steps
+// the search ends, so only a run on max_iterations alone (seconds <= 0)
+// gives the same rows for the same seed every time.
 std::optional<Design> design_system(const DesignRequest& request, const DesignControl& control = {});
 
 }  // namespace zw
