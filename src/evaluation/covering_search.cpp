@@ -41,8 +41,10 @@ int random_bit(RandomSource& rnd, uint64_t mask) {
 
 // The temperature falls from hot to cold in each cycle of the annealing;
 // a cycle that ends with subsets unserved is followed by one twice as long
-// (up to the last length). Cooling happens every kCoolEvery steps.
-constexpr double kHot = 0.6;
+// (up to the last length). Cooling happens every kCoolEvery steps. Moves of
+// whole orbits are coarser and want more heat to get anywhere.
+constexpr double kHot = 0.3;
+constexpr double kTurnedHot = 0.6;
 constexpr double kCold = 0.1;
 constexpr int kCoolEvery = 1000;
 constexpr int kFirstCoolings = 200;
@@ -194,13 +196,16 @@ bool CoveringSearch::step() {
     const uint64_t rep = orbit_rep_[uncovered_[rnd_.below(static_cast<uint32_t>(uncovered_.size()))]];
     // A row one number short serves the subset after one swap; without one,
     // any row moves one step closer. With a cycle the subset is taken in one
-    // of its turned forms, the one the base row is near.
+    // of its turned forms, the one the base row is near. Hits are counted
+    // bit by bit: std::popcount is a library call on the baseline
+    // instruction set, and this is the hottest loop of the search.
     std::array<int, 8> at{};
-    auto near = [&](uint64_t row, uint64_t s) {
-        // Hits counted bit by bit: std::popcount is a library call on the
-        // baseline instruction set, and this is the hottest loop.
-        int np = 0;
+    int np = 0;
+    auto aim = [&](uint64_t s) {
+        np = 0;
         for (uint64_t m = s; m != 0; m &= m - 1) at[static_cast<size_t>(np++)] = std::countr_zero(m);
+    };
+    auto near = [&](uint64_t row) {
         int hits = 0;
         for (int i = 0; i < np; ++i) hits += static_cast<int>(row >> at[static_cast<size_t>(i)] & 1u);
         return hits == t_ - 1;
@@ -209,21 +214,26 @@ bool CoveringSearch::step() {
     const auto m = static_cast<uint32_t>(m_);
     uint32_t chosen = b;
     uint64_t s = rep;
+    aim(rep);
     for (int tries = 0; tries < kRowTries && chosen == b; ++tries) {
         const uint32_t r = rnd_.below(b);
-        const uint64_t turned = image(rep, static_cast<int>(rnd_.below(m)));
-        if (near(base_[r], turned)) {
-            chosen = r;
-            s = turned;
+        if (m > 1) {
+            s = image(rep, static_cast<int>(rnd_.below(m)));
+            aim(s);
         }
+        if (near(base_[r])) chosen = r;
     }
     if (chosen == b) {
+        // Such rows, numbered turn by turn (r = k * b + base).
         near_.clear();
-        for (uint32_t r = 0; r < b * m; ++r)
-            if (near(base_[r / m], image(rep, static_cast<int>(r % m)))) near_.push_back(r);
+        for (uint32_t k = 0; k < m; ++k) {
+            aim(image(rep, static_cast<int>(k)));
+            for (uint32_t r = 0; r < b; ++r)
+                if (near(base_[r])) near_.push_back(k * b + r);
+        }
         const uint32_t r = near_.empty() ? rnd_.below(b * m) : near_[rnd_.below(static_cast<uint32_t>(near_.size()))];
-        chosen = r / m;
-        s = image(rep, static_cast<int>(r % m));
+        chosen = r % b;
+        s = image(rep, static_cast<int>(r / b));
     }
     const uint64_t row = base_[chosen];
     const int in = random_bit(rnd_, s & ~row);
@@ -282,8 +292,9 @@ void CoveringSearch::cool() {
 }
 
 void CoveringSearch::start_cycle() {
-    temperature_ = kHot;
-    factor_ = std::pow(kCold / kHot, 1.0 / cycle_coolings_);
+    const double hot = m_ == 1 ? kHot : kTurnedHot;
+    temperature_ = hot;
+    factor_ = std::pow(kCold / hot, 1.0 / cycle_coolings_);
 }
 
 size_t CoveringSearch::recount_uncovered() const {

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <cstdint>
 
 #include "evaluation/covering_search.h"
 #include "games/partial_system_designs.h"
@@ -23,6 +24,7 @@ constexpr uint64_t kChunkWork = uint64_t{1} << 18;
 // keep several tables of them.
 constexpr uint64_t kMaxTurnedSubsets = 100000;
 constexpr size_t kMaxTurnedSearches = 6;
+// Chunks without a smaller set after which a turned search starts afresh.
 constexpr uint64_t kIdleChunks = 300;
 
 // Cycle lengths for the searches among turned row sets: the numbers turn
@@ -138,13 +140,16 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         }
         return rows;
     };
-    // The plain search takes every third chunk of steps; the searches among
-    // turned row sets share the others. They find small sets quickly on
-    // many sizes; the plain search then goes on from the smallest of them.
+    // The searches among turned row sets find small sets quickly on many
+    // sizes; the plain search then goes on from the smallest of them. Two of
+    // three chunks of steps go to the side that leads (the turned searches
+    // while their best is as small as the plain one), the third to the other;
+    // the turned searches take their chunks in turn.
+    // The turned searches find their small sets quickly or get stuck: one
+    // that has not found a smaller set for a while starts afresh from
+    // another seed.
     const int n = v - k, size = kRowSize - k;
     CoveringSearch search(n, size, t - k, p - k, request.seed);
-    // They find their small sets quickly or get stuck: one that has not
-    // found a smaller set for a while starts afresh from another seed.
     struct Turned {
         CoveringSearch search;
         int cycle = 0;
@@ -155,6 +160,8 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         return request.seed + static_cast<uint64_t>(m) + (starts - 1) * 0x9e3779b97f4a7c15u;
     };
     std::vector<Turned> turned;
+    size_t turned_best = SIZE_MAX;
+    size_t turned_round = 0;
     for (int m : turning_cycles(n, size, p - k))
         turned.push_back({CoveringSearch(n, size, t - k, p - k, turned_seed(m, 1), m), m});
     // A step weighs a swap over the subsets it touches and looks through the
@@ -180,15 +187,17 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         const uint64_t steps =
             request.max_iterations != 0 ? std::min(chunk, request.max_iterations - done) : chunk;
         done += steps;
-        if (round % 3 == 0 || turned.empty()) {
+        const bool turned_lead = turned_best <= search.best().size();
+        if (turned.empty() || (round % 3 == 0) == turned_lead) {
             for (uint64_t i = 0; i < steps; ++i)
                 if (search.step()) report(search.best().size());
             continue;
         }
-        Turned& other = turned[(round - round / 3 - 1) % turned.size()];
+        Turned& other = turned[turned_round++ % turned.size()];
         bool smaller = false;
         for (uint64_t i = 0; i < steps; ++i) smaller = other.search.step() || smaller;
         other.idle = smaller ? 0 : other.idle + 1;
+        if (smaller && !other.search.best().empty()) turned_best = std::min(turned_best, other.search.best().size());
         if (smaller && !other.search.best().empty() && other.search.best().size() < search.best().size()) {
             search.restart_from(other.search.best());
             report(search.best().size());
