@@ -23,9 +23,9 @@ constexpr uint64_t kChunkWork = uint64_t{1} << 18;
 // Searches among turned row sets only where the subsets are few enough to
 // keep several tables of them.
 constexpr uint64_t kMaxTurnedSubsets = 100000;
-constexpr size_t kMaxTurnedSearches = 6;
+constexpr size_t kMaxTurnedSearches = 4;
 // Chunks without a smaller set after which a turned search starts afresh.
-constexpr uint64_t kIdleChunks = 300;
+constexpr uint64_t kIdleChunks = 200;
 
 // Cycle lengths for the searches among turned row sets: the numbers turn
 // in two or more cycles of m, at most three stay put. (One long cycle leaves
@@ -143,8 +143,9 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
     // The searches among turned row sets find small sets quickly on many
     // sizes; the plain search then goes on from the smallest of them. Two of
     // three chunks of steps go to the side that leads (the turned searches
-    // while their best is as small as the plain one), the third to the other;
-    // the turned searches take their chunks in turn.
+    // first, until each has had two chances to start afresh, and then while
+    // their best is as small as the plain one), the third to the other; the
+    // turned searches take their chunks in turn.
     // The turned searches find their small sets quickly or get stuck: one
     // that has not found a smaller set for a while starts afresh from
     // another seed.
@@ -187,7 +188,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         const uint64_t steps =
             request.max_iterations != 0 ? std::min(chunk, request.max_iterations - done) : chunk;
         done += steps;
-        const bool turned_lead = turned_best <= search.best().size();
+        const bool turned_lead = round < 3 * kIdleChunks * turned.size() || turned_best <= search.best().size();
         if (turned.empty() || (round % 3 == 0) == turned_lead) {
             for (uint64_t i = 0; i < steps; ++i)
                 if (search.step()) report(search.best().size());
