@@ -4,9 +4,9 @@
 #include <array>
 #include <bit>
 #include <chrono>
-#include <cmath>
+#include <cstdint>
 
-#include "base/random_source.h"
+#include "evaluation/covering_search.h"
 #include "games/partial_system_designs.h"
 
 namespace zw {
@@ -14,211 +14,29 @@ namespace {
 
 constexpr int kRowSize = 6;
 constexpr int kDesignMaxNumbers = 30;
+// Steps between two looks at the clock and the cancel flag, and the share
+// of the search each search gets in turn: at most kChunk, fewer where one
+// step touches many subsets or rows, so that a chunk stays near a
+// millisecond.
+constexpr uint64_t kChunk = 1024;
+constexpr uint64_t kChunkWork = uint64_t{1} << 18;
+// Searches among turned row sets only where the subsets are few enough to
+// keep several tables of them.
+constexpr uint64_t kMaxTurnedSubsets = 100000;
+constexpr size_t kMaxTurnedSearches = 4;
+// Chunks without a smaller set after which a turned search starts afresh.
+constexpr uint64_t kIdleChunks = 200;
 
-// Calls fn with every k-subset of the bits of `mask`.
-template <class Fn>
-void for_each_subset(uint64_t mask, int k, Fn&& fn) {
-    std::array<int, 64> pos{};
-    int n = 0;
-    for (uint64_t m = mask; m != 0; m &= m - 1) pos[static_cast<size_t>(n++)] = std::countr_zero(m);
-    if (k < 0 || k > n) return;
-    if (k == 0) {
-        fn(uint64_t{0});
-        return;
-    }
-    std::array<int, 8> idx{};
-    for (int i = 0; i < k; ++i) idx[static_cast<size_t>(i)] = i;
-    while (true) {
-        uint64_t s = 0;
-        for (int i = 0; i < k; ++i) s |= uint64_t{1} << pos[static_cast<size_t>(idx[static_cast<size_t>(i)])];
-        fn(s);
-        int i = k - 1;
-        while (i >= 0 && idx[static_cast<size_t>(i)] == n - k + i) --i;
-        if (i < 0) return;
-        ++idx[static_cast<size_t>(i)];
-        for (int j = i + 1; j < k; ++j) idx[static_cast<size_t>(j)] = idx[static_cast<size_t>(j - 1)] + 1;
-    }
+// Cycle lengths for the searches among turned row sets: the numbers turn
+// in two or more cycles of m, at most three stay put. (One long cycle leaves
+// too few base rows to fit.)
+std::vector<int> turning_cycles(int n, int size, int p) {
+    std::vector<int> out;
+    if (n - size < 2 || static_cast<uint64_t>(binomial(n, p)) > kMaxTurnedSubsets) return out;
+    for (int m = n / 2; m >= 3 && out.size() < kMaxTurnedSearches; --m)
+        if (n % m <= 3) out.push_back(m);
+    return out;
 }
-
-int random_bit(RandomSource& rnd, uint64_t mask) {
-    auto k = rnd.below(static_cast<uint32_t>(std::popcount(mask)));
-    while (k-- > 0) mask &= mask - 1;
-    return std::countr_zero(mask);
-}
-
-// Simulated annealing on a fixed number of rows: the cost is the number of
-// p-subsets no row meets in t or more; a move swaps one number of one row.
-// When the cost reaches zero the rows are kept and the row that serves the
-// fewest subsets alone is dropped.
-class Search {
-  public:
-    Search(int v, int size, int t, int p, uint64_t seed)
-        : v_(v), size_(size), t_(t), p_(p), rnd_(seed) {
-        for (int n = 0; n <= v; ++n)
-            for (int k = 0; k <= 6; ++k) choose_[static_cast<size_t>(n)][static_cast<size_t>(k)] = static_cast<uint32_t>(binomial(n, k));
-        const size_t all = choose_[static_cast<size_t>(v)][static_cast<size_t>(p)];
-        cover_.assign(all, 0);
-        where_.assign(all, -1);
-        // At the start nothing is served.
-        for_each_subset((uint64_t{1} << v) - 1, p, [&](uint64_t s) { add_uncovered(rank(s)); });
-        // Every subset of the list is uncovered: seed rows greedily until none is.
-        while (!uncovered_.empty()) {
-            const uint64_t s = unrank(uncovered_[rnd_.below(static_cast<uint32_t>(uncovered_.size()))]);
-            uint64_t row = 0;
-            uint64_t from = s;
-            while (std::popcount(row) < t) {
-                const int b = random_bit(rnd_, from);
-                row |= uint64_t{1} << b;
-                from &= ~(uint64_t{1} << b);
-            }
-            while (std::popcount(row) < size_) row |= uint64_t{1} << rnd_.below(static_cast<uint32_t>(v));
-            if (std::find(rows_.begin(), rows_.end(), row) != rows_.end()) continue;
-            rows_.push_back(row);
-            serve(row, +1);
-        }
-        best_ = rows_;
-    }
-
-    const std::vector<uint64_t>& best() const { return best_; }
-
-    // One annealing step; returns true when the rows serve every subset and
-    // a smaller set was recorded.
-    bool step() {
-        if (uncovered_.empty()) {
-            best_ = rows_;
-            drop_row();
-            temperature_ = kStartTemperature;
-            return true;
-        }
-        const uint64_t s = unrank(uncovered_[rnd_.below(static_cast<uint32_t>(uncovered_.size()))]);
-        // A row one hit short serves s after one swap.
-        int chosen = -1;
-        int seen = 0;
-        for (size_t r = 0; r < rows_.size(); ++r)
-            if (std::popcount(rows_[r] & s) == t_ - 1 && rnd_.below(static_cast<uint32_t>(++seen)) == 0)
-                chosen = static_cast<int>(r);
-        if (chosen < 0) chosen = static_cast<int>(rnd_.below(static_cast<uint32_t>(rows_.size())));
-        const uint64_t row = rows_[static_cast<size_t>(chosen)];
-        const int in = random_bit(rnd_, s & ~row);
-        const int out = random_bit(rnd_, row & ~s);
-        const uint64_t next = (row & ~(uint64_t{1} << out)) | (uint64_t{1} << in);
-        if (std::find(rows_.begin(), rows_.end(), next) != rows_.end()) return false;
-        const int delta = swap_delta(row, out, in, false);
-        if (delta <= 0 || rnd_.unit() < std::exp(-delta / temperature_)) {
-            swap_delta(row, out, in, true);
-            rows_[static_cast<size_t>(chosen)] = next;
-        }
-        if (++since_cool_ >= kCoolEvery) {
-            since_cool_ = 0;
-            temperature_ *= 0.97;
-            // Reheat, in turn to one, two and three times the start.
-            if (temperature_ < 0.05) temperature_ = kStartTemperature * static_cast<double>(1 + reheats_++ % 3);
-        }
-        return false;
-    }
-
-  private:
-    static constexpr double kStartTemperature = 0.3;
-    static constexpr int kCoolEvery = 2000;
-
-    uint32_t rank(uint64_t s) const {
-        uint32_t r = 0;
-        int i = 1;
-        for (; s != 0; s &= s - 1, ++i) r += choose_[static_cast<size_t>(std::countr_zero(s))][static_cast<size_t>(i)];
-        return r;
-    }
-
-    uint64_t unrank(uint32_t r) const {
-        uint64_t s = 0;
-        int n = v_;
-        for (int i = p_; i >= 1; --i) {
-            while (choose_[static_cast<size_t>(n)][static_cast<size_t>(i)] > r) --n;
-            s |= uint64_t{1} << n;
-            r -= choose_[static_cast<size_t>(n)][static_cast<size_t>(i)];
-        }
-        return s;
-    }
-
-    void add_uncovered(uint32_t r) {
-        where_[r] = static_cast<int32_t>(uncovered_.size());
-        uncovered_.push_back(r);
-    }
-
-    void remove_uncovered(uint32_t r) {
-        const int32_t at = where_[r];
-        const uint32_t last = uncovered_.back();
-        uncovered_[static_cast<size_t>(at)] = last;
-        where_[last] = at;
-        uncovered_.pop_back();
-        where_[r] = -1;
-    }
-
-    void bump(uint32_t r, int by) {
-        if (by > 0 && cover_[r]++ == 0) remove_uncovered(r);
-        if (by < 0 && --cover_[r] == 0) add_uncovered(r);
-    }
-
-    // Every p-subset the row meets in t or more.
-    template <class Fn>
-    void served_by(uint64_t row, Fn&& fn) const {
-        const uint64_t rest = ((uint64_t{1} << v_) - 1) & ~row;
-        for (int i = t_; i <= std::min(p_, size_); ++i)
-            for_each_subset(row, i, [&](uint64_t a) { for_each_subset(rest, p_ - i, [&](uint64_t b) { fn(rank(a | b)); }); });
-    }
-
-    void serve(uint64_t row, int by) {
-        served_by(row, [&](uint32_t r) { bump(r, by); });
-    }
-
-    // The change of the cost when `out` of the row is swapped for `in`: lost
-    // are the subsets with `out` that met the row in exactly t, won those
-    // with `in` that will; both share the other t-1 and p-t numbers.
-    int swap_delta(uint64_t row, int out, int in, bool apply) {
-        const uint64_t keep = row & ~(uint64_t{1} << out);
-        const uint64_t rest = ((uint64_t{1} << v_) - 1) & ~row & ~(uint64_t{1} << in);
-        int delta = 0;
-        for_each_subset(keep, t_ - 1, [&](uint64_t x) {
-            for_each_subset(rest, p_ - t_, [&](uint64_t y) {
-                const uint32_t lost = rank(x | y | (uint64_t{1} << out));
-                const uint32_t won = rank(x | y | (uint64_t{1} << in));
-                if (apply) {
-                    bump(lost, -1);
-                    bump(won, +1);
-                } else {
-                    delta += (cover_[lost] == 1) - (cover_[won] == 0);
-                }
-            });
-        });
-        return delta;
-    }
-
-    void drop_row() {
-        size_t weakest = 0;
-        int least = -1;
-        for (size_t r = 0; r < rows_.size(); ++r) {
-            int alone = 0;
-            served_by(rows_[r], [&](uint32_t s) { alone += cover_[s] == 1; });
-            if (least < 0 || alone < least) {
-                least = alone;
-                weakest = r;
-            }
-        }
-        serve(rows_[weakest], -1);
-        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(weakest));
-    }
-
-    int v_, size_, t_, p_;
-    RandomSource rnd_;
-    std::array<std::array<uint32_t, 7>, kDesignMaxNumbers + 1> choose_{};
-    std::vector<uint16_t> cover_;       // rows serving each p-subset, by rank
-    std::vector<int32_t> where_;        // place in uncovered_, -1 when served
-    std::vector<uint32_t> uncovered_;   // ranks of the subsets no row serves
-    std::vector<uint64_t> rows_;
-    std::vector<uint64_t> best_;
-    double temperature_ = kStartTemperature;
-    int reheats_ = 0;
-    int since_cool_ = 0;
-};
 
 // Rows of a construction on the points below v: those that avoid the points
 // from v on.
@@ -230,6 +48,36 @@ std::vector<uint64_t> restricted(const std::vector<uint64_t>& rows, int v) {
 }
 
 bool proves(const SystemCheck& c, int t, int p) { return c.holds(t, p); }
+
+// A proof goes on after a cancel for kProofAfterCancel, so that the rows
+// found so far are still returned; a longer one (many thousands of rows over
+// many numbers) gives up. The walk looks often enough at the flag.
+constexpr auto kProofAfterCancel = std::chrono::milliseconds(500);
+
+class ProofControl {
+  public:
+    explicit ProofControl(const std::atomic<bool>* cancel) : cancel_(cancel) {
+        control_.cancel = &give_up_;
+        control_.progress = [this](double) { look(); };
+        look();
+    }
+    ProofControl(const ProofControl&) = delete;
+    ProofControl& operator=(const ProofControl&) = delete;
+    operator const CheckControl&() const { return control_; }
+
+  private:
+    void look() {
+        if (cancel_ == nullptr || !cancel_->load(std::memory_order_relaxed)) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!seen_) seen_ = now;
+        if (now - *seen_ >= kProofAfterCancel) give_up_ = true;
+    }
+
+    const std::atomic<bool>* cancel_;
+    std::atomic<bool> give_up_{false};
+    std::optional<std::chrono::steady_clock::time_point> seen_;
+    CheckControl control_;
+};
 
 std::vector<uint64_t> wide(const std::vector<uint32_t>& rows) { return {rows.begin(), rows.end()}; }
 
@@ -259,7 +107,7 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         if (rows.empty() || (best && best->rows.size() <= rows.size())) return;
         for (uint64_t r : rows)
             if (std::popcount(r) != kRowSize || (r >> v) != 0 || (r & request.bankers) != request.bankers) return;
-        const SystemCheck c = check_system(rows, v, {}, request.bankers);
+        const SystemCheck c = check_system(rows, v, ProofControl(control.cancel), request.bankers);
         if (!proves(c, t, p)) return;
         std::sort(rows.begin(), rows.end());
         best = Design{std::move(rows), c, source};
@@ -292,21 +140,72 @@ std::optional<Design> design_system(const DesignRequest& request, const DesignCo
         }
         return rows;
     };
-    Search search(v - k, kRowSize - k, t - k, p - k, request.seed);
+    // The searches among turned row sets find small sets quickly on many
+    // sizes; the plain search then goes on from the smallest of them. Two of
+    // three chunks of steps go to the side that leads (the turned searches
+    // first, until each has had two chances to start afresh, and then while
+    // their best is as small as the plain one), the third to the other; the
+    // turned searches take their chunks in turn.
+    // The turned searches find their small sets quickly or get stuck: one
+    // that has not found a smaller set for a while starts afresh from
+    // another seed.
+    const int n = v - k, size = kRowSize - k;
+    CoveringSearch search(n, size, t - k, p - k, request.seed);
+    struct Turned {
+        CoveringSearch search;
+        int cycle = 0;
+        uint64_t idle = 0;  // chunks since its last smaller set
+        uint64_t starts = 1;
+    };
+    auto turned_seed = [&](int m, uint64_t starts) {
+        return request.seed + static_cast<uint64_t>(m) + (starts - 1) * 0x9e3779b97f4a7c15u;
+    };
+    std::vector<Turned> turned;
+    size_t turned_best = SIZE_MAX;
+    size_t turned_round = 0;
+    for (int m : turning_cycles(n, size, p - k))
+        turned.push_back({CoveringSearch(n, size, t - k, p - k, turned_seed(m, 1), m), m});
+    // A step weighs a swap over the subsets it touches and looks through the
+    // rows for duplicates.
+    const uint64_t step_work = static_cast<uint64_t>(binomial(size - 1, t - k - 1) * binomial(n - size - 1, p - t)) +
+                               search.best().size();
+    const uint64_t chunk = std::clamp<uint64_t>(kChunkWork / std::max<uint64_t>(step_work, 1), 1, kChunk);
+    auto report = [&](size_t rows) {
+        if (control.progress && (!best || rows < best->rows.size())) control.progress(static_cast<int>(rows));
+    };
+    report(search.best().size());
+    // Whole chunks run between two looks at the clock, so a time budget
+    // decides after which chunk the search stops; an iteration budget alone
+    // always gives the same rows for the same seed.
     const auto start = std::chrono::steady_clock::now();
-    size_t found = search.best().size();
-    for (uint64_t i = 0;; ++i) {
-        if (request.max_iterations != 0 && i >= request.max_iterations) break;
-        if ((i & 1023) == 0) {
-            if (control.cancel && control.cancel->load(std::memory_order_relaxed)) break;
-            if (request.seconds > 0 &&
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >= request.seconds)
-                break;
+    uint64_t done = 0;
+    for (size_t round = 0; search.best().size() > floor; ++round) {
+        if (request.max_iterations != 0 && done >= request.max_iterations) break;
+        if (control.cancel && control.cancel->load(std::memory_order_relaxed)) break;
+        if (request.seconds > 0 &&
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >= request.seconds)
+            break;
+        const uint64_t steps =
+            request.max_iterations != 0 ? std::min(chunk, request.max_iterations - done) : chunk;
+        done += steps;
+        const bool turned_lead = round < 3 * kIdleChunks * turned.size() || turned_best <= search.best().size();
+        if (turned.empty() || (round % 3 == 0) == turned_lead) {
+            for (uint64_t i = 0; i < steps; ++i)
+                if (search.step()) report(search.best().size());
+            continue;
         }
-        if (search.step()) {
-            found = search.best().size();
-            if (control.progress && (!best || found < best->rows.size())) control.progress(static_cast<int>(found));
-            if (found <= floor) break;
+        Turned& other = turned[turned_round++ % turned.size()];
+        bool smaller = false;
+        for (uint64_t i = 0; i < steps; ++i) smaller = other.search.step() || smaller;
+        other.idle = smaller ? 0 : other.idle + 1;
+        if (smaller && !other.search.best().empty()) turned_best = std::min(turned_best, other.search.best().size());
+        if (smaller && !other.search.best().empty() && other.search.best().size() < search.best().size()) {
+            search.restart_from(other.search.best());
+            report(search.best().size());
+        }
+        if (other.idle >= kIdleChunks) {
+            other.search = CoveringSearch(n, size, t - k, p - k, turned_seed(other.cycle, ++other.starts), other.cycle);
+            other.idle = 0;
         }
     }
     offer(widen(search.best()), "Suche");

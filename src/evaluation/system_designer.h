@@ -1,7 +1,9 @@
 // Designs a row set of six-number rows over v numbers for a guarantee
 // "t if p" with as few rows as it finds: the algebraic constructions where
-// they fit, otherwise local search over row masks. Whatever it returns has
-// been proven by the checker.
+// they fit, otherwise simulated annealing over row masks, beside it the
+// same among row sets that stay the same when the numbers are turned in
+// cycles (see evaluation/covering_search.h). Whatever it returns has been
+// proven by the checker.
 #pragma once
 
 #include <atomic>
@@ -45,7 +47,14 @@ struct Design {
 // Why the request cannot be served ("" when it can), in German.
 std::string design_refusal(const DesignRequest& request);
 
-// nullopt when refused or cancelled before any proven set was found.
+// nullopt when refused or cancelled before any proven set was found. The
+// search looks at the cancel flag and the clock about every millisecond.
+// After a cancel the best rows found are still proven and returned when
+// that proof takes at most half a second; a longer proof gives up, and the
+// result is the best set proven before it (a construction or a handed-in
+// system) or nullopt. With seconds > 0 the clock decides after which steps
+// the search ends, so only a run on max_iterations alone (seconds <= 0)
+// gives the same rows for the same seed every time.
 std::optional<Design> design_system(const DesignRequest& request, const DesignControl& control = {});
 
 }  // namespace zw

@@ -62,6 +62,18 @@ TEST(SystemDesigner, SearchIsProvenAndRepeatable) {
     EXPECT_EQ(d->rows.size(), 10u);
 }
 
+// A cancel that comes before the search has started still returns proven
+// rows (the first cover), instead of searching out the budget or nothing.
+TEST(SystemDesigner, CancelReturnsTheRowsFoundSoFar) {
+    const std::atomic<bool> cancel{true};
+    DesignControl control;
+    control.cancel = &cancel;
+    const auto d = design_system(req(16, 4, 4, 600), control);
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(check_system(d->rows, 16).holds(4, 4));
+    EXPECT_EQ(d->source, "Suche");
+}
+
 TEST(SystemDesigner, NeverWorseThanAGivenSystemAndRefusals) {
     // The 20-row optimum is handed in; a tiny budget cannot beat it.
     DesignRequest r = req(10, 4, 4, 0, 10, 3);
