@@ -14,6 +14,7 @@
 #include "app/help_window.h"
 #include "archive/save_draws_dialog.h"
 #include "cardindex/card_file_dialog.h"
+#include "tipping/ticket_layout.h"
 #include "tipping/ticket_picture_widget.h"
 #include "ui/fonts.h"
 #include "ui/text.h"
@@ -21,14 +22,17 @@
 namespace zw {
 namespace {
 
-constexpr int kWideWidth = 1304;
-constexpr int kNarrowWidth = 982;
-constexpr int kClientHeight = 474;
-
 // The display keeps its documented size where the screen has room for it
 // (frame and menu bar included); on a smaller screen the ticket picture is
 // scaled down to the room.
-QSize display_size(int width, int height) {
+// The ticket picture of a game's normal ticket: the window is centred on it.
+QSize normal_slip_size(const GameParams& params) {
+    const TicketLayout l(params, false, true);
+    return {l.width(), l.height()};
+}
+
+QSize display_size(QSize slip) {
+    int width = slip.width(), height = slip.height();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() - QSize(8, 64);
         if (width > room.width() && room.width() > 200) {
@@ -95,8 +99,7 @@ void MainWindow::start_program(const QString& argument) {
     // Size, place and show the window for the start game first, so that a
     // message about its files (and the file selector) stands over the
     // finished main window.
-    picture_->setFixedSize(display_size(game_params(code).layout_offset ? kNarrowWidth : kWideWidth,
-                                       kClientHeight + game_params(code).layout_offset));
+    picture_->setFixedSize(display_size(normal_slip_size(game_params(code))));
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->availableGeometry();
@@ -106,8 +109,8 @@ void MainWindow::start_program(const QString& argument) {
     select_game_and_report(code);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->availableGeometry();
-        const int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
-        move(std::max(0, (g.width() - width) / 2), std::max(0, (g.height() - 494) / 2 - 64));
+        move(std::max(0, (g.width() - normal_slip_size(session_.params).width()) / 2),
+             std::max(0, (g.height() - 494) / 2 - 64));
     }
     relayout();
 }
@@ -266,9 +269,7 @@ void MainWindow::set_layout(bool seven_by_seven) {
 }
 
 void MainWindow::relayout() {
-    int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
-    if (session_.ticket.system_mode) width = kNarrowWidth;
-    picture_->setFixedSize(display_size(width, kClientHeight + session_.params.layout_offset));
+    picture_->setFixedSize(display_size(picture_->slip_size()));
     adjustSize();
     picture_->update();
     emit display_changed();
@@ -298,7 +299,7 @@ void MainWindow::select_game_and_report(GameCode code) {
         ui_.message(this, kWarning, q(out.status.message()), 1, QStringLiteral("&OK"));
     }
     show_warnings(out.warnings);
-    const int width = session_.params.layout_offset ? kNarrowWidth : kWideWidth;
+    const int width = normal_slip_size(session_.params).width();
     if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && isVisible()) {
         const QRect g = screen->availableGeometry();
         move(std::max(0, (g.width() - width) / 2), std::max(0, (g.height() - 494) / 2 - 64));

@@ -75,7 +75,6 @@ void apply_game(GameParams& p, GameCode code) {
     p.highest_number = g.highest_number;
     p.austria = code == kAustria;
     p.swiss = code == kSwiss;
-    p.layout_offset = 44 * ((p.austria ? 1 : 0) + (p.swiss ? 1 : 0));
     p.super_start = g.super_start;
     p.odds_constant = g.odds_constant;
     p.generator_constant = g.generator_constant;

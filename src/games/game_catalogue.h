@@ -93,7 +93,6 @@ struct GameParams {
     int highest_number = 49;
     bool austria = false;
     bool swiss = false;
-    int layout_offset = 0;  // 44 for Austria and Switzerland
     int super_start = 0;
     int odds_constant = 31;
     int generator_constant = 25;

@@ -38,7 +38,8 @@ TicketLayout::TicketLayout(const GameParams& params, bool system_mode, bool seve
     : system_(system_mode), swiss_(params.swiss), highest_(params.highest_number) {
     const bool narrow = params.austria || params.swiss;
     width_ = narrow || system_mode ? 982 : 1304;
-    height_ = 474 + params.layout_offset;
+    // The Austrian and Swiss slips are narrower and taller (14 rows, two lines of options).
+    height_ = 474 + (narrow ? 44 : 0);
     // The Austrian and Swiss slips have no 49 x 1 layout.
     const bool grid = seven_by_seven || narrow;
     if (system_mode)

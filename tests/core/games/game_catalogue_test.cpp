@@ -36,7 +36,6 @@ TEST(GameParams, SelectingAGameSetsItsParameters) {
     apply_game(p, kSwiss);
     EXPECT_EQ(p.highest_number, 42);
     EXPECT_TRUE(p.swiss);
-    EXPECT_EQ(p.layout_offset, 44);
     EXPECT_EQ(p.currency, "CHF");
     EXPECT_EQ(p.record_length(), 8);
     EXPECT_EQ(p.capacity(), 7000);
@@ -58,7 +57,6 @@ TEST(GameParams, SelectingAGameSetsItsParameters) {
     EXPECT_EQ(p.odds_constant, 31);
     EXPECT_EQ(p.side_prizes_1[7], 1777770);
     EXPECT_EQ(p.side_prizes_2[6], 1000000);
-    EXPECT_EQ(p.layout_offset, 0);
 
     apply_game(p, kToto);
     EXPECT_FALSE(p.german_lotto);
