@@ -58,7 +58,7 @@ constexpr size_t kDropSample = 64;
 }  // namespace
 
 CoveringSearch::CoveringSearch(int n, int size, int t, int p, uint64_t seed, int cycle)
-    : n_(n), size_(size), t_(t), p_(p), m_(n - size < 2 ? 1 : std::clamp(cycle, 1, n)),
+    : size_(size), t_(t), p_(p), m_(n - size < 2 ? 1 : std::clamp(cycle, 1, n)),
       all_((uint64_t{1} << n) - 1), rnd_(seed) {
     // The numbers below n / m * m turn in cycles of m, the others stay.
     const int turning = n / m_ * m_;

@@ -69,7 +69,7 @@ class CoveringSearch {
     void start_cycle();
     double accept(int delta);
 
-    int n_, size_, t_, p_;
+    int size_, t_, p_;
     int m_;  // every base row stands for m_ rows
     uint64_t all_;
     RandomSource rnd_;
