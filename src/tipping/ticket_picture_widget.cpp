@@ -86,7 +86,7 @@ void TicketPictureWidget::paintEvent(QPaintEvent*) {
     const double s = scale();
     const TicketLayout l = layout();
     TicketPictureInput in{session_.params, session_.ticket, session_.ticket_options, session_.money,
-                          session_.bundesland(), current_slot(), typed_, extra_line()};
+                          session_.bundesland(), slot_in(l), typed_, extra_line()};
     const qreal ratio = devicePixelRatioF();
     const QString key = QStringLiteral("%1/%2/%3/%4/%5x%6@%7")
                             .arg(session_.params.code)
@@ -151,11 +151,11 @@ void TicketPictureWidget::click(int x, int y, int button) {
     refresh();
 }
 
-int TicketPictureWidget::current_slot() const {
-    const Ticket& t = session_.ticket;
-    const int count = t.system_mode ? layout().boxes() : t.visible_rows();
-    return current_ >= 0 && current_ < count ? current_ : 0;
+int TicketPictureWidget::slot_in(const TicketLayout& l) const {
+    return current_ >= 0 && current_ < static_cast<int>(l.fields().size()) ? current_ : 0;
 }
+
+int TicketPictureWidget::current_slot() const { return slot_in(layout()); }
 
 void TicketPictureWidget::select_slot(int slot) { current_ = slot; }
 
@@ -252,11 +252,11 @@ void TicketPictureWidget::type_key(int key, const QString& text) {
         else t.backspace(current_slot());
     } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
         typed_.clear();
-        if (current_slot() > 0) select_slot(current_slot() - 1);
+        if (const int slot = current_slot(); slot > 0) select_slot(slot - 1);
     } else if (key == Qt::Key_Right || key == Qt::Key_Down) {
         typed_.clear();
-        const int last = t.system_mode ? layout().boxes() - 1 : t.visible_rows() - 1;
-        if (current_slot() < last) select_slot(current_slot() + 1);
+        const TicketLayout l = layout();
+        if (const int slot = slot_in(l); slot + 1 < static_cast<int>(l.fields().size())) select_slot(slot + 1);
     } else if (c == QLatin1Char('L') || c == QLatin1Char('l')) {
         step_duration(session_.ticket_options, session_.params);
     } else if (c == QLatin1Char('C') || c == QLatin1Char('c')) {

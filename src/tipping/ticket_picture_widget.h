@@ -71,6 +71,8 @@ private:
     void choose_partial_system(int box);
     void click_option(const OptionField& field);
     void finish_typed_number();
+    // The cursor within the rows or boxes `l` shows.
+    int slot_in(const TicketLayout& l) const;
     void refresh();
     // The accessible name and description follow the ticket.
     void speak();
