@@ -82,11 +82,9 @@ void read_boxes(const std::string& text, const GameParams& params, int bundeslan
         } else if (const int full = full_system_mark(name); full >= kFullListMinNumbers && full <= full_max) {
             ticket.set_full_system(b, full);
         } else {
-            std::string heading(family_heading(family));
-            heading.erase(0, heading.find_first_not_of(' '));
-            heading.erase(heading.find_last_not_of(' ') + 1);
             throw UsageError("--system: System \"" + name + "\" gibt es hier nicht (Voll-Systeme 007 bis 0" +
-                             std::to_string(full_max) + ", " + heading + " dieses Bundeslandes).");
+                             std::to_string(full_max) + ", " + std::string(family_title(family)) +
+                             " dieses Bundeslandes).");
         }
         std::istringstream in(part.substr(colon + 1));
         std::string word;

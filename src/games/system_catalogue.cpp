@@ -1,5 +1,6 @@
 #include "games/system_catalogue.h"
 
+#include <algorithm>
 #include <span>
 
 #include "games/game_catalogue.h"
@@ -227,6 +228,12 @@ LabelFamily label_family(GameCode game, int bundesland) {
 
 std::string_view family_heading(LabelFamily family) {
     return kHeadings[static_cast<size_t>(family)];
+}
+
+std::string_view family_title(LabelFamily family) {
+    std::string_view h = family_heading(family);
+    h.remove_prefix(std::min(h.find_first_not_of(' '), h.size()));
+    return h.substr(0, h.find_last_not_of(' ') + 1);
 }
 
 int family_size(LabelFamily family) {

@@ -67,6 +67,8 @@ LabelFamily label_family(GameCode game, int bundesland);
 // " Teil-Systeme  ", "VEW-Systeme    ", "Kurz-Systeme   ".
 std::string_view family_heading(LabelFamily family);
 inline constexpr std::string_view kFullSystemHeading = " Voll-Systeme  ";
+// The heading without its padding, for messages: "Teil-Systeme".
+std::string_view family_title(LabelFamily family);
 int family_size(LabelFamily family);
 
 // Stored index -> partial index (-1 when out of range), and back (-1 when the

@@ -255,11 +255,8 @@ Status convert_systems_for_bundesland(Ticket& ticket, GameCode game, int from, i
         const int partial = to_partial_index(was, box.index);
         const int index = partial < 0 ? -1 : from_partial_index(now, partial);
         if (index < 0) {
-            std::string heading(family_heading(now));
-            heading.erase(0, heading.find_first_not_of(' '));
-            heading.erase(heading.find_last_not_of(' ') + 1);
             return Status::failure("Das System " + std::string(system_name(was, box.index)) + " in Feld " +
-                                   std::to_string(b + 1) + " gibt es|bei den " + heading +
+                                   std::to_string(b + 1) + " gibt es|bei den " + std::string(family_title(now)) +
                                    "n dieses Bundeslandes nicht!|Bitte wählen Sie zuerst ein anderes System.");
         }
         converted.set_partial_system(b, index, box.numbers);

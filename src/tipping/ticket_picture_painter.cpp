@@ -178,7 +178,7 @@ void TicketPicturePainter::paint_systems(QPainter& p, const TicketLayout& layout
         p.setFont(sans(10, true));
         for (const auto& [rect, heading, chosen_box] :
              {std::tuple{full, q(kFullSystemHeading).trimmed(), box.full},
-              std::tuple{part, q(family_heading(fam)).trimmed(), box.partial}}) {
+              std::tuple{part, q(family_title(fam)), box.partial}}) {
             const bool chosen = chosen_box && in.foreground();
             if (chosen ? !in.foreground() : !in.background()) continue;
             p.setPen(QPen(c.ink, 1));
